@@ -1,0 +1,75 @@
+#pragma once
+// Access to the INI-style data files, read and written exactly as the Windows
+// private-profile routines do, so files move freely between both systems.
+//
+// Reads go through one parsed snapshot per file that is reused until the file
+// changes on disk (size, modification time, inode). Writes replace the file
+// atomically and report failure; the old file survives any failed write.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One key of a group as a reader sees it: the key as spelled in the file, the
+// value trimmed, unquoted and cut to the 254 characters a reader gets.
+struct IniEntry {
+    std::string key;
+    std::string value;
+};
+
+// A whole file: every line kept as it was, so a change touches only the lines
+// it must. Lookups use an index that is rebuilt lazily after changes.
+class IniDocument {
+public:
+    IniDocument();
+    ~IniDocument();
+    IniDocument(const IniDocument&);
+    IniDocument& operator=(const IniDocument&);
+    IniDocument(IniDocument&&) noexcept;
+    IniDocument& operator=(IniDocument&&) noexcept;
+
+    static IniDocument Parse(std::string_view bytes);
+
+    std::optional<std::string> Find(std::string_view group, std::string_view key) const;
+    // "" when the group or the key is missing.
+    std::string Value(std::string_view group, std::string_view key) const;
+    bool HasGroup(std::string_view group) const;
+    // The keys of the first group of that name in file order; a key that
+    // occurs twice is listed once, with its first value.
+    std::vector<IniEntry> Entries(std::string_view group) const;
+
+    // The writer's rule: a blank key removes the group, a blank value the key;
+    // otherwise the key's line is replaced in place or appended to its group,
+    // and a missing group is appended to the file. CR, LF and NUL in the key or
+    // value become blanks.
+    void Write(std::string_view group, std::string_view key, std::string_view value);
+
+    // The bytes of the file: untouched lines exactly as read, new lines with CR LF.
+    std::string Serialize() const;
+    bool IsEmpty() const;
+
+private:
+    struct Data;
+    std::unique_ptr<Data> data_;
+};
+
+// The snapshot of a file, parsed once and shared until the file changes.
+// A missing or unreadable file gives an empty document. Never null.
+std::shared_ptr<const IniDocument> ReadIniFile(const std::string& file);
+
+// Replaces the file by the document in one atomic step. False when it failed;
+// the file is then unchanged.
+[[nodiscard]] bool WriteIniFile(const std::string& file, const IniDocument& document);
+
+// The value of one key, "" when missing.
+std::string ReadIniValue(std::string_view group, std::string_view key, const std::string& file);
+
+// Writes, or removes with a blank value, one key (a blank key removes the
+// group). False when the file could not be replaced; it is then unchanged.
+[[nodiscard]] bool WriteIniValue(std::string_view group, std::string_view key,
+                                 std::string_view value, const std::string& file);
+
+// Forget every snapshot (tests that rewrite files behind the store's back).
+void ForgetIniSnapshots();

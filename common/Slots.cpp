@@ -1,0 +1,50 @@
+#include "Slots.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "DataFiles.h"
+#include "IniStore.h"
+#include "Records.h"
+#include "TextRules.h"
+
+int FindFreePartSlot(const std::string& listFile) {
+    const std::shared_ptr<const IniDocument> list = ReadIniFile(listFile);
+    const int limit = ScanLimit(list->Value(kListGroup, kMaxKey));
+    int freeSlot = kNoFreeSlot;
+    int highestUsed = -1;
+    for (int slot = 0; slot <= limit; ++slot) {
+        if (IsBlank(list->Value(kListGroup, SlotKey(slot)))) {
+            if (freeSlot == kNoFreeSlot) {
+                freeSlot = slot;
+            }
+        } else {
+            highestUsed = slot;
+        }
+    }
+    if (freeSlot == kNoFreeSlot && limit < kHighestSlot) {
+        // Normally highest + 1. A file whose "max" is too low may hide records
+        // above it; never write over one of those.
+        for (int slot = highestUsed + 1; slot <= kHighestSlot; ++slot) {
+            if (IsBlank(list->Value(kListGroup, SlotKey(slot)))) {
+                freeSlot = slot;
+                break;
+            }
+        }
+    }
+    const int newMax = std::max({highestUsed, freeSlot, 0});
+    if (!WriteIniValue(kListGroup, kMaxKey, std::to_string(newMax), listFile)) {
+        return kSlotWriteFailed;
+    }
+    return freeSlot;
+}
+
+int FindFreeCategorySlot(const std::string& mainFile) {
+    const std::shared_ptr<const IniDocument> main = ReadIniFile(mainFile);
+    for (int category = 0; category < kCategoryCount; ++category) {
+        if (IsBlank(main->Value(kCategoryGroup, "k" + std::to_string(category)))) {
+            return category;
+        }
+    }
+    return -1;
+}
