@@ -90,6 +90,11 @@ std::string Utf8ToCp1252(std::string_view text) {
                 c = (c << 6) | (next & 0x3F);
             }
         }
+        // An overlong form is not UTF-8 either, even where it would decode.
+        static constexpr char32_t kShortest[5] = {0, 0, 0x80, 0x800, 0x10000};
+        if (valid && c < kShortest[length]) {
+            valid = false;
+        }
         if (!valid) {
             out += '?';
             ++i;

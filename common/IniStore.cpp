@@ -1,5 +1,7 @@
 #include "IniStore.h"
 
+#include <time.h>
+
 #include <algorithm>
 #include <mutex>
 #include <unordered_map>
@@ -227,9 +229,18 @@ void IniDocument::Write(std::string_view group, std::string_view key, std::strin
     const Data::Group* found = data.FindGroup(groupName);
 
     if (keyName.empty()) {
+        // Every group of that name goes: removing only the first would bring a
+        // later one of the same name to light, and the removed group would read
+        // as present again.
         if (found != nullptr) {
-            data.lines.erase(data.lines.begin() + static_cast<std::ptrdiff_t>(found->header),
-                             data.lines.begin() + static_cast<std::ptrdiff_t>(found->end));
+            const std::string lowered = ToLowerCp1252(groupName);
+            bool inside = false;
+            std::erase_if(data.lines, [&](const Line& line) {
+                if (line.kind == LineKind::Group) {
+                    inside = ToLowerCp1252(GroupNameOf(TrimView(line.text))) == lowered;
+                }
+                return inside;
+            });
             data.Invalidate();
         }
         return;
@@ -244,8 +255,18 @@ void IniDocument::Write(std::string_view group, std::string_view key, std::strin
     }
 
     if (IsBlank(newValue)) {
+        // Every line of the key in the group a reader sees: a second line of the
+        // same key would otherwise reappear as the key's value.
         if (existing != nullptr) {
-            data.lines.erase(data.lines.begin() + static_cast<std::ptrdiff_t>(*existing));
+            const std::string lowered = ToLowerCp1252(keyName);
+            const auto begin = data.lines.begin() + static_cast<std::ptrdiff_t>(found->header + 1);
+            const auto end = data.lines.begin() + static_cast<std::ptrdiff_t>(found->end);
+            data.lines.erase(std::remove_if(begin, end,
+                                            [&](const Line& line) {
+                                                return line.kind == LineKind::Key &&
+                                                       ToLowerCp1252(KeyOf(line.text)) == lowered;
+                                            }),
+                             end);
             data.Invalidate();
         }
         return;
@@ -301,9 +322,30 @@ bool IniDocument::IsEmpty() const { return data_->lines.empty(); }
 
 namespace {
 
+// A rewrite in place that keeps the size can keep the modification time too
+// when it falls into the same tick of the file system's clock (a few
+// milliseconds on older kernels, two seconds on FAT). Until a file's time
+// stamp is older than this, its identity proves nothing and the bytes are
+// compared instead.
+constexpr long long kRacySeconds = 3;
+
+long long NowSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<long long>(now.tv_sec);
+}
+
+// Read or written at `readStart` (seconds): can a later change of the file
+// still carry the same identity?
+bool IsRacy(const FileIdentity& identity, long long readStart) {
+    return identity.modifiedSeconds >= readStart - kRacySeconds;
+}
+
 struct Snapshot {
     FileIdentity identity;
     std::shared_ptr<const IniDocument> document;
+    // The file's bytes while its identity is racy, else nothing.
+    std::optional<std::string> racyBytes;
 };
 
 std::mutex& SnapshotMutex() {
@@ -330,16 +372,18 @@ std::optional<std::shared_ptr<const IniDocument>> LoadSnapshot(const std::string
     // the last reading is taken without being remembered.
     std::shared_ptr<const IniDocument> document;
     for (int attempt = 0; attempt < 3; ++attempt) {
+        const long long readStart = NowSeconds();
         const std::optional<FileIdentity> before = IdentityOf(file);
         if (!before) {
             snapshots.erase(file);
             return EmptyDocument();
         }
         const auto cached = snapshots.find(file);
-        if (cached != snapshots.end() && cached->second.identity == *before) {
+        const bool sameIdentity = cached != snapshots.end() && cached->second.identity == *before;
+        if (sameIdentity && !cached->second.racyBytes) {
             return cached->second.document;
         }
-        const std::optional<std::string> bytes = ReadWholeFile(file);
+        std::optional<std::string> bytes = ReadWholeFile(file);
         if (!bytes) {
             snapshots.erase(file);
             if (!FileExists(file)) {
@@ -347,9 +391,17 @@ std::optional<std::shared_ptr<const IniDocument>> LoadSnapshot(const std::string
             }
             return std::nullopt;
         }
-        document = std::make_shared<const IniDocument>(IniDocument::Parse(*bytes));
+        if (sameIdentity && *cached->second.racyBytes == *bytes) {
+            document = cached->second.document;
+        } else {
+            document = std::make_shared<const IniDocument>(IniDocument::Parse(*bytes));
+        }
         if (IdentityOf(file) == before) {
-            snapshots[file] = Snapshot{*before, document};
+            std::optional<std::string> racyBytes;
+            if (IsRacy(*before, readStart)) {
+                racyBytes = std::move(*bytes);
+            }
+            snapshots[file] = Snapshot{*before, document, std::move(racyBytes)};
             return document;
         }
     }
@@ -363,12 +415,19 @@ std::shared_ptr<const IniDocument> ReadIniFile(const std::string& file) {
 }
 
 bool WriteIniFile(const std::string& file, const IniDocument& document) {
+    std::string bytes = document.Serialize();
     FileIdentity identity;
-    if (!ReplaceFileAtomically(file, document.Serialize(), &identity)) {
+    const long long writeStart = NowSeconds();
+    if (!ReplaceFileAtomically(file, bytes, &identity)) {
         return false;
     }
+    std::optional<std::string> racyBytes;
+    if (IsRacy(identity, writeStart)) {
+        racyBytes = std::move(bytes);
+    }
     std::lock_guard<std::mutex> lock(SnapshotMutex());
-    Snapshots()[file] = Snapshot{identity, std::make_shared<const IniDocument>(document)};
+    Snapshots()[file] =
+        Snapshot{identity, std::make_shared<const IniDocument>(document), std::move(racyBytes)};
     return true;
 }
 

@@ -69,7 +69,8 @@ std::string PartRecord::Join() const {
         if (i > 0) {
             joined += ';';
         }
-        joined += fields[i];
+        // A ";" that slipped through would shift every later field.
+        joined += WithoutSemicolons(fields[i]);
     }
     return joined;
 }
@@ -121,7 +122,10 @@ OrderPosition OrderPosition::Parse(std::string_view value) {
     return OrderPosition{FieldOf(fields, 1), FieldOf(fields, 2), FieldOf(fields, 3)};
 }
 
-std::string OrderPosition::Join() const { return reference + ";" + quantity + ";" + hidden; }
+std::string OrderPosition::Join() const {
+    return WithoutSemicolons(reference) + ";" + WithoutSemicolons(quantity) + ";" +
+           WithoutSemicolons(hidden);
+}
 
 bool OrderPosition::IsHidden() const { return IntegerOfText(hidden) == 1; }
 

@@ -30,6 +30,7 @@ int FindFreePartSlot(const std::string& listFile) {
                 freeSlot = slot;
                 break;
             }
+            highestUsed = slot;
         }
     }
     const int newMax = std::max({highestUsed, freeSlot, 0});

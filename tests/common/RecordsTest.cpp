@@ -1,0 +1,151 @@
+// The record formats, the "max" rule, slot allocation and stored paths.
+#include <gtest/gtest.h>
+
+#include "DataFiles.h"
+#include "FolderToken.h"
+#include "IniStore.h"
+#include "Records.h"
+#include "Slots.h"
+#include "TempFolder.h"
+#include "TextRules.h"
+
+namespace {
+
+class SlotFiles : public ::testing::Test {
+protected:
+    void SetUp() override { ForgetIniSnapshots(); }
+
+    // A list file with `max` (omitted when empty) and records in the given slots.
+    void WriteList(const std::string& max, int firstSlot, int lastSlot) {
+        std::string bytes = "[teil]\r\n";
+        if (!max.empty()) {
+            bytes += "max=" + max + "\r\n";
+        }
+        for (int slot = firstSlot; slot <= lastSlot; ++slot) {
+            bytes += SlotKey(slot) + "=Teil " + std::to_string(slot) + ";keine\r\n";
+        }
+        folder.Write("k0.dat", bytes);
+    }
+    std::string Max() const { return ReadIniValue("teil", "max", list); }
+
+    TempFolder folder;
+    const std::string list = ListFilePath(folder.Path(), 0);
+};
+
+}  // namespace
+
+TEST(ScanLimit, FollowsTheMaxRule) {
+    const std::pair<const char*, int> cases[] = {
+        {"", 499}, {" \t", 499}, {"-1", 0}, {"0", 0}, {" 7 ", 7}, {"700", 499}, {"abc", 0},
+        {"$1F", 31}, {"-99999999999999999999", 0}, {"99999999999999999999", 499}};
+    for (const auto& [max, limit] : cases) {
+        EXPECT_EQ(ScanLimit(max), limit) << '"' << max << '"';
+    }
+}
+
+TEST_F(SlotFiles, HoleIsRefilledAndEmptyListStartsAtSlotZero) {
+    WriteList("5", 1, 5);
+    EXPECT_EQ(FindFreePartSlot(list), 0);
+    EXPECT_EQ(Max(), "5");
+    WriteList("-1", 1, 0);  // emptied by compaction
+    EXPECT_EQ(FindFreePartSlot(list), 0);
+    EXPECT_EQ(folder.Read("k0.dat"), "[teil]\r\nmax=0\r\n");
+    EXPECT_EQ(FindFreePartSlot(folder.File("fehlt/k0.dat")), kSlotWriteFailed);
+}
+
+TEST_F(SlotFiles, FullListRefusesAndKeepsMax499) {
+    for (const std::string max : {"499", "", "300"}) {
+        WriteList(max, 0, 499);
+        EXPECT_EQ(FindFreePartSlot(list), kNoFreeSlot) << "max=" << max;
+        EXPECT_EQ(Max(), "499") << "max=" << max;
+    }
+}
+
+TEST_F(SlotFiles, RecordAboveATooLowMaxIsNeverOverwritten) {
+    WriteList("1", 0, 2);
+    EXPECT_EQ(FindFreePartSlot(list), 3);
+    EXPECT_EQ(Max(), "3");
+    EXPECT_EQ(ReadIniValue("teil", "t2", list), "Teil 2;keine");
+
+    WriteList("-1", 0, 0);
+    EXPECT_EQ(FindFreePartSlot(list), 1);
+    EXPECT_EQ(Max(), "1");
+}
+
+TEST_F(SlotFiles, CategoryTakesTheLowestBlankNumber) {
+    const std::string main = MainFilePath(folder.Path());
+    folder.Write("teile.dat", "[Kategorie]\r\nk0=Dioden\r\nk1= \t\r\nk2=ICs\r\n");
+    EXPECT_EQ(FindFreeCategorySlot(main), 1);
+    std::string full = "[kategorie]\r\n";
+    for (int category = 0; category < kCategoryCount; ++category) {
+        full += "k" + std::to_string(category) + "=K\r\n";
+    }
+    folder.Write("teile.dat", full);
+    EXPECT_EQ(FindFreeCategorySlot(main), -1);
+}
+
+TEST(PartRecordText, TypedSemicolonsNeverAddAField) {
+    EXPECT_EQ(WithoutSemicolons("a;b;;"), "a,b,,");
+    PartRecord record = PartRecord::NewPart("BC547");
+    record.Field(kFieldRemark) = "NPN;TO-92";
+    record.Field(kFieldTarget) = "10;20";
+    const std::string joined = record.Join();
+    EXPECT_EQ(SplitFields(joined).size(), 14u);
+    EXPECT_EQ(PartRecord::Parse(joined).Field(kFieldRemark), "NPN,TO-92");
+
+    const PartRecord overlong = PartRecord::Parse("1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16");
+    EXPECT_EQ(overlong.Field(kFieldTarget), "14");
+    EXPECT_EQ(SplitFields(overlong.Join()).size(), 14u);
+
+    const PartRecord shortOne = PartRecord::Parse(" R 1k ;keine; FREI ");
+    EXPECT_EQ(shortOne.Field(kFieldName) + shortOne.ShownRange() + shortOne.Field(kFieldTarget),
+              " R 1k k.A.");
+
+    const OrderPosition position{"k3t17", "1;2", "0"};
+    EXPECT_EQ(SplitFields(position.Join()).size(), 3u);
+    EXPECT_TRUE(OrderPosition::Parse("k3t17;5;1").IsHidden());
+    EXPECT_FALSE(OrderPosition::Parse("k3t17;5").IsHidden());
+}
+
+TEST(PartReferenceText, OnlyPlainNumbersInRangeAreReferences) {
+    EXPECT_EQ(PartReference::Parse(" K12T7\t"), (PartReference{12, 7}));
+    EXPECT_EQ(PartReference::Parse("k49t499"), (PartReference{49, 499}));
+    EXPECT_EQ((PartReference{3, 17}).Text(), "k3t17");
+    for (const char* bad : {"12t7", "k12", "k../../x", "k1t../y", "k50t0", "k0t500", "k1t2t3",
+                            "kt5", "k1t", "k-1t5", "k1t-0", "", "k"}) {
+        EXPECT_EQ(PartReference::Parse(bad), std::nullopt) << bad;
+    }
+}
+
+TEST(AddressText, SemicolonCountDecidesAndOnlyTheInvoiceIsUpgraded) {
+    const std::string seven = "Firma;Herr X;Weg 1;4711;D-12345 Ort;030;031;a@b.de";
+    EXPECT_EQ(SupplierAddress::Parse(seven).value().fields[7], "a@b.de");
+    EXPECT_FALSE(SupplierAddress::Parse("a;b;c;d;e;f;g"));  // no older form here
+    EXPECT_FALSE(SupplierAddress::Parse(seven + ";"));
+
+    const auto older = UserAddress::ParseInvoice("Name;Zusatz;Weg;Ort;Tel;Fax;Post").value();
+    EXPECT_EQ(older[6] + older[7], "Post0");
+    EXPECT_EQ(UserAddress::ParseInvoice("a;b;c;d;e;f;g;1").value()[7], "1");
+    EXPECT_FALSE(UserAddress::ParseInvoice("a;b;c;d;e;f"));
+    EXPECT_FALSE(UserAddress::ParseInvoice("a;b;c;d;e;f;g;h;i"));
+    EXPECT_TRUE(UserAddress::ParseDelivery("a;b;c;d") && !UserAddress::ParseDelivery("a;b;c"));
+
+    SupplierAddress typed;
+    typed.fields = {" Bauteile; GmbH ", "\tFrau Y ", "", "", "", "", "", "x;y"};
+    EXPECT_EQ(typed.Join(), "Bauteile, GmbH;Frau Y;;;;;;x,y");
+}
+
+TEST(FolderTokenText, StoresOnlyExactFolderAndResolvesAnyCase) {
+    const std::string folder = "/opt/Teile/";
+    EXPECT_EQ(StoreFolderToken("/opt/Teile/bilder/x.jpg", folder), "$lopf$bilder/x.jpg");
+    EXPECT_EQ(StoreFolderToken("/opt/teile/bilder/x.jpg", folder), "/opt/teile/bilder/x.jpg");
+    EXPECT_EQ(StoreFolderToken("/opt/Teile", folder), "/opt/Teile");
+
+    EXPECT_EQ(ResolveFolderToken("$LOPF$x.jpg", folder), "/opt/Teile/x.jpg");
+    EXPECT_EQ(ResolveFolderToken("$lopf$Bilder\\Dioden\\1N4148.jpg", folder),
+              "/opt/Teile/Bilder/Dioden/1N4148.jpg");
+    EXPECT_EQ(ResolveFolderToken("C:\\Daten\\x.pdf", folder), "C:\\Daten\\x.pdf");
+    EXPECT_EQ(ResolveFolderToken("x$lopf$y", folder), "x$lopf$y");
+
+    EXPECT_TRUE(MeansNoFile(" K.a. ") && MeansNoFile("") && !MeansNoFile("k.A.pdf"));
+}
