@@ -323,22 +323,29 @@ bool IniDocument::IsEmpty() const { return data_->lines.empty(); }
 namespace {
 
 // A rewrite in place that keeps the size can keep the modification time too
-// when it falls into the same tick of the file system's clock (a few
-// milliseconds on older kernels, two seconds on FAT). Until a file's time
-// stamp is older than this, its identity proves nothing and the bytes are
-// compared instead.
-constexpr long long kRacySeconds = 3;
+// when it falls into the same tick of the file system's clock. Until a file's
+// time stamp is older than one tick (with margin), its identity proves nothing
+// and the bytes are compared instead. File systems that store no fraction of
+// a second (FAT on a USB stick carried between machines: two seconds) get a
+// long window; those with fine time stamps (ticks of a few milliseconds) a
+// shorter one, so reads soon after a save do not keep re-reading the file.
+constexpr long long kCoarseRacyNanoseconds = 3'000'000'000;
+constexpr long long kFineRacyNanoseconds = 1'000'000'000;
 
-long long NowSeconds() {
+long long NowNanoseconds() {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
-    return static_cast<long long>(now.tv_sec);
+    return static_cast<long long>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
 
-// Read or written at `readStart` (seconds): can a later change of the file
-// still carry the same identity?
+// Read or written at `readStart`: can a later change of the file still carry
+// the same identity?
 bool IsRacy(const FileIdentity& identity, long long readStart) {
-    return identity.modifiedSeconds >= readStart - kRacySeconds;
+    const long long modified =
+        identity.modifiedSeconds * 1'000'000'000 + identity.modifiedNanoseconds;
+    const long long window =
+        identity.modifiedNanoseconds == 0 ? kCoarseRacyNanoseconds : kFineRacyNanoseconds;
+    return modified >= readStart - window;
 }
 
 struct Snapshot {
@@ -372,7 +379,7 @@ std::optional<std::shared_ptr<const IniDocument>> LoadSnapshot(const std::string
     // the last reading is taken without being remembered.
     std::shared_ptr<const IniDocument> document;
     for (int attempt = 0; attempt < 3; ++attempt) {
-        const long long readStart = NowSeconds();
+        const long long readStart = NowNanoseconds();
         const std::optional<FileIdentity> before = IdentityOf(file);
         if (!before) {
             snapshots.erase(file);
@@ -417,7 +424,7 @@ std::shared_ptr<const IniDocument> ReadIniFile(const std::string& file) {
 bool WriteIniFile(const std::string& file, const IniDocument& document) {
     std::string bytes = document.Serialize();
     FileIdentity identity;
-    const long long writeStart = NowSeconds();
+    const long long writeStart = NowNanoseconds();
     if (!ReplaceFileAtomically(file, bytes, &identity)) {
         return false;
     }
