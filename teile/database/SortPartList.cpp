@@ -1,0 +1,221 @@
+#include "SortPartList.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "Records.h"
+#include "TextRules.h"
+
+namespace {
+
+template <typename T>
+int CompareValues(T a, T b) {
+    return a < b ? -1 : (b < a ? 1 : 0);
+}
+
+// Sorts the row indices by `compare` (<0, 0, >0) in the given direction.
+// Stable, so rows equal under a later key keep the order of the earlier one.
+template <typename Compare>
+void SortIndices(std::vector<int>& order, const std::vector<PartRow>& rows, bool descending,
+                 Compare compare) {
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const PartRow& left = rows[static_cast<std::size_t>(a)];
+        const PartRow& right = rows[static_cast<std::size_t>(b)];
+        return descending ? compare(right, left) < 0 : compare(left, right) < 0;
+    });
+}
+
+void ApplyOrder(std::vector<PartRow>& rows, const std::vector<int>& order) {
+    std::vector<PartRow> sorted;
+    sorted.reserve(rows.size());
+    for (int index : order) {
+        sorted.push_back(std::move(rows[static_cast<std::size_t>(index)]));
+    }
+    rows.swap(sorted);
+}
+
+std::vector<int> Identity(std::size_t count) {
+    std::vector<int> order(count);
+    std::iota(order.begin(), order.end(), 0);
+    return order;
+}
+
+void SortByField(std::vector<int>& order, const std::vector<PartRow>& rows, int field,
+                 bool descending) {
+    if (field == kFieldStock) {
+        SortIndices(order, rows, descending,
+                    [](const PartRow& a, const PartRow& b) { return CompareValues(a.amount, b.amount); });
+    } else if (field == kFieldTarget) {
+        SortIndices(order, rows, descending,
+                    [](const PartRow& a, const PartRow& b) { return CompareValues(a.target, b.target); });
+    } else if (field >= 1 && field <= 12) {
+        SortIndices(order, rows, descending, [field](const PartRow& a, const PartRow& b) {
+            return CompareIgnoringCase(a.Text(field), b.Text(field));
+        });
+    }
+}
+
+int RowToSelect(const std::vector<ShownRow>& rows, int slotToSelect) {
+    if (rows.empty()) {
+        return -1;
+    }
+    if (slotToSelect >= 0) {
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i].itemData == slotToSelect) {
+                return static_cast<int>(i);
+            }
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::string CategoryCellText(const PartRow& row, int field) {
+    if (field == kFieldStock) {
+        return std::to_string(row.amount);
+    }
+    if (field == kFieldTarget) {
+        return std::to_string(row.target);
+    }
+    if (field >= 1 && field <= 12) {
+        return row.Text(field);
+    }
+    return {};
+}
+
+bool IsShortage(const PartRow& row) { return row.target > 0 && row.amount <= row.target; }
+
+ShownList SortCategoryList(std::vector<PartRow>& rows, const ColumnSet& columns,
+                           const SortState& sort, int slotToSelect) {
+    ShownList list;
+    const int columnCount = static_cast<int>(columns.size());
+    if (columnCount > 0) {
+        const int sortColumn = sort.categorySortColumn >= 0 && sort.categorySortColumn < columnCount
+                                   ? sort.categorySortColumn
+                                   : 0;
+        std::vector<int> order = Identity(rows.size());
+        SortByField(order, rows, columns.front().content, sort.descending);
+        if (sortColumn != 0) {
+            SortByField(order, rows, columns[static_cast<std::size_t>(sortColumn)].content,
+                        sort.descending);
+        }
+        ApplyOrder(rows, order);
+        for (const ListColumn& column : columns) {
+            list.titles.push_back(column.title);
+        }
+        list.titles[static_cast<std::size_t>(sortColumn)] += "*";
+    }
+
+    list.rows.reserve(rows.size());
+    for (const PartRow& row : rows) {
+        ShownRow shown;
+        shown.texts.reserve(columns.size());
+        for (const ListColumn& column : columns) {
+            shown.texts.push_back(CategoryCellText(row, column.content));
+        }
+        shown.colours.assign(columns.size(), IsShortage(row) ? kShortageText : kNormalText);
+        shown.itemData = row.slot;
+        list.rows.push_back(std::move(shown));
+    }
+    list.selectedRow = RowToSelect(list.rows, slotToSelect);
+    return list;
+}
+
+ShownList SortOrderList(std::vector<PartRow>& rows, const SortState& sort, int slotToSelect) {
+    ShownList list;
+    std::vector<int> order = Identity(rows.size());
+    const auto byName = [](const PartRow& a, const PartRow& b) {
+        return CompareIgnoringCase(a.Text(kFieldName), b.Text(kFieldName));
+    };
+    SortIndices(order, rows, sort.descending, byName);
+    switch (sort.orderSortColumn) {
+        case kOrderColumnAmount:
+            SortIndices(order, rows, sort.descending, [](const PartRow& a, const PartRow& b) {
+                return CompareValues(a.amount, b.amount);
+            });
+            break;
+        case kOrderColumnOrderNumber:
+            SortIndices(order, rows, sort.descending, [](const PartRow& a, const PartRow& b) {
+                return CompareIgnoringCase(a.Text(kFieldOrderNumber1), b.Text(kFieldOrderNumber1));
+            });
+            break;
+        case kOrderColumnUnitPrice:
+            SortIndices(order, rows, sort.descending, [](const PartRow& a, const PartRow& b) {
+                return CompareValues(a.unitPrice, b.unitPrice);
+            });
+            break;
+        case kOrderColumnTotal:
+            SortIndices(order, rows, sort.descending, [](const PartRow& a, const PartRow& b) {
+                return CompareValues(a.total, b.total);
+            });
+            break;
+        default:
+            break;  // already in name order
+    }
+    ApplyOrder(rows, order);
+
+    list.titles = OrderColumnTitles();
+    if (sort.orderSortColumn >= 0 && sort.orderSortColumn < kOrderColumnCount) {
+        list.titles[static_cast<std::size_t>(sort.orderSortColumn)] += "*";
+    }
+
+    list.rows.reserve(rows.size() + 1);
+    for (const PartRow& row : rows) {
+        ShownRow shown;
+        const bool hidden = row.IsHiddenPosition();
+        const std::string amount = std::to_string(row.amount);
+        shown.texts = {hidden ? "0 (" + amount + ")" : amount, row.Text(kFieldOrderNumber1),
+                       row.Text(kFieldName), PriceText(row.unitPrice),
+                       hidden ? std::string("0,00") : PriceText(row.total)};
+        shown.colours.assign(kOrderColumnCount, kNormalText);
+        shown.icon = hidden ? RowIcon::HiddenPosition
+                            : (row.amount == 0 ? RowIcon::ZeroAmount : RowIcon::ShownPosition);
+        shown.itemData = row.slot;
+        list.rows.push_back(std::move(shown));
+    }
+    list.selectedRow = RowToSelect(list.rows, slotToSelect);
+
+    if (!rows.empty()) {
+        ShownRow sum;
+        sum.texts.assign(kOrderColumnCount, std::string());
+        sum.texts[kOrderColumnName] = "Gesamtsumme:";
+        sum.colours.assign(kOrderColumnCount, kNormalText);
+        sum.colours[kOrderColumnName] = kSumText;
+        sum.colours[kOrderColumnTotal] = kSumText;
+        sum.itemData = kSumRowItemData;
+        list.rows.push_back(std::move(sum));
+        SumOrderList(list);
+    }
+    return list;
+}
+
+ShownList SortPartList(std::vector<PartRow>& rows, int mode, const ColumnSet& columns,
+                       const SortState& sort, int slotToSelect) {
+    if (mode >= 1 && mode <= 3) {
+        return SortOrderList(rows, sort, slotToSelect);
+    }
+    return SortCategoryList(rows, columns, sort, slotToSelect);
+}
+
+void SumOrderList(ShownList& list) {
+    if (list.rows.empty()) {
+        return;
+    }
+    // Computed from the shown texts, as the user sees them: a hidden row's
+    // amount reads "0 (n)" and so adds nothing.
+    double sum = 0.0;
+    for (std::size_t i = 0; i + 1 < list.rows.size(); ++i) {
+        const ShownRow& row = list.rows[i];
+        if (row.texts.size() < kOrderColumnCount) {
+            continue;
+        }
+        sum += IntegerOfText(row.texts[kOrderColumnAmount]) *
+               PriceOfText(row.texts[kOrderColumnUnitPrice]);
+    }
+    ShownRow& sumRow = list.rows.back();
+    if (sumRow.texts.size() < kOrderColumnCount) {
+        sumRow.texts.resize(kOrderColumnCount);
+    }
+    sumRow.texts[kOrderColumnTotal] = PriceText(sum);
+}
