@@ -1,0 +1,58 @@
+#pragma once
+// The renumbering itself, done in memory: every file a compaction changes is
+// read once, changed as often as the lists require, and handed out as new
+// bytes at the end, so each file is written once however many lists and keys
+// it touches.
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "CompactionFiles.h"
+#include "CompactionJournal.h"
+
+// True when the text is not empty and holds only the digits "0" to "9".
+bool IsDigits(std::string_view text);
+
+// A list file with its records renumbered 0, 1, 2 ... in the order their lines
+// stand in the file.
+struct RenumberedList {
+    std::string bytes;  // "[teil]", "max" = records - 1, then "t" + new slot per record
+    int records = 0;    // record lines read, blank ones included
+    // Old slot -> new slot for every record a reader could address by its slot.
+    std::unordered_map<int, int> newSlotOf;
+};
+
+// Reads the first group "teil" line by line. Every key that is "t" and digits
+// once its "t"s are removed is a record line and takes the next slot, even with
+// a blank value (that slot then stays empty). Everything else of the file -
+// other keys, other groups - is dropped.
+RenumberedList RenumberList(std::string_view bytes);
+
+class CompactionWork {
+public:
+    CompactionWork(std::string folder, CompactionFiles& files);
+    ~CompactionWork();
+    CompactionWork(const CompactionWork&) = delete;
+    CompactionWork& operator=(const CompactionWork&) = delete;
+
+    // Reads the pictures, the datasheets and the three order lists. False when
+    // one of them exists but cannot be read: without it the side entries or
+    // references could not follow the parts, so nothing may be compacted.
+    bool LoadSharedFiles();
+
+    // Renumbers list `listNumber` (0-49 or 901-903), carries its pictures and
+    // datasheets to the new slots and rewrites the order positions that refer
+    // to it. False when the list file is missing or unreadable; the list and
+    // everything that refers to it then stay as they are.
+    bool CompactList(int listNumber);
+
+    // The files whose content changed, with their new content.
+    std::vector<PreparedFile> PreparedFiles() const;
+
+private:
+    struct Data;
+    std::unique_ptr<Data> data_;
+};
