@@ -1,0 +1,113 @@
+#include "CategoryOperations.h"
+
+#include "DataFiles.h"
+#include "IniStore.h"
+#include "PartLookups.h"
+#include "PartOperationsTexts.h"
+#include "PartOperationsWrites.h"
+#include "Slots.h"
+#include "TextRules.h"
+
+namespace {
+
+using namespace record_texts;
+
+OperationOutcome Refused(FocusField focus = FocusField::None) {
+    OperationOutcome outcome;
+    outcome.status = OutcomeStatus::Refused;
+    outcome.focus = focus;
+    return outcome;
+}
+
+OperationOutcome WriteFailure() {
+    OperationOutcome outcome;
+    outcome.status = OutcomeStatus::WriteFailed;
+    return outcome;
+}
+
+std::string CategoryKey(int category) { return "k" + std::to_string(category); }
+
+}  // namespace
+
+OperationOutcome SaveCategory(const std::string& folder, int category, std::string_view name,
+                              Prompter& prompter) {
+    const bool isNew = category == -1;
+    if (!isNew && !IsCategoryNumber(category)) {
+        return Refused();  // order lists are named in the supplier dialog
+    }
+    const std::string trimmed = Trim(name);
+    if (trimmed.empty()) {
+        return Refused(FocusField::CategoryName);
+    }
+    const std::string mainFile = MainFilePath(folder);
+    const int sameName = FindCategory(trimmed, 1, mainFile);
+    if (sameName != -1 && sameName != category) {
+        prompter.Tell(kTitleWarning, kCategoryExists, MessageIcon::Warning);
+        return Refused(FocusField::CategoryName);
+    }
+    int number = category;
+    if (isNew) {
+        number = FindFreeCategorySlot(mainFile);
+        if (number < 0) {
+            prompter.Tell(kTitleError, kTooManyCategories, MessageIcon::Error);
+            return Refused();
+        }
+    }
+
+    FileChange main(mainFile);
+    main.Set(kCategoryGroup, CategoryKey(number), trimmed);
+    WriteSequence writes;
+    if (!writes.Write(main)) {
+        return WriteFailure();
+    }
+
+    OperationOutcome outcome;
+    if (isNew) {
+        outcome.tree = TreeUpdate{TreeChange::InsertCategory, number, trimmed};
+        outcome.clearPartList = true;
+        outcome.showSelectedList = true;
+        outcome.categoryCountText = CategoryCountText(CountCategories(mainFile));
+    } else {
+        outcome.tree = TreeUpdate{TreeChange::RenameSelected, number, trimmed};
+    }
+    outcome.closeDialog = true;
+    return outcome;
+}
+
+OperationOutcome DeleteCategory(const std::string& folder, int tag, Prompter& prompter) {
+    if (!IsCategoryNumber(tag)) {
+        return Refused();
+    }
+    // The name is all that goes; parts left in the file would turn up in the
+    // next category that gets this number.
+    if (HasRecords(*ReadIniFile(ListFilePath(folder, tag)))) {
+        return Refused();
+    }
+    if (prompter.Ask(kTitleWarning, kDeleteCategory, MessageIcon::Warning, Answer::No) !=
+        Answer::Yes) {
+        return Refused();
+    }
+    const std::string mainFile = MainFilePath(folder);
+    FileChange main(mainFile);
+    main.Set(kCategoryGroup, CategoryKey(tag), "");
+    WriteSequence writes;
+    if (!writes.Write(main)) {
+        return WriteFailure();
+    }
+
+    OperationOutcome outcome;
+    outcome.tree = TreeUpdate{TreeChange::RemoveSelected, tag, {}};
+    const int count = CountCategories(mainFile);
+    if (count == 0) {
+        for (int command : {kCommandEditCategory, kCommandDeleteCategory, kCommandPrint,
+                            kCommandNewPart, kCommandNewPartFromCopy, kCommandEditPart,
+                            kCommandDeletePart, kCommandCutPart, kCommandCopyPart,
+                            kCommandOrderPart, kCommandSearch}) {
+            outcome.commands.push_back({command, false});
+        }
+    } else {
+        outcome.showSelectedList = true;
+    }
+    outcome.categoryCountText = CategoryCountText(count);
+    return outcome;
+}

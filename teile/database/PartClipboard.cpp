@@ -1,0 +1,206 @@
+#include "PartClipboard.h"
+
+#include <memory>
+
+#include "DataFiles.h"
+#include "IniStore.h"
+#include "OrderOperations.h"
+#include "PartLookups.h"
+#include "PartOperations.h"
+#include "PartOperationsTexts.h"
+#include "PartOperationsWrites.h"
+#include "Records.h"
+#include "Slots.h"
+#include "TextRules.h"
+
+namespace {
+
+using namespace record_texts;
+
+constexpr Tone kOrderNumberCopied{8000, 5};
+
+OperationOutcome Refused() {
+    OperationOutcome outcome;
+    outcome.status = OutcomeStatus::Refused;
+    return outcome;
+}
+
+OperationOutcome WriteFailure() {
+    OperationOutcome outcome;
+    outcome.status = OutcomeStatus::WriteFailed;
+    return outcome;
+}
+
+std::string ReadRecord(const std::string& folder, int list, int slot) {
+    return ReadIniFile(ListFilePath(folder, list))->Value(kListGroup, SlotKey(slot));
+}
+
+// The four side values of a part, in the order of kSideGroups.
+std::array<std::string, 4> ReadSideValues(const std::string& folder, const std::string& reference) {
+    const std::shared_ptr<const IniDocument> datasheets = ReadIniFile(DatasheetFilePath(folder));
+    const std::shared_ptr<const IniDocument> pictures = ReadIniFile(PictureFilePath(folder));
+    std::array<std::string, 4> values;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const SideGroup& side = kSideGroups[i];
+        values[i] = (side.file == kDatasheetFile ? *datasheets : *pictures).Value(side.group, reference);
+    }
+    return values;
+}
+
+void SetSideValues(FileChange& datasheets, FileChange& pictures, const std::string& reference,
+                   const std::array<std::string, 4>& values) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const SideGroup& side = kSideGroups[i];
+        (side.file == kDatasheetFile ? datasheets : pictures).Set(side.group, reference, values[i]);
+    }
+}
+
+std::string NameOf(std::string_view record) {
+    return Trim(FieldOf(SplitFields(record), kFieldName));
+}
+
+// The order number an order list shows for one of its positions: the part's
+// order number at that list's supplier, empty when the part is gone.
+std::string OrderNumberOfPosition(const std::string& folder, int orderList, int slot) {
+    const std::string position = ReadRecord(folder, orderList, slot);
+    const std::string reference = FieldOf(SplitFields(position), 1);
+    const int category = ParsePartReference(reference, 0);
+    const int partSlot = ParsePartReference(reference, 1);
+    if (category < 0 || partSlot < 0) {
+        return {};
+    }
+    const std::string record = ReadRecord(folder, category, partSlot);
+    return FieldOf(SplitFields(record), OrderNumberField(orderList - 900));
+}
+
+}  // namespace
+
+std::string CopyCommandHint(bool orderListSelected) {
+    return orderListSelected ? " Bestellnummer in die Zwischenablage " : " Teil kopieren ";
+}
+
+OperationOutcome CopyOrCutPart(const std::string& folder, int list, int slot, ClipboardKind kind,
+                               PartClipboard& clipboard) {
+    if (kind == ClipboardKind::None || !IsSlotNumber(slot)) {
+        return Refused();
+    }
+    OperationOutcome outcome;
+    if (IsOrderListNumber(list)) {
+        outcome.clipboardText = OrderNumberOfPosition(folder, list, slot);
+        outcome.beep = kOrderNumberCopied;
+        return outcome;
+    }
+    if (!IsCategoryNumber(list)) {
+        return Refused();
+    }
+    const std::string record = ReadRecord(folder, list, slot);
+    if (IsBlank(record)) {
+        return Refused();  // the row's part is gone; there is nothing to paste
+    }
+    clipboard.sourceCategory = list;
+    clipboard.sourceSlot = slot;
+    clipboard.record = record;
+    clipboard.sideValues = ReadSideValues(folder, PartReference{list, slot}.Text());
+    clipboard.kind = kind;
+    outcome.commands.push_back({kCommandPastePart, true});
+    return outcome;
+}
+
+OperationOutcome PastePart(const std::string& folder, int targetCategory, PartClipboard& clipboard,
+                           Prompter& prompter) {
+    if (!clipboard.HoldsPart() || !IsCategoryNumber(targetCategory) ||
+        !IsCategoryNumber(clipboard.sourceCategory) || !IsSlotNumber(clipboard.sourceSlot)) {
+        return Refused();
+    }
+    OperationOutcome outcome;
+    if (targetCategory == clipboard.sourceCategory) {
+        clipboard.Clear();
+        outcome.commands.push_back({kCommandPastePart, false});
+        return outcome;
+    }
+
+    const std::string oldReference =
+        PartReference{clipboard.sourceCategory, clipboard.sourceSlot}.Text();
+    std::string record = clipboard.record;
+    std::array<std::string, 4> sideValues = clipboard.sideValues;
+    bool move = clipboard.kind == ClipboardKind::Cut;
+    if (move) {
+        // A cut part stays in place until it is pasted, and may have been
+        // edited or booked in meanwhile: the part as it is now moves. When its
+        // slot no longer holds it (a compaction renumbered the list), the
+        // part there is someone else's: paste the remembered copy and leave
+        // the source alone.
+        const std::string current =
+            ReadRecord(folder, clipboard.sourceCategory, clipboard.sourceSlot);
+        if (!IsBlank(current) && NameOf(current) == NameOf(record)) {
+            record = current;
+            sideValues = ReadSideValues(folder, oldReference);
+        } else {
+            move = false;
+        }
+    }
+
+    const std::string targetFile = ListFilePath(folder, targetCategory);
+    WriteSequence writes;
+    writes.Remember(targetFile);
+    const int slot = FindFreePartSlot(targetFile);
+    if (slot == kSlotWriteFailed) {
+        return WriteFailure();
+    }
+    writes.MarkWritten(targetFile);
+    if (slot == kNoFreeSlot) {
+        writes.Undo();
+        prompter.Tell(kTitleError, kCategoryFull, MessageIcon::Error);
+        return Refused();
+    }
+    if (FindPart(NameOf(record), targetFile, kFindFirstName, false) != -1 &&
+        prompter.Ask(kTitleWarning, kPartExistsCreate, MessageIcon::Warning, Answer::No) !=
+            Answer::Yes) {
+        writes.Undo();
+        return Refused();
+    }
+
+    // The new place first, complete: side entries, record, order references.
+    const std::string newReference = PartReference{targetCategory, slot}.Text();
+    {
+        FileChange datasheets(DatasheetFilePath(folder));
+        FileChange pictures(PictureFilePath(folder));
+        SetSideValues(datasheets, pictures, newReference, sideValues);
+        if (!writes.Write(datasheets) || !writes.Write(pictures)) {
+            return WriteFailure();
+        }
+        FileChange target(targetFile);
+        target.Set(kListGroup, SlotKey(slot), record);
+        if (!writes.Write(target)) {
+            return WriteFailure();
+        }
+    }
+    if (move) {
+        for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
+            FileChange orders(ListFilePath(folder, 900 + supplier));
+            for (int position : PositionsNaming(orders.Document(), oldReference)) {
+                const std::string value = orders.Value(kListGroup, SlotKey(position));
+                orders.Set(kListGroup, SlotKey(position), ReplaceField(value, 1, newReference));
+            }
+            if (!writes.Write(orders)) {
+                return WriteFailure();
+            }
+        }
+        // Only now the old place goes.
+        FileChange datasheets(DatasheetFilePath(folder));
+        FileChange pictures(PictureFilePath(folder));
+        SetSideValues(datasheets, pictures, oldReference, {});
+        FileChange source(ListFilePath(folder, clipboard.sourceCategory));
+        source.Set(kListGroup, SlotKey(clipboard.sourceSlot), "");
+        if (!writes.Write(datasheets) || !writes.Write(pictures) || !writes.Write(source)) {
+            return WriteFailure();
+        }
+    }
+
+    clipboard.Clear();
+    outcome.reload = ListReload{targetCategory, 0, slot};
+    outcome.commands.push_back(DeletionRuleFor(record));
+    outcome.commands.push_back({kCommandPastePart, false});
+    outcome.commands.push_back({kCommandDeleteCategory, false});
+    return outcome;
+}

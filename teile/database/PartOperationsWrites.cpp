@@ -1,0 +1,138 @@
+#include "PartOperationsWrites.h"
+
+#include <optional>
+
+#include "AtomicFile.h"
+#include "DataFiles.h"
+#include "Records.h"
+#include "TextRules.h"
+
+namespace {
+
+// An empty snapshot of a file that has bytes means it could not be read.
+bool IsReadable(const std::string& path, const IniDocument& snapshot) {
+    if (!snapshot.IsEmpty()) {
+        return true;
+    }
+    const std::optional<FileIdentity> identity = IdentityOf(path);
+    if (!identity || identity->size == 0) {
+        return true;
+    }
+    return ReadWholeFile(path).has_value();
+}
+
+}  // namespace
+
+FileChange::FileChange(std::string path) : path_(std::move(path)) {
+    const std::shared_ptr<const IniDocument> snapshot = ReadIniFile(path_);
+    document_ = *snapshot;
+    readable_ = IsReadable(path_, document_);
+}
+
+std::string FileChange::Value(std::string_view group, std::string_view key) const {
+    return document_.Value(group, key);
+}
+
+void FileChange::Set(std::string_view group, std::string_view key, std::string_view value) {
+    const std::optional<std::string> current = document_.Find(group, key);
+    if (IsBlank(value)) {
+        if (!current) {
+            return;
+        }
+    } else if (current && *current == Trim(value) &&
+               value.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos) {
+        return;  // a reader sees exactly this already
+    }
+    document_.Write(group, key, value);
+    changed_ = true;
+}
+
+WriteSequence::Original& WriteSequence::OriginalOf(const std::string& path) {
+    for (Original& original : originals_) {
+        if (original.path == path) {
+            return original;
+        }
+    }
+    originals_.push_back(Original{path, ReadIniFile(path), FileExists(path), false});
+    return originals_.back();
+}
+
+void WriteSequence::Remember(const std::string& path) { OriginalOf(path); }
+
+void WriteSequence::MarkWritten(const std::string& path) {
+    Original& original = OriginalOf(path);
+    // An unchanged file keeps its snapshot: nothing to put back then.
+    if (ReadIniFile(path) != original.document) {
+        original.written = true;
+    }
+}
+
+bool WriteSequence::Write(const FileChange& change) {
+    if (!change.Changed()) {
+        return true;
+    }
+    Original& original = OriginalOf(change.Path());
+    if (!change.Readable() || !WriteIniFile(change.Path(), change.Document())) {
+        Undo();
+        return false;
+    }
+    original.written = true;
+    return true;
+}
+
+void WriteSequence::Undo() {
+    for (auto original = originals_.rbegin(); original != originals_.rend(); ++original) {
+        if (!original->written) {
+            continue;
+        }
+        if (original->existed) {
+            (void)WriteIniFile(original->path, *original->document);
+        } else {
+            RemoveFile(original->path);
+        }
+        original->written = false;
+    }
+}
+
+std::vector<int> OccupiedSlots(const IniDocument& list) {
+    std::vector<int> slots;
+    const int limit = ScanLimit(list.Value(kListGroup, kMaxKey));
+    for (int slot = 0; slot <= limit; ++slot) {
+        if (!IsBlank(list.Value(kListGroup, SlotKey(slot)))) {
+            slots.push_back(slot);
+        }
+    }
+    return slots;
+}
+
+bool HasRecords(const IniDocument& list) {
+    const int limit = ScanLimit(list.Value(kListGroup, kMaxKey));
+    for (int slot = 0; slot <= limit; ++slot) {
+        if (!IsBlank(list.Value(kListGroup, SlotKey(slot)))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<int> PositionsNaming(const IniDocument& orderList, std::string_view reference) {
+    std::vector<int> slots;
+    for (int slot : OccupiedSlots(orderList)) {
+        const std::string position = orderList.Value(kListGroup, SlotKey(slot));
+        const std::string_view named = TrimView(std::string_view(position).substr(0, position.find(';')));
+        if (EqualsIgnoringCase(named, TrimView(reference))) {
+            slots.push_back(slot);
+        }
+    }
+    return slots;
+}
+
+int ListModeOfListNumber(int list) { return IsOrderListNumber(list) ? list - 900 : 0; }
+
+bool IsCategoryNumber(int number) { return number >= 0 && number < kCategoryCount; }
+
+bool IsOrderListNumber(int number) {
+    return number >= kFirstOrderList && number < kFirstOrderList + kSupplierCount;
+}
+
+bool IsSlotNumber(int slot) { return slot >= 0 && slot <= kHighestSlot; }

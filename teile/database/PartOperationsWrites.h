@@ -1,0 +1,83 @@
+#pragma once
+// The write side shared by the record operations: changes to a data file are
+// collected and written in one atomic replacement, and an operation that
+// changes several files in a row can put every file back when a later write
+// fails, so a failed operation leaves the data as it found them.
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "IniStore.h"
+
+// The pending changes of one data file, starting from its current content.
+class FileChange {
+public:
+    explicit FileChange(std::string path);
+
+    const std::string& Path() const { return path_; }
+    const IniDocument& Document() const { return document_; }
+    std::string Value(std::string_view group, std::string_view key) const;
+
+    // WriteIniValue's rule: a blank value removes the key.
+    void Set(std::string_view group, std::string_view key, std::string_view value);
+
+    bool Changed() const { return changed_; }
+    // False when the file exists but could not be read: writing it from an
+    // empty document would wipe it.
+    bool Readable() const { return readable_; }
+
+private:
+    std::string path_;
+    IniDocument document_;
+    bool readable_ = true;
+    bool changed_ = false;
+};
+
+// Files written one after the other by one operation. The first failure puts
+// back every file written before it, newest first.
+class WriteSequence {
+public:
+    WriteSequence() = default;
+    WriteSequence(const WriteSequence&) = delete;
+    WriteSequence& operator=(const WriteSequence&) = delete;
+
+    // Keeps the file as it is now, for a write that happens outside the
+    // sequence (the "max" upkeep of the slot search).
+    void Remember(const std::string& path);
+    // That outside write happened: the file is put back on a later failure.
+    void MarkWritten(const std::string& path);
+
+    // Writes the file when it changed. False when it could not be written;
+    // everything written before is then put back.
+    [[nodiscard]] bool Write(const FileChange& change);
+    // Puts back every written file (best effort: the failure is being
+    // reported anyway).
+    void Undo();
+
+private:
+    struct Original {
+        std::string path;
+        std::shared_ptr<const IniDocument> document;
+        bool existed = false;
+        bool written = false;
+    };
+    Original& OriginalOf(const std::string& path);
+
+    std::vector<Original> originals_;
+};
+
+// The slots 0 to the scan limit that hold a non-blank value.
+std::vector<int> OccupiedSlots(const IniDocument& list);
+bool HasRecords(const IniDocument& list);
+
+// The slots of an order list whose position names `reference` (field 1,
+// blanks around it and letter case ignored).
+std::vector<int> PositionsNaming(const IniDocument& orderList, std::string_view reference);
+
+// 0 for a category, 1-3 for the order list of that supplier.
+int ListModeOfListNumber(int list);
+bool IsCategoryNumber(int number);
+bool IsOrderListNumber(int number);
+bool IsSlotNumber(int slot);
