@@ -3,6 +3,8 @@
 #include <time.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <mutex>
 #include <unordered_map>
 
@@ -18,9 +20,14 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 enum class LineKind : unsigned char { Blank, Group, Key };
 
+// A line is a piece of the file's bytes: the document keeps the file as one
+// string, so copying or writing it costs a few block copies however many
+// lines it has, and a change splices the bytes of one line.
 struct Line {
-    std::string text;   // without its line end
-    std::string end;    // "\r\n", "\n", "\r" or "" for a last line without one
+    std::size_t start = 0;         // offset of the text in the bytes
+    std::uint32_t length = 0;      // the text without its line end
+    std::uint32_t keyHash = 0;     // of a key line's key, letter case ignored
+    std::uint8_t endLength = 0;    // "\r\n" 2, "\n" or "\r" 1, none 0
     LineKind kind = LineKind::Blank;
 };
 
@@ -64,26 +71,105 @@ std::string Sanitized(std::string_view text) {
     return result;
 }
 
+// Names compare without regard to letter case, so they hash that way too.
+// The hash of every key line is taken once when the file is parsed, so an
+// index can be rebuilt after a change without looking at the keys again.
+std::uint32_t HashIgnoringCase(std::string_view name) {
+    static const auto lower = [] {
+        std::array<unsigned char, 256> table{};
+        for (int c = 0; c < 256; ++c) {
+            table[c] = Cp1252ToLower(static_cast<unsigned char>(c));
+        }
+        return table;
+    }();
+    std::uint32_t hash = 2166136261u;
+    for (char c : name) {
+        hash = (hash ^ lower[static_cast<unsigned char>(c)]) * 16777619u;
+    }
+    return hash;
+}
+
 }  // namespace
 
 struct IniDocument::Data {
-    std::string byteOrderMark;
+    std::string bytes;  // the whole file, byte-order mark included
+    std::size_t byteOrderMark = 0;
     std::vector<Line> lines;
 
-    // Lazily built index: the first group of each name and, inside it, the
-    // first line of each key.
+    // Lazily built index of the first group of each name. Within a group an
+    // open-addressing table of line numbers finds the first line of each key;
+    // it holds no strings, so building and copying it stays cheap.
     struct Group {
-        std::size_t header = 0;  // line index of "[name]"
+        std::size_t header = 0;  // line of "[name]"
         std::size_t end = 0;     // one past its last line
-        std::unordered_map<std::string, std::size_t> keys;
-        std::vector<std::size_t> keyOrder;
+        std::vector<std::uint32_t> table;  // line + 1, 0 = empty
+        std::size_t keys = 0;
     };
     mutable bool indexed = false;
-    mutable std::unordered_map<std::string, Group> groups;
+    mutable std::vector<Group> groups;
+    mutable std::unordered_map<std::string, std::size_t> groupByName;
+
+    std::string_view Text(std::size_t line) const {
+        return std::string_view(bytes).substr(lines[line].start, lines[line].length);
+    }
+    std::size_t EndOf(std::size_t line) const {
+        return lines[line].start + lines[line].length + lines[line].endLength;
+    }
 
     void Invalidate() {
         indexed = false;
         groups.clear();
+        groupByName.clear();
+    }
+
+    // The table slot that holds `key`, or the empty slot where it would go.
+    std::size_t Probe(const Group& group, std::string_view key, std::uint32_t hash) const {
+        const std::size_t mask = group.table.size() - 1;
+        std::size_t slot = hash & mask;
+        while (group.table[slot] != 0) {
+            const std::size_t line = group.table[slot] - 1;
+            if (lines[line].keyHash == hash && EqualsIgnoringCase(KeyOf(Text(line)), key)) {
+                break;
+            }
+            slot = (slot + 1) & mask;
+        }
+        return slot;
+    }
+
+    static std::size_t TableSizeFor(std::size_t keys) {
+        std::size_t size = 16;
+        while (size < 2 * keys) {
+            size *= 2;
+        }
+        return size;
+    }
+
+    // Adds a key line unless the group already has that key (first one wins).
+    void AddKey(Group& group, std::size_t line) const {
+        if (2 * (group.keys + 1) > group.table.size()) {
+            Rehash(group, TableSizeFor(group.keys + 1) * 2);
+        }
+        const std::size_t slot = Probe(group, KeyOf(Text(line)), lines[line].keyHash);
+        if (group.table[slot] == 0) {
+            group.table[slot] = static_cast<std::uint32_t>(line + 1);
+            ++group.keys;
+        }
+    }
+
+    void Rehash(Group& group, std::size_t size) const {
+        std::vector<std::uint32_t> old = std::move(group.table);
+        group.table.assign(size, 0);
+        const std::size_t mask = size - 1;
+        // Entries are distinct keys already: each only needs a free slot.
+        for (std::uint32_t entry : old) {
+            if (entry != 0) {
+                std::size_t slot = lines[entry - 1].keyHash & mask;
+                while (group.table[slot] != 0) {
+                    slot = (slot + 1) & mask;
+                }
+                group.table[slot] = entry;
+            }
+        }
     }
 
     void BuildIndex() const {
@@ -91,52 +177,178 @@ struct IniDocument::Data {
             return;
         }
         groups.clear();
-        Group* current = nullptr;
+        groupByName.clear();
+        // First the groups and how many key lines each holds, so every table
+        // is sized once and never grows while it is filled.
+        std::size_t current = SIZE_MAX;
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            const Line& line = lines[i];
-            if (line.kind == LineKind::Group) {
-                if (current != nullptr) {
-                    current->end = i;
+            if (lines[i].kind == LineKind::Group) {
+                if (current != SIZE_MAX) {
+                    groups[current].end = i;
                 }
-                const std::string name = ToLowerCp1252(GroupNameOf(TrimView(line.text)));
-                auto [entry, isNew] = groups.try_emplace(name);
+                const std::string name = ToLowerCp1252(GroupNameOf(TrimView(Text(i))));
                 // A later group of the same name is never read.
-                current = isNew ? &entry->second : nullptr;
-                if (current != nullptr) {
-                    current->header = i;
+                current = SIZE_MAX;
+                if (groupByName.try_emplace(name, groups.size()).second) {
+                    current = groups.size();
+                    groups.push_back(Group{i, lines.size(), {}, 0});
                 }
-            } else if (line.kind == LineKind::Key && current != nullptr) {
-                const std::string key = ToLowerCp1252(KeyOf(line.text));
-                if (current->keys.try_emplace(key, i).second) {
-                    current->keyOrder.push_back(i);
-                }
+            } else if (lines[i].kind == LineKind::Key && current != SIZE_MAX) {
+                ++groups[current].keys;
             }
         }
-        if (current != nullptr) {
-            current->end = lines.size();
+        for (Group& group : groups) {
+            group.table.assign(TableSizeFor(group.keys), 0);
+            group.keys = 0;
+            for (std::size_t i = group.header + 1; i < group.end; ++i) {
+                if (lines[i].kind == LineKind::Key) {
+                    AddKey(group, i);
+                }
+            }
         }
         indexed = true;
     }
 
-    const Group* FindGroup(std::string_view group) const {
+    Group* FindGroup(std::string_view group) const {
         BuildIndex();
-        const auto found = groups.find(ToLowerCp1252(TrimView(group)));
-        return found == groups.end() ? nullptr : &found->second;
+        const auto found = groupByName.find(ToLowerCp1252(TrimView(group)));
+        return found == groupByName.end() ? nullptr : &groups[found->second];
     }
 
-    const Line* FindLine(std::string_view group, std::string_view key) const {
-        const Group* found = FindGroup(group);
-        if (found == nullptr) {
-            return nullptr;
+    // The first line of `key` in the first group of that name.
+    std::optional<std::size_t> FindLine(const Group& group, std::string_view key) const {
+        if (group.table.empty()) {
+            return std::nullopt;
         }
-        const auto line = found->keys.find(ToLowerCp1252(TrimView(key)));
-        return line == found->keys.end() ? nullptr : &lines[line->second];
+        const std::string_view name = TrimView(key);
+        const std::uint32_t entry = group.table[Probe(group, name, HashIgnoringCase(name))];
+        if (entry == 0) {
+            return std::nullopt;
+        }
+        return entry - 1;
+    }
+
+    std::optional<std::size_t> FindLine(std::string_view group, std::string_view key) const {
+        const Group* found = FindGroup(group);
+        return found == nullptr ? std::nullopt : FindLine(*found, key);
+    }
+
+    // Replaces bytes [from, to) by `text` and moves the lines behind it.
+    void Splice(std::size_t from, std::size_t to, std::string_view text, std::size_t firstMoved) {
+        bytes.replace(from, to - from, text);
+        const std::ptrdiff_t shift =
+            static_cast<std::ptrdiff_t>(text.size()) - static_cast<std::ptrdiff_t>(to - from);
+        if (shift != 0) {
+            for (std::size_t i = firstMoved; i < lines.size(); ++i) {
+                lines[i].start = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(lines[i].start) + shift);
+            }
+        }
     }
 
     // A line about to get a successor must end, or the two would run together.
-    void EndLine(std::size_t index) {
-        if (lines[index].end.empty()) {
-            lines[index].end = kLineEnd;
+    void EndLine(std::size_t line) {
+        if (lines[line].endLength == 0) {
+            Splice(EndOf(line), EndOf(line), kLineEnd, line + 1);
+            lines[line].endLength = static_cast<std::uint8_t>(kLineEnd.size());
+        }
+    }
+
+    // Inserts a new line in front of line `position` (or at the end).
+    void InsertLine(std::size_t position, std::string_view text, LineKind kind) {
+        const std::size_t offset = position < lines.size() ? lines[position].start : bytes.size();
+        std::string withEnd(text);
+        withEnd += kLineEnd;
+        Splice(offset, offset, withEnd, position);
+        const std::uint32_t hash = kind == LineKind::Key ? HashIgnoringCase(KeyOf(text)) : 0;
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(position),
+                     Line{offset, static_cast<std::uint32_t>(text.size()), hash,
+                          static_cast<std::uint8_t>(kLineEnd.size()), kind});
+        if (!indexed) {
+            return;
+        }
+        // Keep the index: every line number behind the new line grows by one.
+        for (Group& group : groups) {
+            if (group.header >= position) {
+                ++group.header;
+            }
+            if (group.end >= position && group.end > group.header) {
+                ++group.end;
+            }
+            for (std::uint32_t& entry : group.table) {
+                if (entry != 0 && entry - 1 >= position) {
+                    ++entry;
+                }
+            }
+        }
+    }
+
+    // Removes the given lines. `wholeKeys` says that every line of each
+    // removed key goes, so the index only needs renumbering; otherwise it is
+    // rebuilt when next used.
+    void RemoveLines(const std::vector<std::size_t>& sortedLines, bool wholeKeys) {
+        if (sortedLines.empty()) {
+            return;
+        }
+        std::string kept;
+        kept.reserve(bytes.size());
+        kept.append(bytes, 0, byteOrderMark);
+        std::vector<Line> keptLines;
+        keptLines.reserve(lines.size() - sortedLines.size());
+        // New number of each old line, SIZE_MAX for a removed one.
+        std::vector<std::size_t> renumbered(lines.size(), SIZE_MAX);
+        std::size_t next = 0;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (next < sortedLines.size() && sortedLines[next] == i) {
+                ++next;
+                continue;
+            }
+            Line line = lines[i];
+            const std::size_t start = kept.size();
+            kept.append(bytes, line.start, line.length + line.endLength);
+            line.start = start;
+            renumbered[i] = keptLines.size();
+            keptLines.push_back(line);
+        }
+        const std::size_t oldCount = lines.size();
+        bytes = std::move(kept);
+        lines = std::move(keptLines);
+        if (!indexed || !wholeKeys) {
+            Invalidate();
+            return;
+        }
+        const auto newNumber = [&](std::size_t old) {
+            // One past the last line stays one past the last line.
+            std::size_t line = old;
+            while (line < oldCount && renumbered[line] == SIZE_MAX) {
+                ++line;
+            }
+            return line < oldCount ? renumbered[line] : lines.size();
+        };
+        for (Group& group : groups) {
+            if (renumbered[group.header] == SIZE_MAX) {
+                Invalidate();
+                return;
+            }
+            group.header = renumbered[group.header];
+            group.end = newNumber(group.end);
+            bool emptied = false;
+            for (std::uint32_t& entry : group.table) {
+                if (entry == 0) {
+                    continue;
+                }
+                const std::size_t line = renumbered[entry - 1];
+                if (line == SIZE_MAX) {
+                    entry = 0;
+                    --group.keys;
+                    emptied = true;
+                } else {
+                    entry = static_cast<std::uint32_t>(line + 1);
+                }
+            }
+            // Holes would cut the probe chains of the keys behind them.
+            if (emptied) {
+                Rehash(group, group.table.size());
+            }
         }
     }
 };
@@ -156,51 +368,55 @@ IniDocument& IniDocument::operator=(IniDocument&&) noexcept = default;
 IniDocument IniDocument::Parse(std::string_view bytes) {
     IniDocument document;
     Data& data = *document.data_;
-    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        data.byteOrderMark = kByteOrderMark;
-        bytes.remove_prefix(kByteOrderMark.size());
-    }
+    data.bytes = std::string(bytes);
+    const std::string_view all(data.bytes);
     std::size_t start = 0;
-    while (start < bytes.size()) {
+    if (all.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        data.byteOrderMark = kByteOrderMark.size();
+        start = kByteOrderMark.size();
+    }
+    while (start < all.size()) {
         std::size_t end = start;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') {
+        while (end < all.size() && all[end] != '\r' && all[end] != '\n') {
             ++end;
         }
-        Line line;
-        line.text = std::string(bytes.substr(start, end - start));
         std::size_t next = end;
-        if (next < bytes.size() && bytes[next] == '\r') {
+        if (next < all.size() && all[next] == '\r') {
             ++next;
         }
-        if (next < bytes.size() && bytes[next] == '\n' && (next == end || bytes[end] == '\r')) {
+        if (next < all.size() && all[next] == '\n') {
             ++next;
         }
-        line.end = std::string(bytes.substr(end, next - end));
-        const std::string_view trimmed = TrimView(line.text);
-        if (trimmed.empty()) {
-            line.kind = LineKind::Blank;
-        } else if (trimmed.front() == '[') {
-            line.kind = LineKind::Group;
-        } else {
-            line.kind = LineKind::Key;
+        // A line longer than the 32-bit length (4 GB) is split; no real data
+        // file comes near that.
+        const std::size_t length = std::min<std::size_t>(end - start, UINT32_MAX);
+        Line line{start, static_cast<std::uint32_t>(length), 0,
+                  static_cast<std::uint8_t>(length == end - start ? next - end : 0),
+                  LineKind::Blank};
+        const std::string_view trimmed = TrimView(all.substr(start, length));
+        if (!trimmed.empty()) {
+            line.kind = trimmed.front() == '[' ? LineKind::Group : LineKind::Key;
         }
-        data.lines.push_back(std::move(line));
-        start = next;
+        if (line.kind == LineKind::Key) {
+            line.keyHash = HashIgnoringCase(KeyOf(trimmed));
+        }
+        data.lines.push_back(line);
+        start = length == end - start ? next : start + length;
     }
     return document;
 }
 
 std::optional<std::string> IniDocument::Find(std::string_view group, std::string_view key) const {
-    const Line* line = data_->FindLine(group, key);
-    if (line == nullptr) {
+    const std::optional<std::size_t> line = data_->FindLine(group, key);
+    if (!line) {
         return std::nullopt;
     }
-    return ValueOf(line->text);
+    return ValueOf(data_->Text(*line));
 }
 
 std::string IniDocument::Value(std::string_view group, std::string_view key) const {
-    const Line* line = data_->FindLine(group, key);
-    return line == nullptr ? std::string() : ValueOf(line->text);
+    const std::optional<std::size_t> line = data_->FindLine(group, key);
+    return line ? ValueOf(data_->Text(*line)) : std::string();
 }
 
 bool IniDocument::HasGroup(std::string_view group) const {
@@ -213,10 +429,15 @@ std::vector<IniEntry> IniDocument::Entries(std::string_view group) const {
     if (found == nullptr) {
         return entries;
     }
-    entries.reserve(found->keyOrder.size());
-    for (std::size_t index : found->keyOrder) {
-        const std::string& text = data_->lines[index].text;
-        entries.push_back(IniEntry{std::string(KeyOf(text)), ValueOf(text)});
+    for (std::size_t i = found->header + 1; i < found->end; ++i) {
+        if (data_->lines[i].kind != LineKind::Key) {
+            continue;
+        }
+        const std::string_view text = data_->Text(i);
+        // Only the first line of a key counts.
+        if (data_->FindLine(*found, KeyOf(text)) == i) {
+            entries.push_back(IniEntry{std::string(KeyOf(text)), ValueOf(text)});
+        }
     }
     return entries;
 }
@@ -226,7 +447,7 @@ void IniDocument::Write(std::string_view group, std::string_view key, std::strin
     const std::string groupName = Trim(Sanitized(group));
     const std::string keyName = Trim(Sanitized(key));
     const std::string newValue = Sanitized(value);
-    const Data::Group* found = data.FindGroup(groupName);
+    Data::Group* found = data.FindGroup(groupName);
 
     if (keyName.empty()) {
         // Every group of that name goes: removing only the first would bring a
@@ -234,89 +455,79 @@ void IniDocument::Write(std::string_view group, std::string_view key, std::strin
         // as present again.
         if (found != nullptr) {
             const std::string lowered = ToLowerCp1252(groupName);
+            std::vector<std::size_t> removed;
             bool inside = false;
-            std::erase_if(data.lines, [&](const Line& line) {
-                if (line.kind == LineKind::Group) {
-                    inside = ToLowerCp1252(GroupNameOf(TrimView(line.text))) == lowered;
+            for (std::size_t i = 0; i < data.lines.size(); ++i) {
+                if (data.lines[i].kind == LineKind::Group) {
+                    inside = ToLowerCp1252(GroupNameOf(TrimView(data.Text(i)))) == lowered;
                 }
-                return inside;
-            });
-            data.Invalidate();
+                if (inside) {
+                    removed.push_back(i);
+                }
+            }
+            data.RemoveLines(removed, false);
         }
         return;
     }
 
-    const std::size_t* existing = nullptr;
-    if (found != nullptr) {
-        const auto line = found->keys.find(ToLowerCp1252(keyName));
-        if (line != found->keys.end()) {
-            existing = &line->second;
-        }
-    }
+    const std::optional<std::size_t> existing =
+        found == nullptr ? std::nullopt : data.FindLine(*found, keyName);
 
     if (IsBlank(newValue)) {
         // Every line of the key in the group a reader sees: a second line of the
         // same key would otherwise reappear as the key's value.
-        if (existing != nullptr) {
-            const std::string lowered = ToLowerCp1252(keyName);
-            const auto begin = data.lines.begin() + static_cast<std::ptrdiff_t>(found->header + 1);
-            const auto end = data.lines.begin() + static_cast<std::ptrdiff_t>(found->end);
-            data.lines.erase(std::remove_if(begin, end,
-                                            [&](const Line& line) {
-                                                return line.kind == LineKind::Key &&
-                                                       ToLowerCp1252(KeyOf(line.text)) == lowered;
-                                            }),
-                             end);
-            data.Invalidate();
+        if (existing) {
+            std::vector<std::size_t> removed;
+            for (std::size_t i = found->header + 1; i < found->end; ++i) {
+                if (data.lines[i].kind == LineKind::Key &&
+                    EqualsIgnoringCase(KeyOf(data.Text(i)), keyName)) {
+                    removed.push_back(i);
+                }
+            }
+            data.RemoveLines(removed, true);
         }
         return;
     }
 
-    if (existing != nullptr) {
-        // The line keeps the key as the file spells it.
-        Line& line = data.lines[*existing];
-        line.text = std::string(KeyOf(line.text)) + "=" + newValue;
-        line.end = kLineEnd;
-        return;  // the index still holds: no line moved
+    if (existing) {
+        // The line keeps the key as the file spells it; the index still holds,
+        // since no line moves and the key stays the same.
+        const std::size_t line = *existing;
+        const std::string text = std::string(KeyOf(data.Text(line))) + "=" + newValue;
+        data.Splice(data.lines[line].start, data.EndOf(line), text + std::string(kLineEnd),
+                    line + 1);
+        data.lines[line].length = static_cast<std::uint32_t>(text.size());
+        data.lines[line].endLength = static_cast<std::uint8_t>(kLineEnd.size());
+        return;
     }
 
-    Line keyLine{keyName + "=" + newValue, std::string(kLineEnd), LineKind::Key};
+    const std::string keyLine = keyName + "=" + newValue;
     if (found != nullptr) {
         // After the group's last non-blank line, so blank lines that separate
         // it from the next group stay where they are.
         std::size_t last = found->header;
-        for (std::size_t i = found->header + 1; i < found->end; ++i) {
-            if (data.lines[i].kind != LineKind::Blank) {
-                last = i;
+        for (std::size_t i = found->end; i > found->header + 1; --i) {
+            if (data.lines[i - 1].kind != LineKind::Blank) {
+                last = i - 1;
+                break;
             }
         }
         data.EndLine(last);
-        data.lines.insert(data.lines.begin() + static_cast<std::ptrdiff_t>(last + 1),
-                          std::move(keyLine));
+        data.InsertLine(last + 1, keyLine, LineKind::Key);
+        data.AddKey(*found, last + 1);
     } else {
         if (!data.lines.empty()) {
             data.EndLine(data.lines.size() - 1);
         }
-        data.lines.push_back(Line{"[" + groupName + "]", std::string(kLineEnd), LineKind::Group});
-        data.lines.push_back(std::move(keyLine));
+        data.InsertLine(data.lines.size(), "[" + groupName + "]", LineKind::Group);
+        data.InsertLine(data.lines.size(), keyLine, LineKind::Key);
+        data.Invalidate();
     }
-    data.Invalidate();
 }
 
-std::string IniDocument::Serialize() const {
-    std::size_t size = data_->byteOrderMark.size();
-    for (const Line& line : data_->lines) {
-        size += line.text.size() + line.end.size();
-    }
-    std::string bytes;
-    bytes.reserve(size);
-    bytes += data_->byteOrderMark;
-    for (const Line& line : data_->lines) {
-        bytes += line.text;
-        bytes += line.end;
-    }
-    return bytes;
-}
+std::string IniDocument::Serialize() const { return data_->bytes; }
+
+const std::string& IniDocument::Bytes() const { return data_->bytes; }
 
 bool IniDocument::IsEmpty() const { return data_->lines.empty(); }
 
@@ -327,10 +538,10 @@ namespace {
 // time stamp is older than one tick (with margin), its identity proves nothing
 // and the bytes are compared instead. File systems that store no fraction of
 // a second (FAT on a USB stick carried between machines: two seconds) get a
-// long window; those with fine time stamps (ticks of a few milliseconds) a
-// shorter one, so reads soon after a save do not keep re-reading the file.
+// long window; those with fine time stamps (ticks of at most 10 ms) a short
+// one, so reads soon after a save do not keep re-reading the file.
 constexpr long long kCoarseRacyNanoseconds = 3'000'000'000;
-constexpr long long kFineRacyNanoseconds = 1'000'000'000;
+constexpr long long kFineRacyNanoseconds = 50'000'000;
 
 long long NowNanoseconds() {
     timespec now{};
@@ -351,8 +562,9 @@ bool IsRacy(const FileIdentity& identity, long long readStart) {
 struct Snapshot {
     FileIdentity identity;
     std::shared_ptr<const IniDocument> document;
-    // The file's bytes while its identity is racy, else nothing.
-    std::optional<std::string> racyBytes;
+    // While the identity is racy, every read compares the file's bytes with
+    // the document's.
+    bool racy = false;
 };
 
 std::mutex& SnapshotMutex() {
@@ -387,10 +599,10 @@ std::optional<std::shared_ptr<const IniDocument>> LoadSnapshot(const std::string
         }
         const auto cached = snapshots.find(file);
         const bool sameIdentity = cached != snapshots.end() && cached->second.identity == *before;
-        if (sameIdentity && !cached->second.racyBytes) {
+        if (sameIdentity && !cached->second.racy) {
             return cached->second.document;
         }
-        std::optional<std::string> bytes = ReadWholeFile(file);
+        const std::optional<std::string> bytes = ReadWholeFile(file);
         if (!bytes) {
             snapshots.erase(file);
             if (!FileExists(file)) {
@@ -398,17 +610,13 @@ std::optional<std::shared_ptr<const IniDocument>> LoadSnapshot(const std::string
             }
             return std::nullopt;
         }
-        if (sameIdentity && *cached->second.racyBytes == *bytes) {
+        if (sameIdentity && cached->second.document->Bytes() == *bytes) {
             document = cached->second.document;
         } else {
             document = std::make_shared<const IniDocument>(IniDocument::Parse(*bytes));
         }
         if (IdentityOf(file) == before) {
-            std::optional<std::string> racyBytes;
-            if (IsRacy(*before, readStart)) {
-                racyBytes = std::move(*bytes);
-            }
-            snapshots[file] = Snapshot{*before, document, std::move(racyBytes)};
+            snapshots[file] = Snapshot{*before, document, IsRacy(*before, readStart)};
             return document;
         }
     }
@@ -421,21 +629,24 @@ std::shared_ptr<const IniDocument> ReadIniFile(const std::string& file) {
     return LoadSnapshot(file).value_or(EmptyDocument());
 }
 
-bool WriteIniFile(const std::string& file, const IniDocument& document) {
-    std::string bytes = document.Serialize();
+bool WriteIniFile(const std::string& file, IniDocument&& document,
+                  std::shared_ptr<const IniDocument>* snapshot) {
     FileIdentity identity;
     const long long writeStart = NowNanoseconds();
-    if (!ReplaceFileAtomically(file, bytes, &identity)) {
+    if (!ReplaceFileAtomically(file, document.Bytes(), &identity)) {
         return false;
     }
-    std::optional<std::string> racyBytes;
-    if (IsRacy(identity, writeStart)) {
-        racyBytes = std::move(bytes);
+    auto written = std::make_shared<const IniDocument>(std::move(document));
+    if (snapshot != nullptr) {
+        *snapshot = written;
     }
     std::lock_guard<std::mutex> lock(SnapshotMutex());
-    Snapshots()[file] =
-        Snapshot{identity, std::make_shared<const IniDocument>(document), std::move(racyBytes)};
+    Snapshots()[file] = Snapshot{identity, std::move(written), IsRacy(identity, writeStart)};
     return true;
+}
+
+bool WriteIniFile(const std::string& file, const IniDocument& document) {
+    return WriteIniFile(file, IniDocument(document));
 }
 
 std::string ReadIniValue(std::string_view group, std::string_view key, const std::string& file) {
@@ -451,13 +662,13 @@ bool WriteIniValue(std::string_view group, std::string_view key, std::string_vie
     const std::shared_ptr<const IniDocument>& current = *loaded;
     IniDocument changed = *current;
     changed.Write(group, key, value);
-    if (FileExists(file) && changed.Serialize() == current->Serialize()) {
+    if (FileExists(file) && changed.Bytes() == current->Bytes()) {
         return true;  // removing what is not there, or writing what is
     }
     if (!FileExists(file) && changed.IsEmpty()) {
         return true;  // nothing to create
     }
-    return WriteIniFile(file, changed);
+    return WriteIniFile(file, std::move(changed));
 }
 
 void ForgetIniSnapshots() {

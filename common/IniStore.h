@@ -48,6 +48,7 @@ public:
 
     // The bytes of the file: untouched lines exactly as read, new lines with CR LF.
     std::string Serialize() const;
+    const std::string& Bytes() const;
     bool IsEmpty() const;
 
 private:
@@ -62,6 +63,10 @@ std::shared_ptr<const IniDocument> ReadIniFile(const std::string& file);
 // Replaces the file by the document in one atomic step. False when it failed;
 // the file is then unchanged.
 [[nodiscard]] bool WriteIniFile(const std::string& file, const IniDocument& document);
+// The same without a copy of the document for the store's snapshot, which
+// `snapshot`, when given, receives: the file as it is now.
+[[nodiscard]] bool WriteIniFile(const std::string& file, IniDocument&& document,
+                                std::shared_ptr<const IniDocument>* snapshot = nullptr);
 
 // The value of one key, "" when missing.
 std::string ReadIniValue(std::string_view group, std::string_view key, const std::string& file);

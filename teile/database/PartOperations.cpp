@@ -193,7 +193,7 @@ OperationOutcome DeleteSelectedRecord(const std::string& folder, const SelectedR
                                     Answer::No) != Answer::Yes) {
             return Refused();
         }
-        for (const FileChange& orders : orderLists) {
+        for (FileChange& orders : orderLists) {
             if (!writes.Write(orders)) {
                 return WriteFailure();
             }

@@ -23,18 +23,26 @@ bool IsReadable(const std::string& path, const IniDocument& snapshot) {
 
 }  // namespace
 
-FileChange::FileChange(std::string path) : path_(std::move(path)) {
-    const std::shared_ptr<const IniDocument> snapshot = ReadIniFile(path_);
-    document_ = *snapshot;
-    readable_ = IsReadable(path_, document_);
+FileChange::FileChange(std::string path) : path_(std::move(path)), current_(ReadIniFile(path_)) {
+    readable_ = IsReadable(path_, *current_);
 }
 
 std::string FileChange::Value(std::string_view group, std::string_view key) const {
-    return document_.Value(group, key);
+    return Document().Value(group, key);
+}
+
+bool FileChange::WritePending() {
+    if (!pending_) {
+        return true;
+    }
+    IniDocument document = std::move(*pending_);
+    pending_.reset();
+    changed_ = false;
+    return WriteIniFile(path_, std::move(document), &current_);
 }
 
 void FileChange::Set(std::string_view group, std::string_view key, std::string_view value) {
-    const std::optional<std::string> current = document_.Find(group, key);
+    const std::optional<std::string> current = Document().Find(group, key);
     if (IsBlank(value)) {
         if (!current) {
             return;
@@ -43,17 +51,24 @@ void FileChange::Set(std::string_view group, std::string_view key, std::string_v
                value.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos) {
         return;  // a reader sees exactly this already
     }
-    document_.Write(group, key, value);
+    if (!pending_) {
+        pending_ = *current_;
+    }
+    pending_->Write(group, key, value);
     changed_ = true;
 }
 
-WriteSequence::Original& WriteSequence::OriginalOf(const std::string& path) {
+WriteSequence::Original& WriteSequence::OriginalOf(const std::string& path,
+                                                   std::shared_ptr<const IniDocument> known) {
     for (Original& original : originals_) {
         if (original.path == path) {
             return original;
         }
     }
-    originals_.push_back(Original{path, ReadIniFile(path), FileExists(path), false});
+    if (!known) {
+        known = ReadIniFile(path);
+    }
+    originals_.push_back(Original{path, std::move(known), FileExists(path), false});
     return originals_.back();
 }
 
@@ -67,12 +82,12 @@ void WriteSequence::MarkWritten(const std::string& path) {
     }
 }
 
-bool WriteSequence::Write(const FileChange& change) {
+bool WriteSequence::Write(FileChange& change) {
     if (!change.Changed()) {
         return true;
     }
-    Original& original = OriginalOf(change.Path());
-    if (!change.Readable() || !WriteIniFile(change.Path(), change.Document())) {
+    Original& original = OriginalOf(change.Path(), change.Current());
+    if (!change.Readable() || !change.WritePending()) {
         Undo();
         return false;
     }

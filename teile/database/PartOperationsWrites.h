@@ -5,6 +5,7 @@
 // fails, so a failed operation leaves the data as it found them.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,9 @@ public:
     explicit FileChange(std::string path);
 
     const std::string& Path() const { return path_; }
-    const IniDocument& Document() const { return document_; }
+    const IniDocument& Document() const { return pending_ ? *pending_ : *current_; }
+    // The file as this change found it, or as it was last written.
+    const std::shared_ptr<const IniDocument>& Current() const { return current_; }
     std::string Value(std::string_view group, std::string_view key) const;
 
     // WriteIniValue's rule: a blank value removes the key.
@@ -27,10 +30,16 @@ public:
     // False when the file exists but could not be read: writing it from an
     // empty document would wipe it.
     bool Readable() const { return readable_; }
+    // Writes the pending changes; afterwards the change starts from what it
+    // wrote. False when the file could not be replaced.
+    [[nodiscard]] bool WritePending();
 
 private:
     std::string path_;
-    IniDocument document_;
+    // Copied only when the first change comes: most files an operation
+    // opens are only read, and the big side files are costly to copy.
+    std::shared_ptr<const IniDocument> current_;
+    std::optional<IniDocument> pending_;
     bool readable_ = true;
     bool changed_ = false;
 };
@@ -51,7 +60,7 @@ public:
 
     // Writes the file when it changed. False when it could not be written;
     // everything written before is then put back.
-    [[nodiscard]] bool Write(const FileChange& change);
+    [[nodiscard]] bool Write(FileChange& change);
     // Puts back every written file (best effort: the failure is being
     // reported anyway).
     void Undo();
@@ -63,7 +72,8 @@ private:
         bool existed = false;
         bool written = false;
     };
-    Original& OriginalOf(const std::string& path);
+    Original& OriginalOf(const std::string& path,
+                         std::shared_ptr<const IniDocument> known = nullptr);
 
     std::vector<Original> originals_;
 };
