@@ -12,18 +12,6 @@ namespace {
 
 using namespace record_texts;
 
-OperationOutcome Refused(FocusField focus = FocusField::None) {
-    OperationOutcome outcome;
-    outcome.status = OutcomeStatus::Refused;
-    outcome.focus = focus;
-    return outcome;
-}
-
-OperationOutcome WriteFailure() {
-    OperationOutcome outcome;
-    outcome.status = OutcomeStatus::WriteFailed;
-    return outcome;
-}
 
 std::string CategoryKey(int category) { return "k" + std::to_string(category); }
 
@@ -33,24 +21,24 @@ OperationOutcome SaveCategory(const std::string& folder, int category, std::stri
                               Prompter& prompter) {
     const bool isNew = category == -1;
     if (!isNew && !IsCategoryNumber(category)) {
-        return Refused();  // order lists are named in the supplier dialog
+        return OperationOutcome::Refused();  // order lists are named in the supplier dialog
     }
     const std::string trimmed = Trim(name);
     if (trimmed.empty()) {
-        return Refused(FocusField::CategoryName);
+        return OperationOutcome::Refused(FocusField::CategoryName);
     }
     const std::string mainFile = MainFilePath(folder);
     const int sameName = FindCategory(trimmed, 1, mainFile);
     if (sameName != -1 && sameName != category) {
         prompter.Tell(kTitleWarning, kCategoryExists, MessageIcon::Warning);
-        return Refused(FocusField::CategoryName);
+        return OperationOutcome::Refused(FocusField::CategoryName);
     }
     int number = category;
     if (isNew) {
         number = FindFreeCategorySlot(mainFile);
         if (number < 0) {
             prompter.Tell(kTitleError, kTooManyCategories, MessageIcon::Error);
-            return Refused();
+            return OperationOutcome::Refused();
         }
     }
 
@@ -58,7 +46,7 @@ OperationOutcome SaveCategory(const std::string& folder, int category, std::stri
     main.Set(kCategoryGroup, CategoryKey(number), trimmed);
     WriteSequence writes;
     if (!writes.Write(main)) {
-        return WriteFailure();
+        return OperationOutcome::WriteFailure();
     }
 
     OperationOutcome outcome;
@@ -76,23 +64,23 @@ OperationOutcome SaveCategory(const std::string& folder, int category, std::stri
 
 OperationOutcome DeleteCategory(const std::string& folder, int tag, Prompter& prompter) {
     if (!IsCategoryNumber(tag)) {
-        return Refused();
+        return OperationOutcome::Refused();
     }
     // The name is all that goes; parts left in the file would turn up in the
     // next category that gets this number.
     if (HasRecords(*ReadIniFile(ListFilePath(folder, tag)))) {
-        return Refused();
+        return OperationOutcome::Refused();
     }
     if (prompter.Ask(kTitleWarning, kDeleteCategory, MessageIcon::Warning, Answer::No) !=
         Answer::Yes) {
-        return Refused();
+        return OperationOutcome::Refused();
     }
     const std::string mainFile = MainFilePath(folder);
     FileChange main(mainFile);
     main.Set(kCategoryGroup, CategoryKey(tag), "");
     WriteSequence writes;
     if (!writes.Write(main)) {
-        return WriteFailure();
+        return OperationOutcome::WriteFailure();
     }
 
     OperationOutcome outcome;

@@ -89,6 +89,18 @@ struct OperationOutcome {
 
     bool IsDone() const { return status == OutcomeStatus::Done; }
     bool WriteFailed() const { return status == OutcomeStatus::WriteFailed; }
+
+    static OperationOutcome Refused(FocusField focus = FocusField::None) {
+        OperationOutcome outcome;
+        outcome.status = OutcomeStatus::Refused;
+        outcome.focus = focus;
+        return outcome;
+    }
+    static OperationOutcome WriteFailure() {
+        OperationOutcome outcome;
+        outcome.status = OutcomeStatus::WriteFailed;
+        return outcome;
+    }
 };
 
 // What the windows show for OutcomeStatus::WriteFailed.

@@ -18,18 +18,6 @@ namespace {
 
 using namespace record_texts;
 
-OperationOutcome Refused() {
-    OperationOutcome outcome;
-    outcome.status = OutcomeStatus::Refused;
-    return outcome;
-}
-
-OperationOutcome WriteFailure() {
-    OperationOutcome outcome;
-    outcome.status = OutcomeStatus::WriteFailed;
-    return outcome;
-}
-
 // Stock plus delivery without wrapping round on absurd numbers.
 std::string StockAfterBooking(std::string_view stock, std::string_view quantity) {
     const std::int64_t sum =
@@ -65,30 +53,27 @@ OperationOutcome AddOrderPosition(const std::string& folder, int supplier, const
                                   std::string_view quantity, Prompter& prompter) {
     if (supplier < 1 || supplier > kSupplierCount || !IsCategoryNumber(part.category) ||
         !IsSlotNumber(part.slot)) {
-        return Refused();
+        return OperationOutcome::Refused();
     }
     const std::string orderFile = ListFilePath(folder, 900 + supplier);
     const std::string reference = part.Text();
     if (FindPart(reference, orderFile, kFindFirstName, true) != -1) {
         prompter.Tell(kTitleWarning, kAlreadyOrdered, MessageIcon::Warning);
-        return Refused();
+        return OperationOutcome::Refused();
     }
     WriteSequence writes;
-    writes.Remember(orderFile);
-    const int slot = FindFreePartSlot(orderFile);
+    const int slot = writes.TakeFreeSlot(orderFile);
     if (slot == kSlotWriteFailed) {
-        return WriteFailure();
+        return OperationOutcome::WriteFailure();
     }
-    writes.MarkWritten(orderFile);
     if (slot == kNoFreeSlot) {
-        writes.Undo();
         prompter.Tell(kTitleError, kOrderListFull, MessageIcon::Error);
-        return Refused();
+        return OperationOutcome::Refused();
     }
     FileChange orders(orderFile);
     orders.Set(kListGroup, SlotKey(slot), reference + ";" + WithoutSemicolons(quantity) + ";0");
     if (!writes.Write(orders)) {
-        return WriteFailure();
+        return OperationOutcome::WriteFailure();
     }
     prompter.Tell(kTitleInfo, kAddedToOrder, MessageIcon::Information);
     OperationOutcome outcome;
@@ -99,7 +84,7 @@ OperationOutcome AddOrderPosition(const std::string& folder, int supplier, const
 OperationOutcome SaveOrderPosition(const std::string& folder, int orderList, int slot,
                                    std::string_view quantity, bool hidden) {
     if (!IsOrderListNumber(orderList) || !IsSlotNumber(slot)) {
-        return Refused();
+        return OperationOutcome::Refused();
     }
     const ListReload reload{orderList, ListModeOfListNumber(orderList), slot};
     FileChange orders(ListFilePath(folder, orderList));
@@ -107,7 +92,7 @@ OperationOutcome SaveOrderPosition(const std::string& folder, int orderList, int
     if (IsBlank(position)) {
         // The position went away meanwhile: writing now would make up one
         // that names no part.
-        OperationOutcome outcome = Refused();
+        OperationOutcome outcome = OperationOutcome::Refused();
         outcome.reload = ListReload{orderList, reload.mode, -1};
         outcome.closeDialog = true;
         return outcome;
@@ -117,7 +102,7 @@ OperationOutcome SaveOrderPosition(const std::string& folder, int orderList, int
                reference + ";" + WithoutSemicolons(quantity) + ";" + (hidden ? "1" : "0"));
     WriteSequence writes;
     if (!writes.Write(orders)) {
-        return WriteFailure();
+        return OperationOutcome::WriteFailure();
     }
     OperationOutcome outcome;
     outcome.reload = reload;
@@ -129,7 +114,7 @@ OperationOutcome BookInOrderPosition(const std::string& folder, int orderList, i
                                      const std::vector<int>& shownSlots, std::string_view quantity,
                                      std::string_view newPrice, Prompter& prompter) {
     if (!IsOrderListNumber(orderList) || !IsSlotNumber(slot)) {
-        return Refused();
+        return OperationOutcome::Refused();
     }
     const int supplier = orderList - 900;
     FileChange orders(ListFilePath(folder, orderList));
@@ -152,11 +137,11 @@ OperationOutcome BookInOrderPosition(const std::string& folder, int orderList, i
     }
     if (category && !category->Readable()) {
         // Unreadable is not "no part": the position must not go for nothing.
-        return WriteFailure();
+        return OperationOutcome::WriteFailure();
     }
     WriteSequence writes;
     if (!writes.Write(orders)) {
-        return WriteFailure();
+        return OperationOutcome::WriteFailure();
     }
     const std::string record =
         category ? category->Value(kListGroup, SlotKey(part->slot)) : std::string();
@@ -176,7 +161,7 @@ OperationOutcome BookInOrderPosition(const std::string& folder, int orderList, i
     booked = ReplaceField(booked, PriceField(supplier), newPrice);
     category->Set(kListGroup, SlotKey(part->slot), booked);
     if (!writes.Write(*category)) {
-        return WriteFailure();  // the position is back in its list
+        return OperationOutcome::WriteFailure();  // the position is back in its list
     }
     outcome.closeDialog = true;
     return outcome;
@@ -186,10 +171,10 @@ OperationOutcome GoToOrderedPart(const std::string& folder, int orderList, int s
                                  Prompter& prompter) {
     if (prompter.Ask(kTitleQuestion, kGoToPart, MessageIcon::Information, Answer::Yes) !=
         Answer::Yes) {
-        return Refused();
+        return OperationOutcome::Refused();
     }
     if (!IsOrderListNumber(orderList) || !IsSlotNumber(slot)) {
-        return Refused();
+        return OperationOutcome::Refused();
     }
     const std::string position =
         ReadIniFile(ListFilePath(folder, orderList))->Value(kListGroup, SlotKey(slot));
@@ -197,7 +182,7 @@ OperationOutcome GoToOrderedPart(const std::string& folder, int orderList, int s
     // Only a named category has a tree entry to go to.
     if (!part || IsBlank(ReadIniValue(kCategoryGroup, "k" + std::to_string(part->category),
                                       MainFilePath(folder)))) {
-        return Refused();
+        return OperationOutcome::Refused();
     }
     OperationOutcome outcome;
     outcome.showPart = PartLocation{part->category, part->slot};

@@ -19,18 +19,6 @@ using namespace record_texts;
 
 constexpr Tone kOrderNumberCopied{8000, 5};
 
-OperationOutcome Refused() {
-    OperationOutcome outcome;
-    outcome.status = OutcomeStatus::Refused;
-    return outcome;
-}
-
-OperationOutcome WriteFailure() {
-    OperationOutcome outcome;
-    outcome.status = OutcomeStatus::WriteFailed;
-    return outcome;
-}
-
 std::string ReadRecord(const std::string& folder, int list, int slot) {
     return ReadIniFile(ListFilePath(folder, list))->Value(kListGroup, SlotKey(slot));
 }
@@ -82,7 +70,7 @@ std::string CopyCommandHint(bool orderListSelected) {
 OperationOutcome CopyOrCutPart(const std::string& folder, int list, int slot, ClipboardKind kind,
                                PartClipboard& clipboard) {
     if (kind == ClipboardKind::None || !IsSlotNumber(slot)) {
-        return Refused();
+        return OperationOutcome::Refused();
     }
     OperationOutcome outcome;
     if (IsOrderListNumber(list)) {
@@ -91,11 +79,11 @@ OperationOutcome CopyOrCutPart(const std::string& folder, int list, int slot, Cl
         return outcome;
     }
     if (!IsCategoryNumber(list)) {
-        return Refused();
+        return OperationOutcome::Refused();
     }
     const std::string record = ReadRecord(folder, list, slot);
     if (IsBlank(record)) {
-        return Refused();  // the row's part is gone; there is nothing to paste
+        return OperationOutcome::Refused();  // the row's part is gone; there is nothing to paste
     }
     clipboard.sourceCategory = list;
     clipboard.sourceSlot = slot;
@@ -110,7 +98,7 @@ OperationOutcome PastePart(const std::string& folder, int targetCategory, PartCl
                            Prompter& prompter) {
     if (!clipboard.HoldsPart() || !IsCategoryNumber(targetCategory) ||
         !IsCategoryNumber(clipboard.sourceCategory) || !IsSlotNumber(clipboard.sourceSlot)) {
-        return Refused();
+        return OperationOutcome::Refused();
     }
     OperationOutcome outcome;
     if (targetCategory == clipboard.sourceCategory) {
@@ -142,22 +130,19 @@ OperationOutcome PastePart(const std::string& folder, int targetCategory, PartCl
 
     const std::string targetFile = ListFilePath(folder, targetCategory);
     WriteSequence writes;
-    writes.Remember(targetFile);
-    const int slot = FindFreePartSlot(targetFile);
+    const int slot = writes.TakeFreeSlot(targetFile);
     if (slot == kSlotWriteFailed) {
-        return WriteFailure();
+        return OperationOutcome::WriteFailure();
     }
-    writes.MarkWritten(targetFile);
     if (slot == kNoFreeSlot) {
-        writes.Undo();
         prompter.Tell(kTitleError, kCategoryFull, MessageIcon::Error);
-        return Refused();
+        return OperationOutcome::Refused();
     }
     if (FindPart(NameOf(record), targetFile, kFindFirstName, false) != -1 &&
         prompter.Ask(kTitleWarning, kPartExistsCreate, MessageIcon::Warning, Answer::No) !=
             Answer::Yes) {
         writes.Undo();
-        return Refused();
+        return OperationOutcome::Refused();
     }
 
     // The new place first, complete: side entries, record, order references.
@@ -167,12 +152,12 @@ OperationOutcome PastePart(const std::string& folder, int targetCategory, PartCl
         FileChange pictures(PictureFilePath(folder));
         SetSideValues(datasheets, pictures, newReference, sideValues);
         if (!writes.Write(datasheets) || !writes.Write(pictures)) {
-            return WriteFailure();
+            return OperationOutcome::WriteFailure();
         }
         FileChange target(targetFile);
         target.Set(kListGroup, SlotKey(slot), record);
         if (!writes.Write(target)) {
-            return WriteFailure();
+            return OperationOutcome::WriteFailure();
         }
     }
     if (move) {
@@ -183,7 +168,7 @@ OperationOutcome PastePart(const std::string& folder, int targetCategory, PartCl
                 orders.Set(kListGroup, SlotKey(position), ReplaceField(value, 1, newReference));
             }
             if (!writes.Write(orders)) {
-                return WriteFailure();
+                return OperationOutcome::WriteFailure();
             }
         }
         // Only now the old place goes.
@@ -193,7 +178,7 @@ OperationOutcome PastePart(const std::string& folder, int targetCategory, PartCl
         FileChange source(ListFilePath(folder, clipboard.sourceCategory));
         source.Set(kListGroup, SlotKey(clipboard.sourceSlot), "");
         if (!writes.Write(datasheets) || !writes.Write(pictures) || !writes.Write(source)) {
-            return WriteFailure();
+            return OperationOutcome::WriteFailure();
         }
     }
 

@@ -16,18 +16,6 @@ namespace {
 
 using namespace record_texts;
 
-OperationOutcome Refused(FocusField focus = FocusField::None) {
-    OperationOutcome outcome;
-    outcome.status = OutcomeStatus::Refused;
-    outcome.focus = focus;
-    return outcome;
-}
-
-OperationOutcome WriteFailure() {
-    OperationOutcome outcome;
-    outcome.status = OutcomeStatus::WriteFailed;
-    return outcome;
-}
 
 // The record as the editor's texts describe it: no ";" can come from a
 // typed text, so the record always has its 14 fields.
@@ -72,19 +60,19 @@ CommandChange DeletionRuleFor(std::string_view record) {
 OperationOutcome SavePart(const std::string& folder, int category, int slot,
                           const PartEditorTexts& texts, Prompter& prompter) {
     if (!IsCategoryNumber(category) || (slot != -1 && !IsSlotNumber(slot))) {
-        return Refused();
+        return OperationOutcome::Refused();
     }
     const std::string name = Trim(WithoutSemicolons(texts.Field(kFieldName)));
     if (name.empty()) {
         prompter.Tell(kTitleInfo, kNameEmpty, MessageIcon::Information);
-        return Refused(FocusField::PartName);
+        return OperationOutcome::Refused(FocusField::PartName);
     }
     const std::string listFile = ListFilePath(folder, category);
     if (!ConfirmPartName(name, listFile, slot, prompter)) {
-        return Refused(FocusField::PartName);
+        return OperationOutcome::Refused(FocusField::PartName);
     }
     if (!ConfirmStoragePlace(texts.Field(kFieldPlace), listFile, slot, prompter)) {
-        return Refused(FocusField::StoragePlace);
+        return OperationOutcome::Refused(FocusField::StoragePlace);
     }
 
     const std::string record = RecordOfTexts(name, texts);
@@ -92,17 +80,14 @@ OperationOutcome SavePart(const std::string& folder, int category, int slot,
     bool listWasEmpty = false;
     int target = slot;
     if (slot < 0) {
-        writes.Remember(listFile);
         listWasEmpty = !HasRecords(*ReadIniFile(listFile));
-        target = FindFreePartSlot(listFile);
+        target = writes.TakeFreeSlot(listFile);
         if (target == kSlotWriteFailed) {
-            return WriteFailure();
+            return OperationOutcome::WriteFailure();
         }
-        writes.MarkWritten(listFile);
         if (target == kNoFreeSlot) {
-            writes.Undo();
             prompter.Tell(kTitleError, kCategoryFull, MessageIcon::Error);
-            return Refused();
+            return OperationOutcome::Refused();
         }
     }
     const std::string reference = PartReference{category, target}.Text();
@@ -113,7 +98,7 @@ OperationOutcome SavePart(const std::string& folder, int category, int slot,
     datasheets.Set(kSideGroups[0].group, reference, StoredPath(texts.datasheet1, folder));
     datasheets.Set(kSideGroups[1].group, reference, StoredPath(texts.datasheet2, folder));
     if (!writes.Write(datasheets)) {
-        return WriteFailure();
+        return OperationOutcome::WriteFailure();
     }
     FileChange list(listFile);
     list.Set(kListGroup, SlotKey(target), record);
@@ -122,13 +107,13 @@ OperationOutcome SavePart(const std::string& folder, int category, int slot,
         list.Set(kListGroup, kMaxKey, std::to_string(target));
     }
     if (!writes.Write(list)) {
-        return WriteFailure();
+        return OperationOutcome::WriteFailure();
     }
     FileChange pictures(PictureFilePath(folder));
     pictures.Set(kSideGroups[2].group, reference, StoredPath(texts.picture1, folder));
     pictures.Set(kSideGroups[3].group, reference, StoredPath(texts.picture2, folder));
     if (!writes.Write(pictures)) {
-        return WriteFailure();
+        return OperationOutcome::WriteFailure();
     }
 
     OperationOutcome outcome;
@@ -162,17 +147,17 @@ OperationOutcome DeleteSelectedRecord(const std::string& folder, const SelectedR
                                       PartClipboard& clipboard, Prompter& prompter) {
     const bool inCategory = IsCategoryNumber(row.list);
     if ((!inCategory && !IsOrderListNumber(row.list)) || !IsSlotNumber(row.slot)) {
-        return Refused();
+        return OperationOutcome::Refused();
     }
     FileChange list(ListFilePath(folder, row.list));
     // The command is offered only for a part without stock; the file, not a
     // possibly stale command state, has the last word.
     if (inCategory && !PartMayBeDeleted(list.Value(kListGroup, SlotKey(row.slot)))) {
-        return Refused();
+        return OperationOutcome::Refused();
     }
     if (prompter.Ask(kTitleWarning, inCategory ? kDeleteFromList : kDeleteFromOrder,
                      MessageIcon::Warning, Answer::No) != Answer::Yes) {
-        return Refused();
+        return OperationOutcome::Refused();
     }
 
     WriteSequence writes;
@@ -191,11 +176,11 @@ OperationOutcome DeleteSelectedRecord(const std::string& folder, const SelectedR
         }
         if (ordered && prompter.Ask(kTitleWarning, kPartIsOrdered, MessageIcon::Warning,
                                     Answer::No) != Answer::Yes) {
-            return Refused();
+            return OperationOutcome::Refused();
         }
         for (FileChange& orders : orderLists) {
             if (!writes.Write(orders)) {
-                return WriteFailure();
+                return OperationOutcome::WriteFailure();
             }
         }
         FileChange datasheets(DatasheetFilePath(folder));
@@ -204,12 +189,12 @@ OperationOutcome DeleteSelectedRecord(const std::string& folder, const SelectedR
             (side.file == kDatasheetFile ? datasheets : pictures).Set(side.group, reference, "");
         }
         if (!writes.Write(datasheets) || !writes.Write(pictures)) {
-            return WriteFailure();
+            return OperationOutcome::WriteFailure();
         }
     }
     list.Set(kListGroup, SlotKey(row.slot), "");
     if (!writes.Write(list)) {
-        return WriteFailure();
+        return OperationOutcome::WriteFailure();
     }
 
     OperationOutcome outcome;

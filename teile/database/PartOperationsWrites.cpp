@@ -5,6 +5,7 @@
 #include "AtomicFile.h"
 #include "DataFiles.h"
 #include "Records.h"
+#include "Slots.h"
 #include "TextRules.h"
 
 namespace {
@@ -93,6 +94,19 @@ bool WriteSequence::Write(FileChange& change) {
     }
     original.written = true;
     return true;
+}
+
+int WriteSequence::TakeFreeSlot(const std::string& listFile) {
+    Remember(listFile);
+    const int slot = FindFreePartSlot(listFile);
+    if (slot == kSlotWriteFailed) {
+        return slot;
+    }
+    MarkWritten(listFile);
+    if (slot == kNoFreeSlot) {
+        Undo();
+    }
+    return slot;
 }
 
 void WriteSequence::Undo() {

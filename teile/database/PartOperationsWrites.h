@@ -58,6 +58,10 @@ public:
     // That outside write happened: the file is put back on a later failure.
     void MarkWritten(const std::string& path);
 
+    // FindFreePartSlot with its "max" upkeep as part of the sequence: a
+    // later failure, or a full list, puts "max" back as it was.
+    int TakeFreeSlot(const std::string& listFile);
+
     // Writes the file when it changed. False when it could not be written;
     // everything written before is then put back.
     [[nodiscard]] bool Write(FileChange& change);
