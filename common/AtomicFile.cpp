@@ -16,11 +16,6 @@ std::function<void(const std::string&)>& BeforeRenameHook() {
     return hook;
 }
 
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
-}
-
 bool WriteAll(int descriptor, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = write(descriptor, bytes.data(), bytes.size());
@@ -33,6 +28,18 @@ bool WriteAll(int descriptor, std::string_view bytes) {
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
+}
+
+// The permissions for a file that replaces `like`: its own when it exists,
+// else what a new file gets under the umask.
+mode_t ModeFor(const std::string& like) {
+    struct stat existing;
+    if (!like.empty() && stat(like.c_str(), &existing) == 0) {
+        return existing.st_mode & 07777;
+    }
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
 }
 
 FileIdentity IdentityOfStat(const struct stat& info) {
@@ -90,17 +97,7 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
     if (descriptor < 0) {
         return false;
     }
-    // Keep the permissions of the file we replace; new files get the usual ones.
-    struct stat existing;
-    mode_t mode = 0644;
-    if (stat(path.c_str(), &existing) == 0) {
-        mode = existing.st_mode & 07777;
-    } else {
-        const mode_t mask = umask(0);
-        umask(mask);
-        mode = 0666 & ~mask;
-    }
-    bool ok = fchmod(descriptor, mode) == 0 && WriteAll(descriptor, bytes) && fsync(descriptor) == 0;
+    bool ok = fchmod(descriptor, ModeFor(path)) == 0 && WriteAll(descriptor, bytes) && fsync(descriptor) == 0;
     // The rename keeps inode, size and modification time, so this is the
     // identity the file will have; taking it from the path afterwards could
     // catch another program's newer file.
@@ -117,11 +114,7 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
         return false;
     }
     // Make the rename itself durable.
-    const int folder = open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        fsync(folder);
-        close(folder);
-    }
+    SyncFolderOf(path);
     if (written != nullptr) {
         *written = IdentityOfStat(info);
     }
@@ -130,6 +123,36 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
 
 void SetBeforeRenameHookForTesting(std::function<void(const std::string&)> hook) {
     BeforeRenameHook() = std::move(hook);
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+}
+
+bool WriteFileFlushed(const std::string& path, const std::string& bytes,
+                      const std::string& permissionsOf) {
+    const int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (descriptor < 0) {
+        return false;
+    }
+    bool ok = fchmod(descriptor, ModeFor(permissionsOf)) == 0 && WriteAll(descriptor, bytes) &&
+              fsync(descriptor) == 0;
+    ok = close(descriptor) == 0 && ok;
+    if (!ok) {
+        unlink(path.c_str());
+    }
+    return ok;
+}
+
+bool SyncFolderOf(const std::string& path) {
+    const int folder = open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) {
+        return false;
+    }
+    const bool ok = fsync(folder) == 0;
+    close(folder);
+    return ok;
 }
 
 bool FileExists(const std::string& path) {

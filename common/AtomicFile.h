@@ -31,6 +31,16 @@ std::optional<FileIdentity> IdentityOf(const std::string& path);
 // rename; tests use it to simulate a crash at the worst moment.
 void SetBeforeRenameHookForTesting(std::function<void(const std::string& temporaryPath)> hook);
 
+// Writes `bytes` to `path` (created or truncated) and flushes it to disk, with
+// the permissions of the file `permissionsOf` when that exists. False when it
+// failed; the half-written file is then removed.
+[[nodiscard]] bool WriteFileFlushed(const std::string& path, const std::string& bytes,
+                                    const std::string& permissionsOf = {});
+// Makes renames and new files in the folder of `path` durable.
+bool SyncFolderOf(const std::string& path);
+// The folder of `path` with its trailing "/", "." for a bare name.
+std::string FolderOf(const std::string& path);
+
 bool FileExists(const std::string& path);
 bool RemoveFile(const std::string& path);
 // rename(2): atomic replacement of `to` by `from` on one file system.
