@@ -96,6 +96,21 @@ struct IniDocument::Data {
     std::size_t byteOrderMark = 0;
     std::vector<Line> lines;
 
+    Data() = default;
+    // A copy is made to be changed: room for a few new lines up front spares
+    // the first change a reallocation of the whole file.
+    Data(const Data& other)
+        : byteOrderMark(other.byteOrderMark),
+          indexed(other.indexed),
+          groups(other.groups),
+          groupByName(other.groupByName) {
+        bytes.reserve(other.bytes.size() + 4096);
+        bytes = other.bytes;
+        lines.reserve(other.lines.size() + 64);
+        lines = other.lines;
+    }
+    Data& operator=(const Data&) = delete;
+
     // Lazily built index of the first group of each name. Within a group an
     // open-addressing table of line numbers finds the first line of each key;
     // it holds no strings, so building and copying it stays cheap.
