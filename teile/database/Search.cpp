@@ -86,8 +86,14 @@ SearchOutcome SearchNext(SearchState& state, int origin, SearchView& view,
             FindPart(state.text, ListFilePath(folder, tag), kFindSearch, false, fields) == -1) {
             return false;
         }
+        // Decided before selecting: the main window's selection handler keeps
+        // the last tree row current, so afterwards it would always be this row
+        // and the list on show would never be loaded. A list on show that is
+        // not this category's (a stale row number after the tree changed) is
+        // never searched in its place.
+        const bool loadList = row != state.lastTreeRow || view.SelectedTreeTag() != tag;
         view.SelectTreeRow(row);
-        if (row != state.lastTreeRow) {
+        if (loadList) {
             view.ShowSelectedList();
             state.lastHitRow = -1;  // a freshly loaded list is searched from its top
         }

@@ -25,7 +25,8 @@ public:
     virtual int TreeRowTag(int row) const = 0;
     // ItemTag of the selected tree entry, -1 when none is selected.
     virtual int SelectedTreeTag() const = 0;
-    // Selects a tree row without loading its list.
+    // Selects a tree row without loading its list. Like a user's selection it
+    // may set the search state's last tree row.
     virtual void SelectTreeRow(int row) = 0;
     // Loads the list of the selected tree entry (ShowSelectedList).
     virtual void ShowSelectedList() = 0;

@@ -12,10 +12,12 @@ std::string Part(const std::string& name, const std::string& remark = "keine") {
     return name + ";" + remark + ";k.A.;k.A.;k.A.;k.A.;k.A.;k.A.;0,00;0,00;0,00;k.A.;0;0";
 }
 
-// The tree and list of the main window, played by the real list loading.
+// The tree and list of the main window, played by the real list loading. Like
+// the main window it keeps the search state's row numbers current whenever a
+// tree entry or a list row gets selected, also when the search selects it.
 class FakeWindow : public SearchView {
 public:
-    explicit FakeWindow(std::string folder) : folder_(std::move(folder)) {
+    FakeWindow(std::string folder, SearchState& state) : folder_(std::move(folder)), state_(state) {
         for (const TreeEntry& entry : FillCategoryTree(folder_).entries) {
             tags_.push_back(entry.itemTag);
         }
@@ -30,7 +32,10 @@ public:
     int TreeRowCount() const override { return static_cast<int>(tags_.size()); }
     int TreeRowTag(int row) const override { return tags_.at(static_cast<std::size_t>(row)); }
     int SelectedTreeTag() const override { return selectedTree < 0 ? -1 : TreeRowTag(selectedTree); }
-    void SelectTreeRow(int row) override { selectedTree = row; }
+    void SelectTreeRow(int row) override {
+        selectedTree = row;
+        state_.lastTreeRow = row;
+    }
     void ShowSelectedList() override {
         ++loads;
         slots_.clear();
@@ -40,10 +45,14 @@ public:
             slots_.push_back(row.itemData);
         }
         selectedListRow = list.list.shown.selectedRow;
+        state_.lastHitRow = selectedListRow;
     }
     int ListRowCount() const override { return static_cast<int>(slots_.size()); }
     int ListRowSlot(int row) const override { return slots_.at(static_cast<std::size_t>(row)); }
-    void SelectListRow(int row) override { selectedListRow = row; }
+    void SelectListRow(int row) override {
+        selectedListRow = row;
+        state_.lastHitRow = row;
+    }
 
     int RowOfTag(int tag) const {
         for (std::size_t row = 0; row < tags_.size(); ++row) {
@@ -61,6 +70,7 @@ public:
 
 private:
     std::string folder_;
+    SearchState& state_;
     std::vector<int> tags_;
     std::vector<int> slots_;
 };
@@ -83,10 +93,7 @@ protected:
         state.text = text;
         state.lastHitRow = 0;
     }
-    void Click(int row) {
-        window.Click(row);
-        state.lastTreeRow = row;
-    }
+    void Click(int row) { window.Click(row); }
     std::pair<int, int> Next(int origin = kSearchFromButton) {
         last = SearchNext(state, origin, window, folder.Path(), prompter);
         return {window.SelectedTreeTag(), window.SelectedSlot()};
@@ -94,8 +101,8 @@ protected:
 
     TempFolder folder;
     bool written = WriteData(folder);  // before the window reads the tree
-    FakeWindow window{folder.Path()};
     SearchState state;
+    FakeWindow window{folder.Path(), state};
     ScriptedPrompter prompter;
     SearchOutcome last;
 };
@@ -172,6 +179,15 @@ TEST_F(SearchTest, FromAnOrderListTheWalkStartsBelowIt) {
     Click(window.TreeRowCount() - 1);
     OpenDialog("schottky");
     EXPECT_EQ(Next(), std::make_pair(1, 4));
+}
+
+TEST_F(SearchTest, AStaleTreeRowNeverSearchesTheListOfAnotherCategory) {
+    Click(1);  // Alpha on show
+    OpenDialog("schottky");
+    state.lastTreeRow = 3;  // Gamma's row, left over from a tree that changed since
+    EXPECT_EQ(Next(), std::make_pair(1, 4));
+    EXPECT_TRUE(last.hit);
+    EXPECT_EQ(state.lastTreeRow, 3);
 }
 
 TEST_F(SearchTest, BlankTextOrNoFieldChosenDoesNothing) {
