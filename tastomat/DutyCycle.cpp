@@ -35,7 +35,9 @@ std::vector<std::string> DutyEntries() {
 }
 
 long long DutyValue(int dutyPercent, int pr2) {
-    return static_cast<long long>(dutyPercent) * pr2 * 4 / 100;
+    // d * PR2 * 4 div 100 is d * PR2 div 25 (the same quotient, truncated the
+    // same way), and that product cannot overflow whatever the texts hold.
+    return static_cast<long long>(dutyPercent) * pr2 / 25;
 }
 
 void SplitDutyValue(long long dutyValue, std::string& ccpr1l, std::string& ccp1con54) {

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace tastomat {
 
@@ -17,6 +19,19 @@ void AddCaption(QWidget* parent, const char* text, int y) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(15, y, 80, 20);
+    FitFontToWidth(label, label->text(), label->width());
+}
+
+// The pixels a field's text may take before the field scrolls its start out
+// of view: the inside of the frame less the margin the field keeps on either
+// side of its text and the cursor column.
+int TextRoomOf(const QLineEdit* field) {
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.rect = field->rect();
+    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+    const QRect inside = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+    return inside.width() - 2 * 2 - 1;
 }
 
 // The fields only show results; what is typed into them is never read.
@@ -55,6 +70,8 @@ DutyCycleWindow::DutyCycleWindow(const QString& pr2Text, const QString& frequenc
     ccp1conField_ = AddResultField(this, "ccp1conField", 104);
     AddCaption(this, "Einzeit :", 127);
     onTimeField_ = AddResultField(this, "onTimeField", 144);
+    // The widest on-time there is: nine digits, the point and "ms".
+    FitFontToWidth(onTimeField_, QString("000.000000 ms"), TextRoomOf(onTimeField_));
 
     auto* closeButton = new QPushButton(QString::fromUtf8("Schließen"), this);
     closeButton->setObjectName("closeButton");

@@ -48,6 +48,7 @@ QLabel* AddCaption(QWidget* parent, const char* text, const QRect& geometry) {
     // layout asks; top alignment keeps its text clear of the field.
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(geometry);
+    FitFontToWidth(label, label->text(), geometry.width());
     return label;
 }
 

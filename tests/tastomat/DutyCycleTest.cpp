@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 using namespace tastomat;
@@ -36,6 +37,9 @@ TEST(TastomatDutyCycle, WorkedExamples) {
 TEST(TastomatDutyCycle, LargestDutyValueIs1009) {
     EXPECT_EQ(DutyValue(99, 255), 1009);
     EXPECT_EQ(DutyValue(50, 255), 510);
+    // Texts that read as huge numbers saturate; their product must not overflow.
+    EXPECT_EQ(DutyValue(INT_MAX, INT_MAX), static_cast<long long>(INT_MAX) * INT_MAX / 25);
+    EXPECT_EQ(DutyValue(-99, 255), -1009);
     // With PR2 + 1 the 50% value of PR2 1 would be 4 (D'1', 00).
     ExpectResult(ComputeDutyCycle("D'1'", "460800", "50%"), "1.08506944 µs", "D'0'", "10");
 }

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -73,6 +75,36 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // How many pixel columns carry text ink; a field's frame is left out.
+    static int InkWidth(QWidget* widget) {
+        const int frame = qobject_cast<QLineEdit*>(widget) ? 3 : 0;
+        const QImage image = widget->grab().toImage();
+        int first = -1;
+        int last = -1;
+        for (int x = frame; x < image.width() - frame; ++x) {
+            for (int y = frame; y < image.height() - frame; ++y) {
+                if (qGray(image.pixel(x, y)) < 128) {
+                    first = first < 0 ? x : first;
+                    last = x;
+                    break;
+                }
+            }
+        }
+        return first < 0 ? 0 : last - first + 1;
+    }
+
+    // A caption or field shows its whole text: the same widget made wide shows
+    // no more ink than it does.
+    template <typename Widget>
+    static void ExpectWholeText(Widget* shown) {
+        Widget wide;
+        wide.setFont(shown->font());
+        wide.setText(shown->text());
+        wide.resize(400, shown->height());
+        EXPECT_GT(InkWidth(shown), 0) << shown->text().toStdString();
+        EXPECT_EQ(InkWidth(shown), InkWidth(&wide)) << shown->text().toStdString() << " is cut off";
+    }
+
     std::unique_ptr<MainWindow> window_;
     QTableWidget* table_ = nullptr;
     QComboBox* crystals_ = nullptr;
@@ -90,6 +122,9 @@ TEST_F(TastomatWindow, ChangingCrystalOrPrescalerRebuildsAllRowsAndDropsTheSelec
     EXPECT_EQ(prescalers_->currentText(), "4:1 (T2CKPS1=0,T2CKPS0=1)");
     ASSERT_EQ(table_->rowCount(), 256);
     EXPECT_EQ(Text(99, 2), QString::fromUtf8("434.027771 µs"));
+    for (QLabel* caption : window_->findChildren<QLabel*>()) {
+        ExpectWholeText(caption);
+    }
 
     ClickRow(5);
     ASSERT_EQ(table_->selectionModel()->selectedRows().size(), 1);
@@ -138,6 +173,11 @@ TEST_F(TastomatWindow, DoubleClickOpensTheDutyCycleWindowAtFiftyPercent) {
     EXPECT_EQ(Field(dialog, "onTimeField"), "1.10000000 ms");
     EXPECT_EQ(Field(dialog, "ccpr1lField"), "D'252'");
     EXPECT_EQ(Field(dialog, "ccp1conField"), "01");
+    for (QLabel* caption : dialog->findChildren<QLabel*>()) {
+        ExpectWholeText(caption);
+    }
+    // "ms" is the widest unit.
+    ExpectWholeText(Find<QLineEdit>(dialog, "onTimeField"));
 
     ClickClose(dialog);
     EXPECT_TRUE(window_->isEnabled());
