@@ -41,7 +41,9 @@ struct CompactionOutcome {
     // Lists renumbered (categories and order lists whose file could be read).
     int listsCompacted = 0;
     // Failed after the commit point: the database is complete in its new
-    // state only after the next recovery (at the next start at the latest).
+    // state only after the next recovery (at the next start at the latest);
+    // until then the record operations refuse to write the files it still
+    // has to replace.
     bool recoveryPending = false;
     // Work files of the older compaction found in the folder and left alone.
     std::vector<std::string> oldWorkFiles;

@@ -215,6 +215,23 @@ RecoveryOutcome RecoverInterruptedCompaction(const std::string& folder, Compacti
     return outcome;
 }
 
+bool AwaitsCompaction(const std::string& folder, std::string_view dataFile, CompactionFiles& files) {
+    if (!IsCompactableFile(dataFile) || !files.Exists(folder + PreparedFileName(dataFile))) {
+        return false;  // the usual case costs one look at the folder
+    }
+    const FileRead journal = files.Read(JournalPath(folder));
+    if (journal.state == FileRead::State::Unreadable) {
+        return true;  // unknown is not absent
+    }
+    if (journal.state == FileRead::State::Missing) {
+        return false;  // an uncommitted run is discarded, not finished
+    }
+    const ParsedJournal parsed = ParseJournal(journal.bytes);
+    return parsed.state == JournalState::Complete &&
+           std::find(parsed.dataFiles.begin(), parsed.dataFiles.end(), dataFile) !=
+               parsed.dataFiles.end();
+}
+
 CommitResult CommitCompaction(const std::string& folder, const std::vector<PreparedFile>& prepared,
                               CompactionFiles& files) {
     if (prepared.empty()) {
@@ -234,6 +251,14 @@ CommitResult CommitCompaction(const std::string& folder, const std::vector<Prepa
             return CommitResult::NotCommitted;
         }
         dataFiles.push_back(file.dataFile);
+    }
+    // The prepared files must be in the folder for good before a journal can
+    // name them: recovery takes a named prepared file that is missing for
+    // one that was already renamed, and would leave its original as it was.
+    if (!files.SyncFolder(folder)) {
+        bool removedAny = false;
+        DiscardPreparedFiles(folder, files, &removedAny);
+        return CommitResult::NotCommitted;
     }
     if (!files.WriteJournal(JournalPath(folder), SerializeJournal(dataFiles))) {
         // The journal may have reached the disk after all. Only once it is

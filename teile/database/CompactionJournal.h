@@ -76,6 +76,14 @@ enum class CommitResult {
     Incomplete,    // committed, but a rename failed: the next recovery finishes it
 };
 
+// True while a committed compaction still has to replace `dataFile` (its
+// prepared file is there and a complete journal names it). Its prepared
+// content was made from the data as they were then, so a change written to
+// the file now would be lost when recovery finishes: such a file must not be
+// written until then.
+bool AwaitsCompaction(const std::string& folder, std::string_view dataFile,
+                      CompactionFiles& files = SystemCompactionFiles());
+
 // Replaces the data files by the prepared contents as one unit. The folder
 // must hold no leftovers of an earlier run (recover first).
 CommitResult CommitCompaction(const std::string& folder, const std::vector<PreparedFile>& prepared,

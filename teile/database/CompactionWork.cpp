@@ -330,10 +330,11 @@ struct CompactionWork::Data {
     }
 
     // Old keys of the list are removed and their values come back under the
-    // new slots; a value landing on a key that is still taken (by an entry
-    // that belongs to no record) replaces it, as a write would.
+    // new slots 0 ... records - 1. An entry that belongs to no record and
+    // stands on one of those slots goes: it would otherwise become the
+    // picture or datasheet of whichever part now has that slot.
     void MoveSideEntries(SideGroupWork& side, int listNumber,
-                         const std::unordered_map<int, int>& newSlotOf) {
+                         const std::unordered_map<int, int>& newSlotOf, int records) {
         const auto found = side.linesOfList.find(listNumber);
         if (found == side.linesOfList.end()) {
             return;
@@ -343,7 +344,6 @@ struct CompactionWork::Data {
         enum Action : char { kKeep, kMove, kRemove };
         std::vector<Action> actions(entries.size(), kKeep);
         std::unordered_set<int> seen;
-        std::unordered_set<int> targets;
         for (std::size_t i = 0; i < entries.size(); ++i) {
             const FileLine& line = content.lines[entries[i].line];
             if (line.removed || !seen.insert(entries[i].slot).second) {
@@ -357,14 +357,13 @@ struct CompactionWork::Data {
                 actions[i] = kRemove;  // an empty entry means no file
             } else {
                 actions[i] = kMove;
-                targets.insert(moved->second);
             }
         }
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            // Later duplicates of a moved key would surface under the old slot,
-            // now another part's; entries on a target would hide the moved one.
+            // Later duplicates of a moved key would surface under the old slot;
+            // so would a stray entry on a slot that a record takes now.
             if (actions[i] == kKeep && !content.lines[entries[i].line].removed &&
-                (newSlotOf.contains(entries[i].slot) || targets.contains(entries[i].slot))) {
+                (newSlotOf.contains(entries[i].slot) || entries[i].slot < records)) {
                 actions[i] = kRemove;
             }
         }
@@ -459,7 +458,7 @@ bool CompactionWork::CompactList(int listNumber) {
         data.IndexReferences(name);  // the order list itself got new lines
     }
     for (Data::SideGroupWork& side : data.sideGroups) {
-        data.MoveSideEntries(side, listNumber, renumbered.newSlotOf);
+        data.MoveSideEntries(side, listNumber, renumbered.newSlotOf, renumbered.records);
     }
     if (listNumber < kCategoryCount) {
         for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {

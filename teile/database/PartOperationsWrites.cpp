@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "AtomicFile.h"
+#include "CompactionJournal.h"
 #include "DataFiles.h"
 #include "Records.h"
 #include "Slots.h"
@@ -22,9 +23,21 @@ bool IsReadable(const std::string& path, const IniDocument& snapshot) {
     return ReadWholeFile(path).has_value();
 }
 
+// A compaction that was committed but not yet finished will still replace
+// the file with content made from the data as they were then.
+bool StillToBeCompacted(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    return AwaitsCompaction(folder, std::string_view(path).substr(folder.size()));
+}
+
 }  // namespace
 
-FileChange::FileChange(std::string path) : path_(std::move(path)), current_(ReadIniFile(path_)) {
+FileChange::FileChange(std::string path) : path_(std::move(path)) {
+    // The identity first: a change in between then only makes the next
+    // Refresh read the file once more.
+    identity_ = IdentityOf(path_);
+    current_ = ReadIniFile(path_);
     readable_ = IsReadable(path_, *current_);
 }
 
@@ -32,17 +45,47 @@ std::string FileChange::Value(std::string_view group, std::string_view key) cons
     return Document().Value(group, key);
 }
 
+void FileChange::Refresh() {
+    std::optional<FileIdentity> identity = IdentityOf(path_);
+    if (identity == identity_) {
+        return;
+    }
+    identity_ = std::move(identity);
+    std::shared_ptr<const IniDocument> now = ReadIniFile(path_);
+    if (now == current_) {
+        return;  // the same content
+    }
+    current_ = std::move(now);
+    readable_ = IsReadable(path_, *current_);
+    if (!pending_) {
+        return;
+    }
+    pending_ = *current_;
+    for (const Setting& setting : settings_) {
+        pending_->Write(setting.group, setting.key, setting.value);
+    }
+}
+
 bool FileChange::WritePending() {
     if (!pending_) {
         return true;
     }
+    if (!readable_) {
+        return false;
+    }
     IniDocument document = std::move(*pending_);
     pending_.reset();
+    settings_.clear();
     changed_ = false;
-    return WriteIniFile(path_, std::move(document), &current_);
+    const bool written = WriteIniFile(path_, std::move(document), &current_);
+    identity_ = IdentityOf(path_);
+    return written;
 }
 
 void FileChange::Set(std::string_view group, std::string_view key, std::string_view value) {
+    // Every wish is kept: on a newer file even one that changes nothing here
+    // may change something.
+    settings_.push_back(Setting{std::string(group), std::string(key), std::string(value)});
     const std::optional<std::string> current = Document().Find(group, key);
     if (IsBlank(value)) {
         if (!current) {
@@ -87,8 +130,10 @@ bool WriteSequence::Write(FileChange& change) {
     if (!change.Changed()) {
         return true;
     }
+    // What is put back on a failure is the file as this write finds it.
+    change.Refresh();
     Original& original = OriginalOf(change.Path(), change.Current());
-    if (!change.Readable() || !change.WritePending()) {
+    if (!change.Readable() || StillToBeCompacted(change.Path()) || !change.WritePending()) {
         Undo();
         return false;
     }
@@ -97,6 +142,10 @@ bool WriteSequence::Write(FileChange& change) {
 }
 
 int WriteSequence::TakeFreeSlot(const std::string& listFile) {
+    if (StillToBeCompacted(listFile)) {
+        Undo();
+        return kSlotWriteFailed;
+    }
     Remember(listFile);
     const int slot = FindFreePartSlot(listFile);
     if (slot == kSlotWriteFailed) {

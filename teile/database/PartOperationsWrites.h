@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "AtomicFile.h"
 #include "IniStore.h"
 
 // The pending changes of one data file, starting from its current content.
@@ -30,16 +31,33 @@ public:
     // False when the file exists but could not be read: writing it from an
     // empty document would wipe it.
     bool Readable() const { return readable_; }
-    // Writes the pending changes; afterwards the change starts from what it
-    // wrote. False when the file could not be replaced.
-    [[nodiscard]] bool WritePending();
+    // Takes the file as it is now when it was written since this change read
+    // it (the "max" upkeep of the slot search, another change of the same
+    // file) and puts the pending changes onto it, so that write is kept.
+    void Refresh();
 
 private:
+    friend class WriteSequence;
+    // Writes the pending changes onto the file as the last Refresh found it;
+    // afterwards the change starts from what it wrote. False when the file
+    // could not be replaced.
+    [[nodiscard]] bool WritePending();
+
     std::string path_;
     // Copied only when the first change comes: most files an operation
     // opens are only read, and the big side files are costly to copy.
     std::shared_ptr<const IniDocument> current_;
+    // The file current_ was read from. Every write replaces a file by a new
+    // one, so a write since then shows as another identity.
+    std::optional<FileIdentity> identity_;
     std::optional<IniDocument> pending_;
+    // Every Set since the last write, to be done again on a newer file.
+    struct Setting {
+        std::string group;
+        std::string key;
+        std::string value;
+    };
+    std::vector<Setting> settings_;
     bool readable_ = true;
     bool changed_ = false;
 };
@@ -60,10 +78,13 @@ public:
 
     // FindFreePartSlot with its "max" upkeep as part of the sequence: a
     // later failure, or a full list, puts "max" back as it was.
+    // kSlotWriteFailed also while a committed compaction still has to
+    // replace the list.
     int TakeFreeSlot(const std::string& listFile);
 
-    // Writes the file when it changed. False when it could not be written;
-    // everything written before is then put back.
+    // Writes the file when it changed. False when it could not be written,
+    // or when a committed compaction still has to replace it; everything
+    // written before is then put back.
     [[nodiscard]] bool Write(FileChange& change);
     // Puts back every written file (best effort: the failure is being
     // reported anyway).

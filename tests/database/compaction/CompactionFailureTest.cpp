@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "Compaction.h"
 #include "CompactionFixture.h"
 #include "ScriptedPrompter.h"
@@ -107,6 +110,25 @@ TEST(CompactionFailure, OldWorkFilesAreNeitherReadNorDeleted) {
     EXPECT_EQ(folder.Read("~kompakt.tmp"), "[teil]\r\nmax=0\r\nt0=" + PartText("alt") + "\r\n");
     EXPECT_EQ(folder.Read("~kompakt_bilder1.tmp"), "0\x01" "c:\\alt.jpg\r\n");
     EXPECT_EQ(DataFileBytes(folder.Path()), DataFileBytes(reference.Path()));
+}
+
+// Recovery takes a named prepared file that is missing for one already
+// renamed; after a power cut the journal must not be there without them.
+TEST(CompactionJournal, PreparedFilesAreInTheFolderForGoodBeforeTheJournalNamesThem) {
+    TempFolder folder;
+    WriteCrashFixture(folder);
+    CrashingFiles files;
+    ScriptedPrompter prompter({Answer::Yes});
+    ASSERT_EQ(CompactWith(folder, files, prompter).result, CompactionResult::Compacted);
+    const auto journal = std::find(files.log.begin(), files.log.end(),
+                                   "journal " + std::string(kCompactionJournalName));
+    ASSERT_NE(journal, files.log.end());
+    const auto lastPrepared = std::find_if(std::make_reverse_iterator(journal), files.log.rend(),
+                                           [](const std::string& step) {
+                                               return step.starts_with("prepare ");
+                                           }).base();
+    ASSERT_NE(lastPrepared, files.log.begin());
+    EXPECT_NE(std::find(lastPrepared, journal, "sync"), journal);
 }
 
 TEST(CompactionJournal, OnlyAnIntactJournalOfOurOwnFilesCommits) {

@@ -37,6 +37,8 @@ bool CrashingFiles::MayReplace(const std::string& path) {
 
 namespace {
 
+std::string NameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
 // Durability against power loss is the system layer's business; these tests
 // stop the work between steps, so plain writes do and keep the runs short.
 bool WritePlain(const std::string& path, const std::string& bytes) {
@@ -49,10 +51,12 @@ bool WritePlain(const std::string& path, const std::string& bytes) {
 
 bool CrashingFiles::WritePrepared(const std::string& path, const std::string& bytes,
                                   const std::string&) {
+    log.push_back("prepare " + NameOf(path));
     return Step(path, bytes) && WritePlain(path, bytes);
 }
 
 bool CrashingFiles::WriteJournal(const std::string& path, const std::string& bytes) {
+    log.push_back("journal " + NameOf(path));
     // A crash inside the journal write leaves it half written under its
     // temporary name, never under its own, as with the system layer.
     return Step(path + ".neu", bytes) && WritePlain(path + ".neu", bytes) &&
@@ -60,14 +64,19 @@ bool CrashingFiles::WriteJournal(const std::string& path, const std::string& byt
 }
 
 bool CrashingFiles::Rename(const std::string& from, const std::string& to) {
+    log.push_back("rename " + NameOf(to));
     return Step({}, {}) && SystemCompactionFiles().Rename(from, to);
 }
 
 bool CrashingFiles::Remove(const std::string& path) {
+    log.push_back("remove " + NameOf(path));
     return Step({}, {}) && SystemCompactionFiles().Remove(path);
 }
 
-bool CrashingFiles::SyncFolder(const std::string&) { return true; }
+bool CrashingFiles::SyncFolder(const std::string&) {
+    log.push_back("sync");
+    return true;
+}
 
 DatabaseView ViewOf(const std::string& folder) {
     ForgetIniSnapshots();

@@ -26,6 +26,9 @@ public:
 
     int Steps() const { return steps_; }
     std::string unreadableFile;  // a path whose reads fail
+    // Every change in the order asked: "prepare", "journal", "rename" or
+    // "remove" with a blank and the file's name, or "sync".
+    std::vector<std::string> log;
 
     FileRead Read(const std::string& path) override;
     bool Exists(const std::string& path) override;

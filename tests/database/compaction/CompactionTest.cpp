@@ -191,14 +191,17 @@ TEST(Compaction, SingleListTakesOnlyItsOwnEntriesAlong) {
     EXPECT_EQ(CompactList(folder.Path(), 904), ListCompactionResult::Skipped);
 }
 
-TEST(Compaction, MovedSideEntryReplacesAStrayOneOnItsNewKey) {
+TEST(Compaction, StrayEntriesNeverBecomeAnotherPartsEntries) {
     TempFolder folder;
     folder.Write("teile.dat", "[kategorie]\r\nk6=Reste\r\n");
     folder.Write("k6.dat", "[teil]\r\nmax=5\r\nt3=" + PartText("drei") + "\r\nt5=" + PartText("fuenf") +
                                "\r\n");
-    // A stray entry without its part and a second, unread line of a moved key.
+    // Stray entries without their parts and a second, unread line of a moved
+    // key. A stray one on a slot that a part takes now would become its picture.
     folder.Write("bilder.dat", "[bild0]\r\nk6t0=waise.jpg\r\nk6t3=drei.jpg\r\nk6t5=fuenf.jpg\r\n"
-                               "k6t3=doppelt.jpg\r\n[bild1]\r\nk6t3=\r\n");
+                               "k6t3=doppelt.jpg\r\n[bild1]\r\nk6t3=\r\nk6t1=waise.jpg\r\n"
+                               "k6t7=abseits.jpg\r\n");
     Compact(folder);
-    EXPECT_EQ(folder.Read("bilder.dat"), "[bild0]\r\nk6t0=drei.jpg\r\nk6t1=fuenf.jpg\r\n[bild1]\r\n");
+    EXPECT_EQ(folder.Read("bilder.dat"), "[bild0]\r\nk6t0=drei.jpg\r\nk6t1=fuenf.jpg\r\n[bild1]\r\n"
+                                         "k6t7=abseits.jpg\r\n");
 }

@@ -5,8 +5,10 @@
 #include <filesystem>
 
 #include "CategoryOperations.h"
+#include "CompactionJournal.h"
 #include "OrderOperations.h"
 #include "PartOperations.h"
+#include "PartOperationsWrites.h"
 #include "RecordDatabase.h"
 
 namespace {
@@ -118,6 +120,41 @@ TEST_F(WriteFailure, CategoryChangesThatCannotBeWritten) {
     ScriptedPrompter answers({Answer::Yes});
     EXPECT_TRUE(DeleteCategory(db.Folder(), 4, answers).WriteFailed());
     EXPECT_EQ(ReadIniValue("kategorie", "k4", MainFilePath(db.Folder())), "Vier");
+}
+
+// A compaction committed but not finished replaces k2.dat with content made
+// before any of these changes; writing k2.dat now would be lost then.
+TEST_F(WriteFailure, FileThatACommittedCompactionStillReplacesIsNotWritten) {
+    db.WriteFile(PreparedFileName("k2.dat"), db.Bytes("k2.dat"));
+    db.WriteFile(kCompactionJournalName, SerializeJournal({"k2.dat"}));
+    PartEditorTexts texts;
+    texts.Field(1) = "Neu";
+    texts.datasheet1 = "neu.pdf";
+    EXPECT_TRUE(SavePart(db.Folder(), 2, -1, texts, prompter).WriteFailed());
+    PartClipboard clipboard;
+    ScriptedPrompter answers({Answer::Yes, Answer::Yes});
+    EXPECT_TRUE(DeleteSelectedRecord(db.Folder(), {2, 5, {5}}, clipboard, answers).WriteFailed());
+    ExpectUnchanged();
+    // Files the compaction does not name are written as ever.
+    EXPECT_TRUE(SavePart(db.Folder(), 4, -1, texts, prompter).IsDone());
+
+    ASSERT_EQ(RecoverInterruptedCompaction(db.Folder()).result, RecoveryResult::Finished);
+    EXPECT_TRUE(SavePart(db.Folder(), 2, -1, texts, prompter).IsDone());
+}
+
+// A change keeps what another write stored in its file after it read it.
+TEST(FileChange, WritesOntoTheFileAsItIsNow) {
+    RecordDatabase db;
+    db.WriteList(1, {{0, PartText("A")}}, "0");
+    FileChange list(db.List(1));
+    list.Set("teil", "t3", PartText("B"));
+    ASSERT_TRUE(WriteIniValue("teil", "max", "3", db.List(1)));
+    WriteSequence writes;
+    ASSERT_TRUE(writes.Write(list));
+    EXPECT_EQ(ReadIniValue("teil", "max", db.List(1)), "3");
+    EXPECT_EQ(db.Record(1, 3), PartText("B"));
+    EXPECT_EQ(db.Record(1, 0), PartText("A"));
+    EXPECT_EQ(list.Value("teil", "max"), "3");
 }
 
 TEST(ReportWriteFailure, ShowsTheErrorWithItsTitle) {
