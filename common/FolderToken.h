@@ -1,6 +1,12 @@
 #pragma once
 // Paths below the program folder are stored with "$lopf$" in place of the
 // folder, so a data folder can move to another place or another machine.
+//
+// The path and the folder must be in one encoding. Stored paths are cp1252,
+// while a folder from the file system is UTF-8 on Linux: convert the folder
+// with Utf8ToCp1252 before comparing, and a resolved path with Cp1252ToUtf8
+// before opening it, or a folder such as "/home/jürgen/" never matches and a
+// resolved path mixes both encodings.
 
 #include <string>
 #include <string_view>

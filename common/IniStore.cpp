@@ -282,11 +282,12 @@ struct IniDocument::Data {
             return;
         }
         // Keep the index: every line number behind the new line grows by one.
+        // An empty group ends one past its header: its end moves with it.
         for (Group& group : groups) {
             if (group.header >= position) {
                 ++group.header;
             }
-            if (group.end >= position && group.end > group.header) {
+            if (group.end >= position) {
                 ++group.end;
             }
             for (std::uint32_t& entry : group.table) {

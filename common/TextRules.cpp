@@ -218,8 +218,10 @@ double PriceOfText(std::string_view text) {
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
             exponent += text[j++];
         }
+        // Every digit counts: "1e0000300" is 1e300, not 1e30. from_chars
+        // saturates a long exponent itself and reports it out of range.
         const std::size_t start = j;
-        while (j < text.size() && text[j] >= '0' && text[j] <= '9' && j - start < 6) {
+        while (j < text.size() && text[j] >= '0' && text[j] <= '9') {
             exponent += text[j++];
         }
         if (j > start) {

@@ -76,6 +76,8 @@ TEST(BadInput, TenMegabyteLineIsCutNotFatal) {
     EXPECT_EQ(IntegerOfText(huge), INT_MAX);
     EXPECT_EQ(IntegerOfText("-" + huge), INT_MIN);
     EXPECT_TRUE(std::isfinite(PriceOfText(huge)));
+    EXPECT_EQ(PriceOfText("1e" + huge), 0.0);
+    EXPECT_EQ(PriceOfText("1e-" + huge), 0.0);
     EXPECT_EQ(PartReference::Parse("k1t" + huge), std::nullopt);
     EXPECT_EQ(PartRecord::Parse(huge + ";x").Field(2), "x");
 }

@@ -135,3 +135,14 @@ TEST(IniWriting, LineBreaksAndNulInAValueCannotForgeAKeyOrGroup) {
     ASSERT_EQ(reread.Entries("teil").size(), 1u);  // no t1, max or t2 of its own
     EXPECT_FALSE(reread.HasGroup("x"));
 }
+
+TEST(IniWriting, KeyBehindAnEmptyGroupStaysFoundAndRemovableAfterTheGroupBeforeGrew) {
+    // A datasheet group emptied earlier, then a new entry in the group before it.
+    IniDocument doc = IniDocument::Parse("[datenblatt]\r\nk0t0=a\r\n[datenblatt2]\r\n");
+    doc.Write("datenblatt", "k1t0", "c");
+    doc.Write("datenblatt2", "k1t0", "d");
+    EXPECT_EQ(doc.Entries("datenblatt2").size(), 1u);
+    doc.Write("datenblatt2", "k1t0", "");
+    EXPECT_EQ(doc.Find("datenblatt2", "k1t0"), std::nullopt);
+    EXPECT_EQ(doc.Serialize(), "[datenblatt]\r\nk0t0=a\r\nk1t0=c\r\n[datenblatt2]\r\n");
+}

@@ -31,6 +31,9 @@ TEST(PriceText, ReadsDecimalCommaAndWritesTwoDecimals) {
     EXPECT_DOUBLE_EQ(PriceOfText("-3.75"), -3.75);
     EXPECT_DOUBLE_EQ(PriceOfText("1,5,3"), 1.5);
     EXPECT_DOUBLE_EQ(PriceOfText(",5"), 0.5);
+    // The whole exponent counts, leading zeros included.
+    EXPECT_DOUBLE_EQ(PriceOfText("1,5e0000002"), 150.0);
+    EXPECT_DOUBLE_EQ(PriceOfText("4E0000300"), 4e300);
     for (const char* none : {"abc", "", "-", ",", "inf", "nan", "0x1p3", "1e999"}) {
         EXPECT_EQ(PriceOfText(none), 0.0) << none;
     }
