@@ -121,7 +121,15 @@ void Console::Put(std::string_view cp1252, TextColour colour, bool lineEnd) {
     if (coloured) {
         text += colour == TextColour::LightRed ? kLightRed : kBrightWhite;
     }
-    text += encoding_.Convert(cp1252);
+    // A category name is the user's text: control bytes in it (an ESC above
+    // all) must not reach the terminal as commands.
+    std::string shown(cp1252);
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            c = '?';
+        }
+    }
+    text += encoding_.Convert(shown);
     if (coloured) {
         // Back to normal before the line end, so no coloured tail is left on
         // the line the terminal scrolls up.

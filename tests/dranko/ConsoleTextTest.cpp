@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 #include "ConsoleText.h"
 
 namespace {
@@ -25,6 +28,18 @@ TEST(ConsoleEncoding, OtherCodesetsGoThroughIconv) {
     EXPECT_EQ(latin1.Convert("a\x81" "b"), "a?b");
     // An unknown name falls back to UTF-8.
     EXPECT_EQ(ConsoleEncoding::ForCodeset("NO-SUCH-CODESET").Convert("\xFC"), "\xC3\xBC");
+}
+
+TEST(Console, ControlBytesOfANameNeverReachTheTerminal) {
+    std::FILE* out = std::tmpfile();
+    ASSERT_NE(out, nullptr);
+    Console console(out, true, ConsoleEncoding::ForCodeset("UTF-8"));
+    console.Write("Bearbeite Kategorie: A\x1B[2Jb\x07...");
+    std::rewind(out);
+    char buffer[128] = {};
+    const std::size_t read = std::fread(buffer, 1, sizeof buffer - 1, out);
+    std::fclose(out);
+    EXPECT_EQ(std::string(buffer, read), "Bearbeite Kategorie: A?[2Jb?...");
 }
 
 }  // namespace
