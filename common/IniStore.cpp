@@ -284,11 +284,17 @@ struct IniDocument::Data {
         // Keep the index: every line number behind the new line grows by one.
         // An empty group ends one past its header: its end moves with it.
         for (Group& group : groups) {
+            // A group that ends where the line goes (the usual case: a new key
+            // at the end of its group) has no line behind it to renumber.
+            const bool linesBehind = group.end > position;
             if (group.header >= position) {
                 ++group.header;
             }
             if (group.end >= position) {
                 ++group.end;
+            }
+            if (!linesBehind) {
+                continue;
             }
             for (std::uint32_t& entry : group.table) {
                 if (entry != 0 && entry - 1 >= position) {

@@ -1,7 +1,9 @@
 // How a data file reads and how a change rewrites it, on bytes in memory.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
 #include "IniStore.h"
 
@@ -145,4 +147,33 @@ TEST(IniWriting, KeyBehindAnEmptyGroupStaysFoundAndRemovableAfterTheGroupBeforeG
     doc.Write("datenblatt2", "k1t0", "");
     EXPECT_EQ(doc.Find("datenblatt2", "k1t0"), std::nullopt);
     EXPECT_EQ(doc.Serialize(), "[datenblatt]\r\nk0t0=a\r\nk1t0=c\r\n[datenblatt2]\r\n");
+}
+
+// The index is kept up to date through changes instead of being rebuilt; after
+// any series of writes it must answer exactly as a fresh parse of the bytes.
+TEST(IniWriting, KeptIndexAnswersLikeAFreshParseAfterRandomWrites) {
+    // Few keys and many removals, so groups keep running empty next to each
+    // other, where the line numbers are easiest to get wrong.
+    const std::string groups[] = {"a", "B", "c", "d", "teil"};
+    std::mt19937 random(20261208);
+    IniDocument document =
+        IniDocument::Parse("[a]\r\nk1=x\r\n\r\n[B]\r\n[c]\r\nk2=y\r\n[d]\r\n[a]\r\nk1=z\r\n");
+    for (int step = 0; step < 3000; ++step) {
+        const std::string& group = groups[random() % 5];
+        const std::string key = random() % 40 == 0 ? "" : "k" + std::to_string(random() % 3);
+        const std::string value = random() % 2 == 0 ? "" : "v" + std::to_string(step);
+        document.Write(group, key, value);
+        const IniDocument fresh = IniDocument::Parse(document.Serialize());
+        for (const std::string& name : groups) {
+            ASSERT_EQ(document.HasGroup(name), fresh.HasGroup(name)) << "step " << step;
+            const std::vector<IniEntry> kept = document.Entries(name);
+            const std::vector<IniEntry> parsed = fresh.Entries(name);
+            ASSERT_EQ(kept.size(), parsed.size()) << "step " << step << " group " << name;
+            for (int k = 0; k < 3; ++k) {
+                const std::string probe = "K" + std::to_string(k);
+                ASSERT_EQ(document.Find(name, probe), fresh.Find(name, probe))
+                    << "step " << step << " group " << name << " key " << probe;
+            }
+        }
+    }
 }
