@@ -3,9 +3,12 @@
 #include "TerminationSignals.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
+
+#include <memory>
 
 int main(int argc, char* argv[]) {
-    tastomat::TerminationSignals::Install();
+    const int terminationSignals = CatchTerminationSignals();
 
     // One copy per user: a second start ends at once, quietly, and leaves the
     // running one as it was. The claim is held until the window is gone.
@@ -16,7 +19,14 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     tastomat::MainWindow window;
-    tastomat::TerminationSignals termination([&window] { window.Shutdown(); });
+    std::unique_ptr<QSocketNotifier> termination;
+    if (terminationSignals >= 0) {
+        termination = std::make_unique<QSocketNotifier>(terminationSignals, QSocketNotifier::Read);
+        QObject::connect(termination.get(), &QSocketNotifier::activated, [&] {
+            DrainTerminationSignals(terminationSignals);
+            window.Shutdown();
+        });
+    }
     window.show();
     return application.exec();
 }

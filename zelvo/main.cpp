@@ -1,11 +1,14 @@
 #include <QApplication>
+#include <QSocketNotifier>
+
+#include <memory>
 
 #include "DecoderWindow.h"
 #include "SingleInstance.h"
-#include "TerminationRequest.h"
+#include "TerminationSignals.h"
 
 int main(int argc, char* argv[]) {
-    CatchTerminationRequests();
+    const int terminationSignals = CatchTerminationSignals();
 
     // One decoder per user: a second copy leaves without showing anything.
     const auto claim = WindowTitleClaim::Claim(DecoderTitle);
@@ -15,7 +18,14 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     DecoderWindow window;
-    TerminationRequestWatcher watcher(&window);
+    std::unique_ptr<QSocketNotifier> termination;
+    if (terminationSignals >= 0) {
+        termination = std::make_unique<QSocketNotifier>(terminationSignals, QSocketNotifier::Read);
+        QObject::connect(termination.get(), &QSocketNotifier::activated, [&] {
+            DrainTerminationSignals(terminationSignals);
+            window.close();
+        });
+    }
     window.show();
     return application.exec();
 }
