@@ -9,14 +9,14 @@
 #include <unordered_map>
 
 #include "AtomicFile.h"
+#include "IniLines.h"
 #include "TextRules.h"
 
 namespace {
 
 // The read buffer of the Windows routines holds 255 characters with the NUL.
 constexpr std::size_t kLongestValue = 254;
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kLineEnd = kIniLineEnd;
 
 enum class LineKind : unsigned char { Blank, Group, Key };
 
@@ -31,32 +31,10 @@ struct Line {
     LineKind kind = LineKind::Blank;
 };
 
-// The name of a group line: the text between "[" and "]" (or the line's end).
-std::string_view GroupNameOf(std::string_view trimmedLine) {
-    std::string_view name = trimmedLine.substr(1);
-    const std::size_t close = name.find(']');
-    if (close != std::string_view::npos) {
-        name = name.substr(0, close);
-    }
-    return TrimView(name);
-}
-
-// A line without "=" is a key without value.
-std::string_view KeyOf(std::string_view line) {
-    return TrimView(line.substr(0, line.find('=')));
-}
+std::string_view KeyOf(std::string_view line) { return IniKey(line); }
 
 std::string ValueOf(std::string_view line) {
-    const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos) {
-        return {};
-    }
-    std::string_view value = TrimView(line.substr(equals + 1));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front()) {
-        value = value.substr(1, value.size() - 2);
-    }
-    return std::string(value.substr(0, kLongestValue));
+    return std::string(IniValue(line).substr(0, kLongestValue));
 }
 
 // Line breaks and NUL must never reach the file: they would split a record or
@@ -201,7 +179,7 @@ struct IniDocument::Data {
                 if (current != SIZE_MAX) {
                     groups[current].end = i;
                 }
-                const std::string name = ToLowerCp1252(GroupNameOf(TrimView(Text(i))));
+                const std::string name = ToLowerCp1252(IniGroupName(TrimView(Text(i))));
                 // A later group of the same name is never read.
                 current = SIZE_MAX;
                 if (groupByName.try_emplace(name, groups.size()).second) {
@@ -392,38 +370,25 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
     Data& data = *document.data_;
     data.bytes = std::string(bytes);
     const std::string_view all(data.bytes);
-    std::size_t start = 0;
-    if (all.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        data.byteOrderMark = kByteOrderMark.size();
-        start = kByteOrderMark.size();
-    }
-    while (start < all.size()) {
-        std::size_t end = start;
-        while (end < all.size() && all[end] != '\r' && all[end] != '\n') {
-            ++end;
-        }
-        std::size_t next = end;
-        if (next < all.size() && all[next] == '\r') {
-            ++next;
-        }
-        if (next < all.size() && all[next] == '\n') {
-            ++next;
-        }
-        // A line longer than the 32-bit length (4 GB) is split; no real data
-        // file comes near that.
-        const std::size_t length = std::min<std::size_t>(end - start, UINT32_MAX);
+    IniLineSplitter splitter(all);
+    data.byteOrderMark = splitter.ByteOrderMarkLength();
+    std::string_view text;
+    std::string_view end;
+    while (splitter.Next(text, end)) {
+        // A line longer than the 32-bit length (4 GB) keeps only that much
+        // as its text; no real data file comes near that.
+        const std::size_t start = static_cast<std::size_t>(text.data() - all.data());
+        const std::size_t length = std::min<std::size_t>(text.size(), UINT32_MAX);
         Line line{start, static_cast<std::uint32_t>(length), 0,
-                  static_cast<std::uint8_t>(length == end - start ? next - end : 0),
-                  LineKind::Blank};
-        const std::string_view trimmed = TrimView(all.substr(start, length));
+                  static_cast<std::uint8_t>(end.size()), LineKind::Blank};
+        const std::string_view trimmed = TrimView(text.substr(0, length));
         if (!trimmed.empty()) {
-            line.kind = trimmed.front() == '[' ? LineKind::Group : LineKind::Key;
+            line.kind = IsIniGroupLine(trimmed) ? LineKind::Group : LineKind::Key;
         }
         if (line.kind == LineKind::Key) {
             line.keyHash = HashIgnoringCase(KeyOf(trimmed));
         }
         data.lines.push_back(line);
-        start = length == end - start ? next : start + length;
     }
     return document;
 }
@@ -481,7 +446,7 @@ void IniDocument::Write(std::string_view group, std::string_view key, std::strin
             bool inside = false;
             for (std::size_t i = 0; i < data.lines.size(); ++i) {
                 if (data.lines[i].kind == LineKind::Group) {
-                    inside = ToLowerCp1252(GroupNameOf(TrimView(data.Text(i)))) == lowered;
+                    inside = ToLowerCp1252(IniGroupName(TrimView(data.Text(i)))) == lowered;
                 }
                 if (inside) {
                     removed.push_back(i);

@@ -5,51 +5,14 @@
 #include <unordered_set>
 
 #include "DataFiles.h"
+#include "IniLines.h"
 #include "Records.h"
 #include "TextRules.h"
 
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kLineEnd = kIniLineEnd;
 constexpr int kLongestNumber = 9;  // digits of a slot or list number that still fit an int
-
-// Lines are cut exactly where the INI reader cuts them: at CR LF, LF or CR.
-class LineSplitter {
-public:
-    explicit LineSplitter(std::string_view bytes) : bytes_(bytes) {
-        if (bytes_.starts_with(kByteOrderMark)) {
-            position_ = kByteOrderMark.size();
-        }
-    }
-
-    bool HasByteOrderMark() const { return bytes_.starts_with(kByteOrderMark); }
-
-    bool Next(std::string_view& text, std::string_view& end) {
-        if (position_ >= bytes_.size()) {
-            return false;
-        }
-        std::size_t stop = position_;
-        while (stop < bytes_.size() && bytes_[stop] != '\r' && bytes_[stop] != '\n') {
-            ++stop;
-        }
-        std::size_t next = stop;
-        if (next < bytes_.size() && bytes_[next] == '\r') {
-            ++next;
-        }
-        if (next < bytes_.size() && bytes_[next] == '\n') {
-            ++next;
-        }
-        text = bytes_.substr(position_, stop - position_);
-        end = bytes_.substr(stop, next - stop);
-        position_ = next;
-        return true;
-    }
-
-private:
-    std::string_view bytes_;
-    std::size_t position_ = 0;
-};
 
 // A file kept line by line, so that every line a change does not touch keeps
 // its exact bytes.
@@ -65,8 +28,8 @@ struct LineFile {
 
     static LineFile Parse(std::string_view bytes) {
         LineFile file;
-        LineSplitter splitter(bytes);
-        file.byteOrderMark = splitter.HasByteOrderMark();
+        IniLineSplitter splitter(bytes);
+        file.byteOrderMark = splitter.ByteOrderMarkLength() > 0;
         std::string_view text;
         std::string_view end;
         while (splitter.Next(text, end)) {
@@ -78,7 +41,7 @@ struct LineFile {
     std::string Serialize() const {
         std::string bytes;
         if (byteOrderMark) {
-            bytes += kByteOrderMark;
+            bytes += kUtf8ByteOrderMark;
         }
         for (const FileLine& line : lines) {
             if (!line.removed) {
@@ -90,36 +53,14 @@ struct LineFile {
     }
 };
 
-bool IsGroupLine(std::string_view trimmed) { return !trimmed.empty() && trimmed.front() == '['; }
+// Group and key names compare in lower case here.
+std::string GroupNameOf(std::string_view trimmed) { return ToLowerCp1252(IniGroupName(trimmed)); }
 
-// The reader's rule: the name between "[" and "]" (or the line's end), trimmed.
-std::string GroupNameOf(std::string_view trimmed) {
-    std::string_view name = trimmed.substr(1);
-    const std::size_t close = name.find(']');
-    if (close != std::string_view::npos) {
-        name = name.substr(0, close);
-    }
-    return ToLowerCp1252(TrimView(name));
-}
+std::string LowerKeyOf(std::string_view line) { return ToLowerCp1252(IniKey(line)); }
 
-std::string LowerKeyOf(std::string_view line) {
-    return ToLowerCp1252(TrimView(line.substr(0, line.find('='))));
-}
-
-// The value as a reader sees it (trimmed, outer quotes removed), but whole:
-// cutting it to the reader's length here would shorten stored data.
-std::string ReaderValueOf(std::string_view line) {
-    const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos) {
-        return {};
-    }
-    std::string_view value = TrimView(line.substr(equals + 1));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front()) {
-        value = value.substr(1, value.size() - 2);
-    }
-    return std::string(value);
-}
+// The value as a reader sees it, but whole: cutting it to the reader's length
+// here would shorten stored data.
+std::string ReaderValueOf(std::string_view line) { return std::string(IniValue(line)); }
 
 // Lines [begin, end) of the body of the first group with that (lower-case)
 // name; only that group is ever read.
@@ -130,12 +71,12 @@ struct LineRange {
 std::optional<LineRange> FirstGroup(const LineFile& file, std::string_view name) {
     for (std::size_t i = 0; i < file.lines.size(); ++i) {
         const std::string_view trimmed = TrimView(file.lines[i].text);
-        if (file.lines[i].removed || !IsGroupLine(trimmed) || GroupNameOf(trimmed) != name) {
+        if (file.lines[i].removed || !IsIniGroupLine(trimmed) || GroupNameOf(trimmed) != name) {
             continue;
         }
         LineRange range{i + 1, i + 1};
         while (range.end < file.lines.size() &&
-               !IsGroupLine(TrimView(file.lines[range.end].text))) {
+               !IsIniGroupLine(TrimView(file.lines[range.end].text))) {
             ++range.end;
         }
         return range;
@@ -207,7 +148,7 @@ RenumberedList RenumberList(std::string_view bytes) {
     std::string records;
     records.reserve(bytes.size());
     bool inside = false;
-    LineSplitter splitter(bytes);
+    IniLineSplitter splitter(bytes);
     std::string_view text;
     std::string_view end;
     while (splitter.Next(text, end)) {
@@ -215,7 +156,7 @@ RenumberedList RenumberList(std::string_view bytes) {
         if (trimmed.empty()) {
             continue;
         }
-        if (IsGroupLine(trimmed)) {
+        if (IsIniGroupLine(trimmed)) {
             if (inside) {
                 break;  // the next group begins; a later "[teil]" is never read
             }
