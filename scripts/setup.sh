@@ -7,7 +7,7 @@ BUILD="$ROOT/build"
 
 install_missing_packages() {
     local needed=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev
-                  libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+                  libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core locales)
     local missing=()
     for package in "${needed[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then

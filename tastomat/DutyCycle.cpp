@@ -6,7 +6,6 @@
 #include <bitset>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 
 namespace tastomat {
@@ -71,9 +70,7 @@ std::string OnTimeText(double seconds) {
         value = seconds * 1000000000;
         unit = "ns";
     }
-    char number[400];  // "%.10f" of any finite double fits
-    std::snprintf(number, sizeof number, "%.10f", value);
-    return std::string(number).substr(0, 10) + " " + unit;
+    return FixedText(value, 10).substr(0, 10) + " " + unit;
 }
 
 DutyCycleResult ComputeDutyCycle(std::string_view pr2Text, std::string_view frequencyText,

@@ -2,8 +2,8 @@
 
 #include "TextRules.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace tastomat {
@@ -51,9 +51,14 @@ std::string PeriodText(int frequency) {
         value = period * 1000000000.0f;
         unit = "ns";
     }
-    char number[64];
-    std::snprintf(number, sizeof number, "%.6f", static_cast<double>(value));
-    return std::string(number) + " " + unit;
+    return FixedText(value, 6) + " " + unit;
+}
+
+std::string FixedText(double value, int decimals) {
+    char number[400];  // any finite double in fixed notation fits
+    const auto result =
+        std::to_chars(number, number + sizeof number, value, std::chars_format::fixed, decimals);
+    return std::string(number, result.ptr);
 }
 
 std::vector<PeriodRow> FillPeriodTable(std::string_view crystalEntry,

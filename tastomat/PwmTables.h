@@ -59,4 +59,8 @@ std::vector<PeriodRow> FillPeriodTable(std::string_view crystalEntry,
 // The period text of a PWM frequency: value with six decimals, a blank, the unit.
 std::string PeriodText(int frequency);
 
+// `value` with `decimals` decimals and a decimal point. Not printf: Qt sets the
+// user's locale, and under a German one printf would write a comma.
+std::string FixedText(double value, int decimals);
+
 }  // namespace tastomat

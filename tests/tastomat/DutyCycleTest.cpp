@@ -1,9 +1,14 @@
 #include "DutyCycle.h"
+#include "PwmTables.h"
 
 #include <gtest/gtest.h>
 
-#include <climits>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
+
+#include <climits>
 
 using namespace tastomat;
 
@@ -92,4 +97,30 @@ TEST(TastomatDutyCycle, OnTimeIsCutToTenCharacters) {
 TEST(TastomatDutyCycle, NoSelectedRowGivesAnInfiniteOnTime) {
     ExpectResult(ComputeDutyCycle("", "", "50%"), "+Infinity s", "D'0'", "00");
     ExpectResult(ComputeDutyCycle("", "", "99%"), "+Infinity s", "D'0'", "00");
+}
+
+// Qt puts a window program under the user's locale; a German one must not
+// turn the decimal points of the texts into commas.
+TEST(TastomatTexts, DecimalPointsStayUnderAGermanLocale) {
+    char folder[] = "/tmp/tastomat-locale-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string make = std::string("localedef -i de_DE -f UTF-8 ") + folder +
+                             "/de_DE.utf8 >/dev/null 2>&1";
+    const bool made = std::system(make.c_str()) == 0;
+    setenv("LOCPATH", folder, 1);
+    const bool german = made && std::setlocale(LC_ALL, "de_DE.utf8") != nullptr;
+    char probe[16] = {};
+    std::snprintf(probe, sizeof probe, "%.1f", 1.5);
+    const std::string printed = probe;
+    const DutyCycleResult result = ComputeDutyCycle("D'255'", "900", "50%");
+    const std::string period = PeriodText(2304);
+    std::setlocale(LC_ALL, "C");
+    unsetenv("LOCPATH");
+    std::system((std::string("rm -rf ") + folder).c_str());
+    if (!german) {
+        GTEST_SKIP() << "no German locale can be built here (Debian package locales)";
+    }
+    ASSERT_EQ(printed, "1,5") << "the German locale is not in force";
+    EXPECT_EQ(result.onTime, "555.555555 µs");
+    EXPECT_EQ(period, "434.027771 µs");
 }
