@@ -1,0 +1,95 @@
+#include "MainWindowRules.h"
+
+#include "CategoryTree.h"
+#include "DataFiles.h"
+#include "IniStore.h"
+#include "PartOperations.h"
+
+namespace {
+
+constexpr std::string_view kOutputGroup = "ausgabe";
+constexpr std::string_view kSmallPrintKey = "klein";
+constexpr std::string_view kSmallPrintOn = "JA";
+
+}  // namespace
+
+int CommandOfKey(ShortcutKey key, FocusedControl focus, bool rowSelected, bool treeEntrySelected,
+                 const CommandState& state) {
+    const bool enter = key == ShortcutKey::Enter;
+    if (focus == FocusedControl::PartList && rowSelected) {
+        const int command = enter ? kCommandEditPart : kCommandDeletePart;
+        if (state.IsEnabled(command)) {
+            return command;
+        }
+    } else if (focus == FocusedControl::CategoryTree && treeEntrySelected) {
+        const int command = enter ? kCommandEditCategory : kCommandDeleteCategory;
+        if (state.IsEnabled(command)) {
+            return command;
+        }
+    }
+    return -1;
+}
+
+ListMode ListModeOfTag(int itemTag) {
+    return itemTag >= kTagOrderRoot ? ListMode::Order : ListMode::Category;
+}
+
+TreeSelectionStep TreeSelectionFor(int itemTag, int index, int lastIndex, ListMode current) {
+    TreeSelectionStep step;
+    step.mode = ListModeOfTag(itemTag);
+    step.switchColumns = step.mode != current;
+    step.showList = step.mode == ListMode::Order || index != lastIndex;
+    return step;
+}
+
+CommandChanges SelectedRowCommands(const std::string& folder, int itemTag,
+                                   std::optional<int> rowItemData) {
+    if (!rowItemData) {
+        return {{kCommandNewPartFromCopy, false},
+                {kCommandEditPart, false},
+                {kCommandDeletePart, false},
+                {kCommandCutPart, false},
+                {kCommandCopyPart, false}};
+    }
+    if (ListModeOfTag(itemTag) == ListMode::Order) {
+        const bool position = *rowItemData != -1;  // not the "Gesamtsumme:" row
+        return {{kCommandEditPart, position},
+                {kCommandDeletePart, position},
+                {kCommandCopyPart, position}};
+    }
+    CommandChanges changes = {{kCommandNewPartFromCopy, true},
+                              {kCommandEditPart, true},
+                              {kCommandCutPart, true},
+                              {kCommandCopyPart, true}};
+    std::string record;
+    if (IsCategoryTag(itemTag) && *rowItemData >= 0) {
+        record = ReadIniValue(kListGroup, SlotKey(*rowItemData), ListFilePath(folder, itemTag));
+    }
+    // A part whose record is gone reads as stock 0, like any empty value.
+    changes.push_back(DeletionRuleFor(record));
+    return changes;
+}
+
+bool EditCategoryAppliesTo(int itemTag) { return IsCategoryTag(itemTag) || IsOrderListTag(itemTag); }
+
+bool DeleteCategoryAppliesTo(int itemTag) { return IsCategoryTag(itemTag); }
+
+void ChooseSortColumn(SortState& sort, int itemTag, int column) {
+    if (ListModeOfTag(itemTag) == ListMode::Order) {
+        sort.orderSortColumn = column;
+    } else {
+        sort.categorySortColumn = column;
+    }
+}
+
+std::string CategoryNameOf(const std::string& folder, int category) {
+    return ReadIniValue(kCategoryGroup, "k" + std::to_string(category), MainFilePath(folder));
+}
+
+bool SmallPrintIsOn(const std::string& folder) {
+    return ReadIniValue(kOutputGroup, kSmallPrintKey, MainFilePath(folder)) == kSmallPrintOn;
+}
+
+bool StoreSmallPrint(const std::string& folder, bool on) {
+    return WriteIniValue(kOutputGroup, kSmallPrintKey, on ? kSmallPrintOn : "", MainFilePath(folder));
+}
