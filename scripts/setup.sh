@@ -6,8 +6,10 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 
 install_missing_packages() {
-    local needed=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev
-                  libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core locales)
+    # libqt6svg6 carries the image and icon plugins that load the SVG icons at run time.
+    local needed=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
+                  libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
+                  locales)
     local missing=()
     for package in "${needed[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
