@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "DutyCycleWindow.h"
+#include "FixedWindow.h"
 #include "PwmTables.h"
 #include "WindowFont.h"
 
@@ -8,9 +9,9 @@
 #include <QComboBox>
 #include <QAbstractItemView>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTableWidget>
 
 #include <functional>
@@ -62,12 +63,12 @@ QStringList ToStringList(const std::vector<std::string>& texts) {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags) {
     setObjectName("tastomatMainWindow");
-    setWindowTitle(QString::fromUtf8(kMainWindowTitle));
-    setFixedSize(kClientWidth, kClientHeight);
+    SetUpFixedWindow(*this, QString::fromUtf8(kMainWindowTitle),
+                     QSize(kClientWidth, kClientHeight));
+    // The duty-cycle window, a child of this one, shows the same icon.
+    setWindowIcon(QIcon(":/tastomat/tastomat.svg"));
     setFont(WindowFont());
 
     auto* table = new PeriodTableWidget(0, 3, this);
@@ -127,10 +128,6 @@ MainWindow::MainWindow(QWidget* parent)
     FillPeriodTable();
     connect(crystalList_, &QComboBox::currentIndexChanged, this, &MainWindow::FillPeriodTable);
     connect(prescalerList_, &QComboBox::currentIndexChanged, this, &MainWindow::FillPeriodTable);
-
-    if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
 }
 
 MainWindow::~MainWindow() = default;

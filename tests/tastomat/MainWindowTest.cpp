@@ -150,6 +150,26 @@ TEST_F(TastomatWindow, ChangingCrystalOrPrescalerRebuildsAllRowsAndDropsTheSelec
     EXPECT_EQ(Text(255, 2), "4.098361 ms");
 }
 
+// The window shows the suite's drawing, and the duty-cycle window, which
+// belongs to it, the same.
+TEST_F(TastomatWindow, WindowsShowTheProgramIcon) {
+    const QImage icon = window_->windowIcon().pixmap(32, 32).toImage();
+    ASSERT_FALSE(icon.isNull());
+    int opaque = 0;
+    for (int y = 0; y < icon.height(); ++y) {
+        for (int x = 0; x < icon.width(); ++x) {
+            opaque += qAlpha(icon.pixel(x, y)) == 255 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(opaque, 32 * 32 / 2);
+
+    DoubleClickRow(0);
+    QDialog* dialog = DutyWindow();
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog->windowIcon().cacheKey(), window_->windowIcon().cacheKey());
+    ClickClose(dialog);
+}
+
 TEST_F(TastomatWindow, DoubleClickOpensTheDutyCycleWindowAtFiftyPercent) {
     DoubleClickRow(255);
     QDialog* dialog = DutyWindow();
