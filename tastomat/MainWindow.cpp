@@ -136,7 +136,10 @@ void MainWindow::FillPeriodTable() {
     const std::vector<PeriodRow> rows = tastomat::FillPeriodTable(
         crystalList_->currentText().toStdString(), prescalerList_->currentText().toStdString());
 
-    // Emptying the list first drops the selection and the scroll position.
+    // Emptying the list first drops the selection. It does not move the view:
+    // the scroll bar keeps its value, so without the scroll back a user who
+    // had scrolled down would see the last rows of the new table and no row
+    // marked. A refilled table starts at PR2 0, like a new one.
     periodTable_->setRowCount(0);
     periodTable_->setRowCount(static_cast<int>(rows.size()));
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
@@ -146,6 +149,7 @@ void MainWindow::FillPeriodTable() {
                               new QTableWidgetItem(QString::fromStdString(texts.frequency)));
         periodTable_->setItem(row, 2, new QTableWidgetItem(QString::fromUtf8(texts.period)));
     }
+    periodTable_->scrollToTop();
 }
 
 QString MainWindow::SelectedRowText(int column) const {
