@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "DutyCycleWindow.h"
+#include "FixedWindow.h"
 #include "PwmTables.h"
 #include "WindowFont.h"
 
@@ -8,9 +9,9 @@
 #include <QComboBox>
 #include <QAbstractItemView>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTableWidget>
 
 #include <functional>
@@ -62,12 +63,12 @@ QStringList ToStringList(const std::vector<std::string>& texts) {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags) {
     setObjectName("tastomatMainWindow");
-    setWindowTitle(QString::fromUtf8(kMainWindowTitle));
-    setFixedSize(kClientWidth, kClientHeight);
+    SetUpFixedWindow(*this, QString::fromUtf8(kMainWindowTitle),
+                     QSize(kClientWidth, kClientHeight));
+    // The duty-cycle window, a child of this one, shows the same icon.
+    setWindowIcon(QIcon(":/tastomat/tastomat.svg"));
     setFont(WindowFont());
 
     auto* table = new PeriodTableWidget(0, 3, this);
@@ -127,10 +128,6 @@ MainWindow::MainWindow(QWidget* parent)
     FillPeriodTable();
     connect(crystalList_, &QComboBox::currentIndexChanged, this, &MainWindow::FillPeriodTable);
     connect(prescalerList_, &QComboBox::currentIndexChanged, this, &MainWindow::FillPeriodTable);
-
-    if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
 }
 
 MainWindow::~MainWindow() = default;
@@ -139,7 +136,10 @@ void MainWindow::FillPeriodTable() {
     const std::vector<PeriodRow> rows = tastomat::FillPeriodTable(
         crystalList_->currentText().toStdString(), prescalerList_->currentText().toStdString());
 
-    // Emptying the list first drops the selection and the scroll position.
+    // Emptying the list first drops the selection. It does not move the view:
+    // the scroll bar keeps its value, so without the scroll back a user who
+    // had scrolled down would see the last rows of the new table and no row
+    // marked. A refilled table starts at PR2 0, like a new one.
     periodTable_->setRowCount(0);
     periodTable_->setRowCount(static_cast<int>(rows.size()));
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
@@ -149,6 +149,7 @@ void MainWindow::FillPeriodTable() {
                               new QTableWidgetItem(QString::fromStdString(texts.frequency)));
         periodTable_->setItem(row, 2, new QTableWidgetItem(QString::fromUtf8(texts.period)));
     }
+    periodTable_->scrollToTop();
 }
 
 QString MainWindow::SelectedRowText(int column) const {

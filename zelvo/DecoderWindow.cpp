@@ -2,13 +2,13 @@
 
 #include <QComboBox>
 #include <QFont>
-#include <QGuiApplication>
+#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
-#include <QScreen>
 
 #include "DecodeRings.h"
+#include "FixedWindow.h"
 #include "RingTables.h"
 
 namespace {
@@ -45,20 +45,13 @@ QImage ToImage(const ResistorPicture& picture) {
 
 }  // namespace
 
-DecoderWindow::DecoderWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+DecoderWindow::DecoderWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags) {
     setObjectName("decoderWindow");
-    setWindowTitle(DecoderTitle);
-    setFixedSize(ClientWidth, ClientHeight);
+    SetUpFixedWindow(*this, DecoderTitle, QSize(ClientWidth, ClientHeight));
+    setWindowIcon(QIcon(":/zelvo/zelvo.svg"));
     // Every control takes Arial 10; Qt falls back to a similar face where
     // Arial is missing.
     setFont(QFont("Arial", 10));
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        move(available.center() - rect().center());
-    }
 
     CreateControls();
     PreparePicture();

@@ -150,6 +150,46 @@ TEST_F(TastomatWindow, ChangingCrystalOrPrescalerRebuildsAllRowsAndDropsTheSelec
     EXPECT_EQ(Text(255, 2), "4.098361 ms");
 }
 
+// A refilled table starts again at PR2 0, wherever the user had scrolled.
+TEST_F(TastomatWindow, RefilledTableShowsItsFirstRowAtTheTop) {
+    const auto topRowText = [this] { return Text(table_->rowAt(0), 0).toStdString(); };
+    EXPECT_EQ(topRowText(), "D'0'");
+    for (QComboBox* list : {crystals_, prescalers_}) {
+        table_->setFocus();
+        QTest::keyClick(table_, Qt::Key_End, Qt::ControlModifier);
+        ASSERT_TRUE(table_->visualItemRect(table_->item(255, 0)).intersects(
+            table_->viewport()->rect()));
+        ASSERT_NE(topRowText(), "D'0'");
+
+        const QString before = list->currentText();
+        list->setFocus();
+        QTest::keyClick(list, list == crystals_ ? Qt::Key_Down : Qt::Key_Up);
+        ASSERT_NE(list->currentText(), before);
+        EXPECT_EQ(topRowText(), "D'0'") << list->objectName().toStdString();
+        EXPECT_TRUE(table_->selectionModel()->selectedRows().isEmpty());
+    }
+}
+
+// The window shows the suite's drawing, and the duty-cycle window, which
+// belongs to it, the same.
+TEST_F(TastomatWindow, WindowsShowTheProgramIcon) {
+    const QImage icon = window_->windowIcon().pixmap(32, 32).toImage();
+    ASSERT_FALSE(icon.isNull());
+    int opaque = 0;
+    for (int y = 0; y < icon.height(); ++y) {
+        for (int x = 0; x < icon.width(); ++x) {
+            opaque += qAlpha(icon.pixel(x, y)) == 255 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(opaque, 32 * 32 / 2);
+
+    DoubleClickRow(0);
+    QDialog* dialog = DutyWindow();
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog->windowIcon().cacheKey(), window_->windowIcon().cacheKey());
+    ClickClose(dialog);
+}
+
 TEST_F(TastomatWindow, DoubleClickOpensTheDutyCycleWindowAtFiftyPercent) {
     DoubleClickRow(255);
     QDialog* dialog = DutyWindow();

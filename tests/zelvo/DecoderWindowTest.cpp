@@ -119,6 +119,23 @@ TEST_F(ZelvoDecoderWindow, EveryChoiceOfEveryRingPaintsItsColourAndText) {
     }
 }
 
+// The window shows the suite's own drawing of a resistor, not an empty icon.
+TEST_F(ZelvoDecoderWindow, ShowsTheProgramIcon) {
+    const QImage icon = window.windowIcon().pixmap(32, 32).toImage();
+    ASSERT_FALSE(icon.isNull());
+    // The brown of ring 1 is there; the corners stay clear.
+    bool brown = false;
+    for (int y = 0; y < icon.height(); ++y) {
+        for (int x = 0; x < icon.width(); ++x) {
+            const QRgb pixel = icon.pixel(x, y);
+            brown = brown || (qAlpha(pixel) == 255 && qRed(pixel) > 100 && qRed(pixel) < 140 &&
+                              qGreen(pixel) > 60 && qGreen(pixel) < 90 && qBlue(pixel) < 50);
+        }
+    }
+    EXPECT_TRUE(brown);
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
