@@ -1,0 +1,43 @@
+#pragma once
+// The category tree: the two roots with the categories and the order lists
+// below them, each entry carrying its ItemTag. A thin view over the engine's
+// CategoryTree; the changes after a record operation come as a TreeUpdate.
+
+#include <QTreeWidget>
+
+#include "CategoryTree.h"
+#include "OperationOutcome.h"
+
+class CategoryTreeView : public QTreeWidget {
+    Q_OBJECT
+
+public:
+    explicit CategoryTreeView(QWidget* parent = nullptr);
+
+    // Rebuilds every entry; nothing is selected afterwards.
+    void Fill(const CategoryTree& tree);
+
+    // -1 when nothing is selected.
+    int SelectedTag() const;
+    // The selected entry's row counted over all entries from the top, -1 none.
+    int SelectedIndex() const;
+    void SelectIndex(int index);
+    // False when no entry carries the tag.
+    bool SelectTag(int tag);
+    int CategoryCount() const;
+
+    // InsertCategory: after the last category, selected. RenameSelected.
+    // RemoveSelected: the next category (the one before when it was the
+    // last) is selected, or the root "Kategorien" when none is left.
+    // Selection signals stay quiet; the caller shows the list.
+    void Apply(const TreeUpdate& update);
+
+signals:
+    // A new entry became the selected one through the user or SelectIndex.
+    void SelectionChanged();
+
+private:
+    QTreeWidgetItem* Root(int tag) const;
+    QTreeWidgetItem* ItemAt(int index) const;
+    void SelectQuietly(QTreeWidgetItem* item);
+};

@@ -1,0 +1,179 @@
+#include "CommandDispatcher.h"
+
+#include <QApplication>
+#include <QTableView>
+#include <QWindow>
+
+#include "CategoryCommands.h"
+#include "CategoryTreeView.h"
+#include "CommandActions.h"
+#include "CommandTable.h"
+#include "MainWindow.h"
+#include "MainWindowRules.h"
+#include "MessageBox.h"
+#include "OperationOutcome.h"
+#include "OutcomeApplier.h"
+#include "PartListPanel.h"
+#include "PartRows.h"
+#include "ShellState.h"
+#include "WindowText.h"
+
+namespace {
+
+const char kInfoTitle[] = "Info";
+const char kInfoText[] =
+    "Teile-Verwaltung, Version " TEILE_VERSION "\n"
+    "Bauteile, Lagerorte und Bestellungen der Elektronik-Werkstatt\n"
+    "Freie Software unter der MIT-Lizenz     ";
+
+}  // namespace
+
+CommandDispatcher::CommandDispatcher(ShellState& state, MainWindow& window, CommandActions& actions,
+                                     PartListPanel& list, OutcomeApplier& applier,
+                                     CategoryCommands& categories, QObject* parent)
+    : QObject(parent),
+      state_(state),
+      window_(window),
+      actions_(actions),
+      list_(list),
+      applier_(applier),
+      categories_(categories) {}
+
+void CommandDispatcher::RememberFocus() {
+    if (window_.isActiveWindow()) {
+        QWidget* focus = QApplication::focusWidget();
+        if (focus && window_.isAncestorOf(focus)) {
+            state_.lastFocus = focus;
+        }
+    }
+}
+
+void CommandDispatcher::Dispatch(int command) {
+    RememberFocus();
+    switch (command) {
+    case kCommandNewCategory:
+        categories_.NewCategory();
+        break;
+    case kCommandEditCategory:
+        categories_.EditSelected();
+        break;
+    case kCommandDeleteCategory:
+        categories_.DeleteSelected();
+        break;
+    case kCommandSortAscending:
+    case kCommandSortDescending:
+        Sort(command == kCommandSortDescending);
+        break;
+    case kCommandStayOnTop:
+        ToggleStayOnTop();
+        break;
+    case kCommandSmallPrint:
+        ToggleSmallPrint();
+        break;
+    case kCommandInfo:
+        ShowInfo();
+        break;
+    case kCommandQuit:
+        window_.RecordGeometry();
+        state_.quit = QuitState::Ask;
+        if (onQuit) {
+            onQuit();
+        }
+        break;
+    case kCommandDeleteKey:
+    case kCommandEnterKey:
+        Key(command);
+        break;
+    default:
+        // Print, the part commands, the tools and the other dialogs come with
+        // their own windows; their menu items are there already.
+        break;
+    }
+}
+
+void CommandDispatcher::Key(int command) {
+    const QWidget* focus = QApplication::focusWidget();
+    FocusedControl focused = FocusedControl::Other;
+    if (focus == window_.Tree()) {
+        focused = FocusedControl::CategoryTree;
+    } else if (focus == window_.List()) {
+        focused = FocusedControl::PartList;
+    }
+    const ShortcutKey key = command == kCommandEnterKey ? ShortcutKey::Enter : ShortcutKey::Delete;
+    const int run = CommandOfKey(key, focused, list_.SelectedItemData().has_value(),
+                                 window_.Tree()->SelectedTag() != -1, actions_.State());
+    if (run >= 0) {
+        Dispatch(run);
+    }
+}
+
+void CommandDispatcher::TreeSelectionChanged() {
+    RememberFocus();
+    CategoryTreeView& tree = *window_.Tree();
+    const int index = tree.SelectedIndex();
+    const TreeSelectionStep step =
+        TreeSelectionFor(tree.SelectedTag(), index, state_.lastTreeIndex, list_.Mode());
+    if (step.switchColumns) {
+        list_.SwitchListColumns(step.mode);
+    }
+    if (step.showList) {
+        applier_.ShowSelectedList();
+    }
+    state_.lastTreeIndex = index;
+}
+
+void CommandDispatcher::ListSelectionChanged(std::optional<int> itemData) {
+    RememberFocus();
+    actions_.Apply(SelectedRowCommands(state_.folder, window_.Tree()->SelectedTag(), itemData));
+}
+
+void CommandDispatcher::ListDoubleClicked(int, bool) {
+    RememberFocus();
+    // The part editor and the order position dialog open here (command 6,
+    // the second tab for a right double click) once they exist.
+    if (actions_.State().IsEnabled(kCommandEditPart)) {
+        Dispatch(kCommandEditPart);
+    }
+}
+
+void CommandDispatcher::HeaderClicked(int column) {
+    RememberFocus();
+    const int tag = window_.Tree()->SelectedTag();
+    ChooseSortColumn(state_.sort, tag, column);
+    list_.SortAgain(ListModeOf(tag), state_.sort);
+}
+
+void CommandDispatcher::Sort(bool descending) {
+    actions_.SetSortMarks(descending);
+    state_.sort.descending = descending;
+    list_.SortAgain(ListModeOf(window_.Tree()->SelectedTag()), state_.sort);
+}
+
+void CommandDispatcher::ToggleStayOnTop() {
+    QWindow* handle = window_.windowHandle();
+    if (!handle) {
+        return;
+    }
+    const bool on = !(handle->flags() & Qt::WindowStaysOnTopHint);
+    // On the platform window, so the main window is not rebuilt and keeps
+    // its place.
+    handle->setFlag(Qt::WindowStaysOnTopHint, on);
+    actions_.SetChecked(kCommandStayOnTop, on);
+}
+
+void CommandDispatcher::ToggleSmallPrint() {
+    // The file decides, so the item always shows what is stored; a failed
+    // write leaves both as they were.
+    const bool on = !SmallPrintIsOn(state_.folder);
+    if (!StoreSmallPrint(state_.folder, on)) {
+        actions_.SetChecked(kCommandSmallPrint, !on);
+        TellUser(&window_, ToWindowText(kWriteFailedTitle), ToWindowText(kWriteFailedText),
+                 MessageIcon::Error);
+        return;
+    }
+    actions_.SetChecked(kCommandSmallPrint, on);
+}
+
+void CommandDispatcher::ShowInfo() {
+    TellUser(&window_, kInfoTitle, QString::fromUtf8(kInfoText), MessageIcon::Information);
+}

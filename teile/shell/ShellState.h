@@ -1,0 +1,27 @@
+#pragma once
+// What the shell of teile keeps for the whole run besides its windows.
+
+#include <QPointer>
+#include <QWidget>
+
+#include <string>
+
+#include "ListState.h"
+#include "PartClipboard.h"
+#include "WindowSettings.h"
+
+// QuitState: running, quit asked for with the question, or without it.
+enum class QuitState { Running = 0, Ask = 1, NoQuestion = 2 };
+
+struct ShellState {
+    std::string folder;  // ProgramFolder, ending in "/"
+    Settings settings;
+    SortState sort;
+    // Row of the tree entry selected last, so choosing it again keeps its list.
+    int lastTreeIndex = 0;
+    PartClipboard clipboard;
+    QuitState quit = QuitState::Running;
+    // The control of the main window that had the focus last; it gets the
+    // focus back when the main window is active again.
+    QPointer<QWidget> lastFocus;
+};

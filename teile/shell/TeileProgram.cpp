@@ -1,0 +1,182 @@
+#include "TeileProgram.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+
+#include "CategoryCommands.h"
+#include "CategoryTreeView.h"
+#include "CategoryTree.h"
+#include "CommandActions.h"
+#include "CommandDispatcher.h"
+#include "CommandTable.h"
+#include "CompactionJournal.h"
+#include "DialogFrame.h"
+#include "MainWindow.h"
+#include "MainWindowRules.h"
+#include "MessageBox.h"
+#include "OutcomeApplier.h"
+#include "PartListPanel.h"
+#include "ToolSlots.h"
+#include "WindowText.h"
+
+namespace {
+
+const char kQuitTitle[] = "Frage ?";
+const char kQuitQuestion[] = "Programm beenden ?     ";
+const char kRecoveryFailedText[] =
+    "Eine unterbrochene Kompaktierung konnte nicht abgeschlossen werden. "
+    "Die betroffenen Listen bleiben bis zum n\xE4" "chsten Start gesperrt !     ";
+const char kOldWorkFilesText[] =
+    "Im Programmordner liegen Dateien einer fr\xFC" "heren Kompaktierung: ";
+
+}  // namespace
+
+TeileProgram::TeileProgram(std::string folder, QObject* parent)
+    : QObject(parent),
+      prompter_(std::make_unique<MessageBoxPrompter>()),
+      tools_(std::make_unique<ToolSlots>()) {
+    state_.folder = std::move(folder);
+}
+
+TeileProgram::~TeileProgram() {
+    // The dialog frame owns an open dialog; it goes before the main window.
+    dispatcher_.reset();
+    categories_.reset();
+    applier_.reset();
+    dialogs_.reset();
+    list_.reset();
+    window_.reset();
+}
+
+void TeileProgram::Start() {
+    RecoverCompaction();
+    state_.settings = LoadSettings(state_.folder, *prompter_);
+    BuildWindow();
+    FillTreeAndFirstList();
+    window_->PlaceOnScreen();
+    window_->show();
+    window_->activateWindow();
+    actions_->SetChecked(kCommandSmallPrint, SmallPrintIsOn(state_.folder));
+}
+
+void TeileProgram::RecoverCompaction() {
+    const RecoveryOutcome recovery = RecoverInterruptedCompaction(state_.folder);
+    if (recovery.result == RecoveryResult::Failed) {
+        // The start goes on: the record operations refuse to write the files
+        // the pending compaction will still replace.
+        prompter_->Tell(kWriteFailedTitle, kRecoveryFailedText, MessageIcon::Error);
+    }
+    if (!recovery.oldWorkFiles.empty()) {
+        std::string text = kOldWorkFilesText;
+        for (std::size_t i = 0; i < recovery.oldWorkFiles.size(); ++i) {
+            text += (i > 0 ? ", " : "") + recovery.oldWorkFiles[i];
+        }
+        prompter_->Tell("Hinweis", text + "     ", MessageIcon::Information);
+    }
+}
+
+void TeileProgram::BuildWindow() {
+    actions_ = std::make_unique<CommandActions>();
+    window_ = std::make_unique<MainWindow>(*actions_, state_.settings);
+    prompter_->SetParent(window_.get());
+    list_ = std::make_unique<PartListPanel>(window_->List(), state_.settings);
+    dialogs_ = std::make_unique<DialogFrame>(*window_, state_.settings);
+    applier_ = std::make_unique<OutcomeApplier>(state_, *window_, *actions_, *list_, *dialogs_,
+                                                *prompter_);
+    categories_ = std::make_unique<CategoryCommands>(state_, *window_->Tree(), *dialogs_,
+                                                     *applier_, *prompter_);
+    dispatcher_ = std::make_unique<CommandDispatcher>(state_, *window_, *actions_, *list_,
+                                                      *applier_, *categories_);
+
+    CommandDispatcher* dispatcher = dispatcher_.get();
+    connect(actions_.get(), &CommandActions::Triggered, dispatcher, &CommandDispatcher::Dispatch);
+    connect(window_.get(), &MainWindow::ShortcutPressed, dispatcher, &CommandDispatcher::Dispatch);
+    connect(window_->Tree(), &CategoryTreeView::SelectionChanged, dispatcher,
+            &CommandDispatcher::TreeSelectionChanged);
+    connect(list_.get(), &PartListPanel::SelectedRowChanged, dispatcher,
+            &CommandDispatcher::ListSelectionChanged);
+    connect(list_.get(), &PartListPanel::RowDoubleClicked, dispatcher,
+            &CommandDispatcher::ListDoubleClicked);
+    connect(list_.get(), &PartListPanel::HeaderClicked, dispatcher,
+            &CommandDispatcher::HeaderClicked);
+    dispatcher_->onQuit = [this] { window_->close(); };
+    window_->onCloseRequest = [this] { return ShutDown(); };
+    window_->onActivated = [this] {
+        if (state_.lastFocus && window_->isEnabled()) {
+            state_.lastFocus->setFocus(Qt::ActiveWindowFocusReason);
+        }
+    };
+    // A session that ends may not wait for the event loop: keep the layout now.
+    connect(qApp, &QGuiApplication::commitDataRequest, this,
+            [this] { SaveSettings(state_.folder, state_.settings); });
+
+    // The part commands that need a selected row start disabled.
+    for (int command : {kCommandNewPartFromCopy, kCommandEditPart, kCommandDeletePart,
+                        kCommandCutPart, kCommandCopyPart, kCommandPastePart, kCommandSearch}) {
+        actions_->SetCommandState(command, false);
+    }
+    list_->SwitchListColumns(ListMode::Category);
+}
+
+void TeileProgram::FillTreeAndFirstList() {
+    const CategoryTree tree = FillCategoryTree(state_.folder);
+    CategoryTreeView& view = *window_->Tree();
+    view.Fill(tree);
+    window_->SetCategoryCountText(ToWindowText(tree.statusText));
+    // Item 1 is the first category; item 0 the root "Kategorien".
+    view.SelectIndex(tree.categoryCount > 0 ? 1 : 0);
+    if (tree.categoryCount == 0) {
+        applier_->ShowSelectedList();
+        for (int command = kCommandEditCategory; command <= kCommandSearch; ++command) {
+            actions_->SetCommandState(command, false);
+        }
+    }
+    state_.lastTreeIndex = view.SelectedIndex();
+}
+
+void TeileProgram::EndWithoutQuestion() {
+    if (ended_ || !window_) {
+        return;
+    }
+    state_.quit = QuitState::NoQuestion;
+    window_->close();
+}
+
+bool TeileProgram::ShutDown() {
+    if (ended_) {
+        return true;
+    }
+    if (state_.quit == QuitState::Running) {
+        // The close box. A close request while none of teile's windows is
+        // active (the session ends) comes without the question and keeps the
+        // geometry recorded last.
+        if (QApplication::activeWindow() == nullptr) {
+            state_.quit = QuitState::NoQuestion;
+        } else if (dialogs_->IsOpen()) {
+            return false;  // the open dialog is closed first
+        } else {
+            window_->RecordGeometry();
+            state_.quit = QuitState::Ask;
+        }
+    }
+    if (state_.quit == QuitState::Ask &&
+        AskUser(window_.get(), kQuitTitle, kQuitQuestion, MessageIcon::Question, Answer::No) !=
+            Answer::Yes) {
+        state_.quit = QuitState::Running;
+        return false;
+    }
+    const bool asked = state_.quit == QuitState::Ask;
+    ended_ = true;
+    dialogs_->Close();
+    tools_->TerminateRunning();
+    SaveSettingsOnExit(asked);
+    emit Ended();
+    return true;
+}
+
+void TeileProgram::SaveSettingsOnExit(bool tellFailure) {
+    if (!SaveSettings(state_.folder, state_.settings) && tellFailure) {
+        // The layout is lost, not the data; the user should still know.
+        prompter_->Tell(kWriteFailedTitle, kWriteFailedText, MessageIcon::Error);
+    }
+}

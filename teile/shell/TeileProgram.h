@@ -1,0 +1,68 @@
+#pragma once
+// Start-up and shutdown of teile around its one main window. main() claims
+// the title first and builds this with the program folder; tests and
+// benchmarks build it on a folder of their own.
+
+#include <QObject>
+
+#include <memory>
+#include <string>
+
+#include "ShellState.h"
+
+class CategoryCommands;
+class CommandActions;
+class CommandDispatcher;
+class DialogFrame;
+class MainWindow;
+class MessageBoxPrompter;
+class OutcomeApplier;
+class PartListPanel;
+class ToolSlots;
+
+class TeileProgram : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TeileProgram(std::string folder, QObject* parent = nullptr);
+    ~TeileProgram() override;
+
+    // In this order: finish an interrupted compaction, load the settings,
+    // build the main window, fill the tree and the first list, restore the
+    // geometry, show the window, check "Kleindruck (Bestelllung)".
+    void Start();
+    // SIGTERM, SIGINT: end without the question; the settings are saved.
+    void EndWithoutQuestion();
+
+    ShellState& State() { return state_; }
+    MainWindow& Window() { return *window_; }
+    CommandActions& Actions() { return *actions_; }
+    CommandDispatcher& Dispatcher() { return *dispatcher_; }
+    DialogFrame& Dialogs() { return *dialogs_; }
+    PartListPanel& List() { return *list_; }
+    ToolSlots& Tools() { return *tools_; }
+
+signals:
+    // The settings are saved and the window is closed: the process may end.
+    void Ended();
+
+private:
+    void RecoverCompaction();
+    void BuildWindow();
+    void FillTreeAndFirstList();
+    // The close request of the main window; false keeps the program running.
+    bool ShutDown();
+    void SaveSettingsOnExit(bool tellFailure);
+
+    ShellState state_;
+    std::unique_ptr<MessageBoxPrompter> prompter_;
+    std::unique_ptr<ToolSlots> tools_;
+    std::unique_ptr<CommandActions> actions_;
+    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<PartListPanel> list_;
+    std::unique_ptr<DialogFrame> dialogs_;
+    std::unique_ptr<OutcomeApplier> applier_;
+    std::unique_ptr<CategoryCommands> categories_;
+    std::unique_ptr<CommandDispatcher> dispatcher_;
+    bool ended_ = false;
+};
