@@ -118,7 +118,8 @@ void MainWindow::LayOutMainArea() {
 void MainWindow::FollowSplitter(int position) {
     partsLabel_->setGeometry(position + kLabelGap, 0, kPartsLabelWidth, kLabelHeight);
     // The first status field ends where the tree ends.
-    categoryCountField_->setFixedWidth(std::max(0, position - statusBar()->layout()->spacing()));
+    statusBar()->layout()->activate();
+    categoryCountField_->setFixedWidth(std::max(0, position - categoryCountField_->x()));
 }
 
 void MainWindow::SetCategoryCountText(const QString& text) { categoryCountField_->setText(text); }

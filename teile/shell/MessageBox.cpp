@@ -41,6 +41,14 @@ void PrepareBox(QMessageBox& box, const QString& title, const QString& text, Mes
     box.setWindowModality(Qt::ApplicationModal);
 }
 
+// The window the box was opened over is the active one again, so the keys and
+// the close box of that window work at once.
+void GiveBackActivation(const QMessageBox& box) {
+    if (QWidget* owner = box.parentWidget()) {
+        owner->activateWindow();
+    }
+}
+
 }  // namespace
 
 Answer AskUser(QWidget* parent, const QString& title, const QString& text, MessageIcon icon,
@@ -55,6 +63,7 @@ Answer AskUser(QWidget* parent, const QString& title, const QString& text, Messa
     // The close box and Escape count as "Nein": nothing is done without a Yes.
     box.setEscapeButton(no);
     box.exec();
+    GiveBackActivation(box);
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
 
@@ -66,6 +75,7 @@ void TellUser(QWidget* parent, const QString& title, const QString& text, Messag
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();
+    GiveBackActivation(box);
 }
 
 Answer MessageBoxPrompter::Ask(const std::string& title, const std::string& text, MessageIcon icon,

@@ -56,6 +56,9 @@ void TeileProgram::Start() {
     window_->PlaceOnScreen();
     window_->show();
     window_->activateWindow();
+    // As shown: a run that ends without the question keeps this geometry
+    // unless the window moves later.
+    window_->RecordGeometry();
     actions_->SetChecked(kCommandSmallPrint, SmallPrintIsOn(state_.folder));
 }
 

@@ -1,0 +1,101 @@
+#pragma once
+// The program built on a folder of its own, the message boxes answered as a
+// user would, and the widgets of the main window found by objectName.
+
+#include <gtest/gtest.h>
+
+#include <QMessageBox>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+#include <QToolButton>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CommandDispatcher.h"
+#include "CommandTable.h"
+#include "IniStore.h"
+#include "TempFolder.h"
+#include "TeileProgram.h"
+
+class CategoryTreeView;
+class QAction;
+class QDialog;
+class QLabel;
+class QTableView;
+class QToolButton;
+
+// Clicks the buttons of the message boxes that open, in order, and keeps what
+// each box showed. A box nobody expected is closed with its escape button.
+class MessageBoxes : public QObject {
+public:
+    struct Seen {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QStringList buttons;
+        QString defaultButton;
+    };
+
+    MessageBoxes();
+    // The button to click in the next box ("Ja", "Nein", "OK").
+    void Answer(const QString& button) { answers_.push_back(button); }
+    bool AllAnswered() const { return answers_.empty(); }
+
+    std::vector<Seen> seen;
+
+private:
+    void Look();
+
+    QTimer timer_;
+    std::deque<QString> answers_;
+};
+
+class ShellTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite();
+    void TearDown() override;
+
+    // The demo database of the repository, copied into the test's folder.
+    void CopyDemo();
+    void Write(const std::string& name, const std::string& bytes) { folder.Write(name, bytes); }
+    std::string Read(const std::string& name) const { return folder.Read(name); }
+    std::string Stored(const std::string& group, const std::string& key) const;
+
+    // Builds and starts the program on the folder and waits until it shows.
+    void Start();
+    // The window's quit (command 26), answering the question with `answer`.
+    void Quit(const QString& answer = "Ja");
+
+    MainWindow& Window() { return program->Window(); }
+    CategoryTreeView* Tree();
+    QTableView* List();
+    QString CategoryCountText();
+    QString ListStatusText();
+    QAction* MenuItem(int command);
+    QToolButton* ToolButton(int command);
+    QDialog* OpenDialog();
+
+    // Selects the tree entry showing `text` by a mouse click.
+    void ClickTreeEntry(const QString& text);
+    QStringList TreeTexts();
+    // Texts of one column of the part list, top to bottom.
+    QStringList ColumnTexts(int column);
+    QStringList HeaderTitles();
+    int SelectedRow();
+    void ClickRow(int row);
+    bool Enabled(int command);
+
+    TempFolder folder;
+    MessageBoxes boxes;
+    std::unique_ptr<TeileProgram> program;
+    bool ended = false;
+};
+
+// Processes events until `done` or a guard time passes (never a measured
+// expectation); true when done.
+bool WaitFor(const std::function<bool()>& done);

@@ -1,0 +1,99 @@
+// The settings of "teile.dat" as the main window shows them: the columns of
+// category lists, their widths and alignments, the splitter, and what the
+// window writes back.
+
+#include <QHeaderView>
+#include <QSplitter>
+#include <QTableView>
+
+#include <filesystem>
+
+#include "CategoryTreeView.h"
+#include "MainWindow.h"
+#include "ShellTestSupport.h"
+
+namespace {
+
+class SettingsInWindow : public ShellTest {
+protected:
+    void StartWith(const std::string& spalte) {
+        Write("teile.dat", "[kategorie]\r\nk0=Dioden\r\n[spalte]\r\n" + spalte);
+        Write("k0.dat", "[teil]\r\nt0=1N4148;schnell;;;;;;;;;;A1;7;0\r\n");
+        Start();
+    }
+    int Alignment(int column) {
+        return List()->model()->index(0, column).data(Qt::TextAlignmentRole).toInt() &
+               Qt::AlignHorizontal_Mask;
+    }
+    int TreeWidth() { return Window().findChild<QSplitter*>("mainSplitter")->sizes().value(0); }
+};
+
+TEST_F(SettingsInWindow, DamagedColumnEntriesAreSkippedTheOthersCloseUp) {
+    StartWith("s1=1;110;0\r\ns2=2;30;0\r\ns3=3;65\r\ns4=12;80;5\r\ns5=13;70;1\r\n");
+    EXPECT_EQ(HeaderTitles(), (QStringList{"Bezeichnung*", "Bemerkung", "Lagerort", "Menge"}));
+    EXPECT_EQ(List()->columnWidth(1), 50);  // raised from 30
+    EXPECT_EQ(Alignment(2), int(Qt::AlignLeft));  // 5 is no alignment
+    EXPECT_EQ(Alignment(3), int(Qt::AlignRight));
+    EXPECT_EQ(ColumnTexts(2), QStringList{"A1"});
+}
+
+TEST_F(SettingsInWindow, NoUsableColumnGivesTheDefaultLayoutAndStoresIt) {
+    StartWith("s1=0;110;0\r\ns2=1;0;0\r\n");
+    EXPECT_EQ(HeaderTitles(), (QStringList{"Bezeichnung*", "Bemerkung", "UIP", "Bauform",
+                                           "Toleranz", "Menge", "Lagerort"}));
+    EXPECT_EQ(Alignment(4), int(Qt::AlignHCenter));
+    EXPECT_EQ(Alignment(5), int(Qt::AlignHCenter));
+    EXPECT_EQ(Alignment(6), int(Qt::AlignLeft));
+    EXPECT_EQ(Stored("spalte", "s7"), "12;110;0");
+    EXPECT_TRUE(boxes.seen.empty());
+}
+
+TEST_F(SettingsInWindow, ReadOnlyFileShowsTheDefaultLayoutAndSaysSo) {
+    Write("teile.dat", "[kategorie]\r\nk0=Dioden\r\n");
+    std::filesystem::permissions(folder.File("teile.dat"), std::filesystem::perms::owner_read,
+                                 std::filesystem::perm_options::replace);
+    const std::string before = Read("teile.dat");
+    boxes.Answer("OK");
+    Start();
+    ASSERT_EQ(boxes.seen.size(), 1u);
+    EXPECT_EQ(boxes.seen[0].title, "Fehler!");
+    EXPECT_EQ(boxes.seen[0].text, QString::fromUtf8("Datenspeichern nicht möglich !     "));
+    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(HeaderTitles().size(), 7);
+    EXPECT_EQ(Tree()->currentItem()->text(0), "Dioden");
+
+    // Quitting cannot store the layout either; the user hears of it and the
+    // file stays as it was.
+    boxes.Answer("Ja");
+    boxes.Answer("OK");
+    program->Dispatcher().Dispatch(26);
+    EXPECT_TRUE(ended);
+    ASSERT_EQ(boxes.seen.size(), 3u);
+    EXPECT_EQ(boxes.seen[2].title, "Fehler!");
+    EXPECT_EQ(Read("teile.dat"), before);
+}
+
+TEST_F(SettingsInWindow, SplitterPositionWithinItsBounds) {
+    StartWith("s1=1;110;0\r\nteiler=20\r\n");
+    EXPECT_EQ(TreeWidth(), 150);
+    program.reset();
+    ForgetIniSnapshots();
+    StartWith("s1=1;110;0\r\nteiler=2000\r\n");
+    EXPECT_EQ(TreeWidth(), 150);
+    program.reset();
+    ForgetIniSnapshots();
+    StartWith("s1=1;110;0\r\nteiler=321\r\n");
+    EXPECT_EQ(TreeWidth(), 321);
+}
+
+TEST_F(SettingsInWindow, OlderWidthKeyGivesTheStartWidths) {
+    StartWith("s1=1;110;0\r\nbreite=1;2;3\r\nteiler=400\r\nbestellung=90;90;90;90;90\r\n");
+    EXPECT_EQ(TreeWidth(), 150);
+    EXPECT_EQ(Stored("spalte", "breite"), "");
+    EXPECT_EQ(Stored("spalte", "bestellung"), "70;100;200;100;100");
+    ClickTreeEntry("Lieferant 1");
+    EXPECT_EQ(List()->columnWidth(0), 70);
+    EXPECT_EQ(List()->columnWidth(2), 200);
+}
+
+}  // namespace
