@@ -4,6 +4,8 @@
 #include <QImageReader>
 
 #include <csetjmp>
+#include <cstdint>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 
@@ -129,6 +131,54 @@ bool DecodeJpeg(std::FILE* file, int side, QImage& image, QSize& fullSize) {
     return true;
 }
 
+std::uint32_t LittleEndian(const unsigned char* bytes, int count) {
+    std::uint32_t value = 0;
+    for (int i = count - 1; i >= 0; --i) {
+        value = (value << 8) | bytes[i];
+    }
+    return value;
+}
+
+// Qt shows a bitmap that ends early with its missing rows blank. For the
+// uncompressed kinds the header tells how long the file must be; a shorter
+// one is damaged like a truncated JPEG.
+bool HoldsAllPixelRows(std::FILE* file) {
+    unsigned char header[34] = {};
+    const bool complete = std::fread(header, 1, sizeof header, file) == sizeof header;
+    std::fseek(file, 0, SEEK_END);
+    const long fileSize = std::ftell(file);
+    std::rewind(file);
+    if (!complete) {
+        return false;
+    }
+    const std::uint32_t pixelsAt = LittleEndian(header + 10, 4);
+    const std::uint32_t infoSize = LittleEndian(header + 14, 4);
+    long long width = 0;
+    long long height = 0;
+    std::uint32_t bits = 0;
+    std::uint32_t compression = 0;
+    if (infoSize == 12) {  // the old OS/2 header
+        width = LittleEndian(header + 18, 2);
+        height = LittleEndian(header + 20, 2);
+        bits = LittleEndian(header + 24, 2);
+    } else {
+        width = static_cast<std::int32_t>(LittleEndian(header + 18, 4));
+        height = static_cast<std::int32_t>(LittleEndian(header + 22, 4));
+        bits = LittleEndian(header + 28, 2);
+        compression = LittleEndian(header + 30, 4);
+    }
+    if (std::llabs(width) * std::llabs(height) > kMaxDecodedPixels) {
+        return false;  // refused anyway; spares the sums below from overflowing
+    }
+    constexpr std::uint32_t kUncompressed = 0;
+    constexpr std::uint32_t kBitFields = 3;
+    if (compression != kUncompressed && compression != kBitFields) {
+        return true;  // run-length coded: only the decoder can tell
+    }
+    const long long rowBytes = (std::llabs(width) * bits + 31) / 32 * 4;
+    return pixelsAt + rowBytes * std::llabs(height) <= fileSize;
+}
+
 DecodedPicture DecodeBitmap(const std::string& path) {
     QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -170,7 +220,9 @@ DecodedPicture DecodePicture(const std::string& path, int side) {
             }
             break;
         case PictureKind::Bitmap:
-            picture = DecodeBitmap(path);
+            if (HoldsAllPixelRows(file)) {
+                picture = DecodeBitmap(path);
+            }
             break;
         case PictureKind::None:
             break;

@@ -134,6 +134,9 @@ TEST(PartPicture, AnythingButAReadablePictureGivesTheEmptyPreview) {
     folder.Write("halb.jpg", jpeg.substr(0, jpeg.size() / 2));
     folder.Write("kopf.jpg", jpeg.substr(0, 40));
     folder.Write("leer.jpg", "");
+    WritePicture(folder, "ganz.bmp", 60, 40, "bmp");
+    const std::string bitmap = folder.Read("ganz.bmp");
+    folder.Write("halb.bmp", bitmap.substr(0, bitmap.size() - 100));
     folder.Write("text.jpg", "Das ist kein Bild.\r\n");
     folder.Write("muell.jpg", std::string("\xFF\xD8\xFF") + std::string(5000, '\x5A'));
     folder.Write("muell.bmp", "BM" + std::string(300, '\x01'));
@@ -144,13 +147,14 @@ TEST(PartPicture, AnythingButAReadablePictureGivesTheEmptyPreview) {
     ASSERT_TRUE(png.save(QString::fromStdString(folder.File("png.jpg")), "png"));
 
     const QImage empty = EmptyPartPicture();
-    for (const char* name : {"halb.jpg", "kopf.jpg", "leer.jpg", "text.jpg", "muell.jpg",
-                             "muell.bmp", "ordner.jpg", "png.jpg", "fehlt.jpg"}) {
+    for (const char* name : {"halb.jpg", "kopf.jpg", "leer.jpg", "halb.bmp", "text.jpg",
+                             "muell.jpg", "muell.bmp", "ordner.jpg", "png.jpg", "fehlt.jpg"}) {
         EXPECT_EQ(ShowPartPicture(std::string("$lopf$") + name, folder.Path()), empty) << name;
     }
     EXPECT_EQ(ShowPartPicture("k.A.", folder.Path()), empty);
     EXPECT_EQ(ShowPartPicture("", folder.Path()), empty);
     EXPECT_EQ(ShowPartPicture("/dev/zero", folder.Path()), empty);
+    EXPECT_NE(ShowPartPicture("$lopf$ganz.bmp", folder.Path()), empty);
 }
 
 // Headers that promise gigantic pictures never make the decoder take the
