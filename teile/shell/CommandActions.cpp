@@ -1,7 +1,6 @@
 #include "CommandActions.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -19,8 +18,6 @@ std::size_t Index(int command) { return static_cast<std::size_t>(command); }
 }  // namespace
 
 CommandActions::CommandActions(QObject* parent) : QObject(parent) {
-    auto* menuSort = new QActionGroup(this);
-    auto* toolSort = new QActionGroup(this);
     for (const CommandEntry& entry : CommandEntries()) {
         const int command = entry.command;
         auto* menuAction = new QAction(BuiltInImage(entry.menuImage),
@@ -42,12 +39,9 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent) {
         connect(toolAction, &QAction::triggered, this, [this, command] { emit Triggered(command); });
         toolActions_[Index(command)] = toolAction;
     }
-    // Exclusive groups: choosing the checked side again keeps it checked and
-    // still sorts again.
-    for (int command : {kCommandSortAscending, kCommandSortDescending}) {
-        menuSort->addAction(menuActions_[Index(command)]);
-        toolSort->addAction(toolActions_[Index(command)]);
-    }
+    // No exclusive group (the menu would show radio marks instead of check
+    // marks): the sort command sets both sides itself, also when the checked
+    // side is chosen again.
     SetSortMarks(false);
 }
 

@@ -12,7 +12,6 @@
 #include "Commands.h"
 
 class QAction;
-class QActionGroup;
 class QMenuBar;
 class QToolBar;
 class QWidget;

@@ -135,7 +135,8 @@ void MainWindow::PlaceOnScreen() {
         resize(kDefaultWidth, kDefaultHeight);
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             const QRect available = screen->availableGeometry();
-            move(available.center() - QPoint(kDefaultWidth / 2, kDefaultHeight / 2));
+            move(available.x() + (available.width() - kDefaultWidth) / 2,
+                 available.y() + (available.height() - kDefaultHeight) / 2);
         }
     }
     // Lay the window out now, so the splitter has its real width before the

@@ -24,7 +24,7 @@ using StartAndQuit = ShellTest;
 
 QPoint CentredAt800x600() {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    return screen.center() - QPoint(400, 300);
+    return {screen.x() + (screen.width() - 800) / 2, screen.y() + (screen.height() - 600) / 2};
 }
 
 TEST_F(StartAndQuit, DemoDatabaseOpensOnItsFirstCategory) {
