@@ -2,8 +2,10 @@
 // and for looking at the window without a screen:
 //
 //     teile_picture <data folder> <picture.png> [tree tag] [--menu <n>] [--dialog]
+//                   [--size <width>x<height>]
 //
 // The tree tag selects a category (0-49) or an order list (901-903) first;
+// --size gives the window another size than the remembered one;
 // --menu n opens menu n (0 "Kategorie" ... 4 "Info") and draws it onto the
 // window; --dialog pictures the category dialog instead. The data folder is
 // used as it is: give it a copy.
@@ -54,7 +56,8 @@ QPixmap WithOpenMenu(MainWindow& window, int menuNumber) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "teile_picture <Datenordner> <Bild.png> [Tag] [--menu n] [--dialog]\n");
+        std::fprintf(stderr, "teile_picture <Datenordner> <Bild.png> [Tag] [--menu n] [--dialog] "
+                             "[--size BxH]\n");
         return 2;
     }
     const std::string folder = WithTrailingSeparator(argv[1]);
@@ -62,12 +65,16 @@ int main(int argc, char* argv[]) {
     int tag = -1;
     int menu = -1;
     bool dialog = false;
+    QSize size;
     for (int i = 3; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--menu" && i + 1 < argc) {
             menu = std::stoi(argv[++i]);
         } else if (argument == "--dialog") {
             dialog = true;
+        } else if (argument == "--size" && i + 1 < argc) {
+            const QStringList parts = QString(argv[++i]).split('x');
+            size = QSize(parts.value(0).toInt(), parts.value(1).toInt());
         } else {
             tag = std::stoi(argument);
         }
@@ -75,6 +82,9 @@ int main(int argc, char* argv[]) {
 
     TeileProgram program(folder);
     program.Start();
+    if (size.isValid()) {
+        program.Window().resize(size);
+    }
     Settle();
     if (tag >= 0) {
         program.Window().Tree()->SelectTag(tag);
