@@ -151,6 +151,18 @@ TEST_F(StartAndQuit, EndingWithoutQuestionStillSavesTheSettings) {
     EXPECT_EQ(Stored("fenster", "f0"), "70;80;800;600");
 }
 
+TEST_F(StartAndQuit, CloseRequestWhileAnotherProgramIsInFrontEndsWithoutQuestion) {
+    Write("teile.dat", "[spalte]\r\ns1=1;110;0\r\n");
+    Start();
+    Window().move(90, 100);
+    QApplication::setActiveWindow(nullptr);
+    ASSERT_EQ(QApplication::activeWindow(), nullptr);
+    Window().close();
+    EXPECT_TRUE(boxes.seen.empty());
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(Stored("fenster", "f0"), "90;100;800;600");
+}
+
 TEST_F(StartAndQuit, FailedRecoveryIsReportedAndTheStartGoesOn) {
     CopyDemo();
     Write(std::string(kCompactionJournalName), "kein Journal dieses Programms\r\n");
