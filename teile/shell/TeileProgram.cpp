@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QMessageBox>
 
 #include "CategoryCommands.h"
 #include "CategoryTreeView.h"
@@ -142,6 +143,13 @@ void TeileProgram::EndWithoutQuestion() {
         return;
     }
     state_.quit = QuitState::NoQuestion;
+    // A message box waiting for an answer gets "Nein": nothing is done
+    // without a "Ja". The quit question then ends the program itself.
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
+            box->reject();
+        }
+    }
     window_->close();
 }
 
@@ -162,11 +170,17 @@ bool TeileProgram::ShutDown() {
             state_.quit = QuitState::Ask;
         }
     }
-    if (state_.quit == QuitState::Ask &&
-        AskUser(window_.get(), kQuitTitle, kQuitQuestion, MessageIcon::Question, Answer::No) !=
-            Answer::Yes) {
-        state_.quit = QuitState::Running;
-        return false;
+    if (state_.quit == QuitState::Ask) {
+        const Answer answer =
+            AskUser(window_.get(), kQuitTitle, kQuitQuestion, MessageIcon::Question, Answer::No);
+        if (ended_) {
+            return true;
+        }
+        // The system may end the program while the question is open.
+        if (answer != Answer::Yes && state_.quit != QuitState::NoQuestion) {
+            state_.quit = QuitState::Running;
+            return false;
+        }
     }
     const bool asked = state_.quit == QuitState::Ask;
     ended_ = true;

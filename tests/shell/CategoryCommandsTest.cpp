@@ -173,6 +173,24 @@ TEST_F(CategoryCommands, DeletingTheLastCategorySelectsTheOneBeforeIt) {
     EXPECT_FALSE(Enabled(kCommandDeleteCategory));  // Elkos has a part
 }
 
+TEST_F(CategoryCommands, DeletingTheOnlyCategoryLeavesTheRootSelected) {
+    Write("teile.dat", "[kategorie]\r\nk7=Einzig\r\n[spalte]\r\ns1=1;110;0\r\n");
+    program.reset();
+    ForgetIniSnapshots();
+    Start();
+    ASSERT_EQ(Tree()->currentItem()->text(0), "Einzig");
+    boxes.Answer("Ja");
+    program->Dispatcher().Dispatch(kCommandDeleteCategory);
+    EXPECT_EQ(Tree()->SelectedTag(), 800);
+    EXPECT_EQ(CategoryCountText(), "0 Kategorie(n)");
+    for (int command = kCommandEditCategory; command <= kCommandSearch; ++command) {
+        if (command != kCommandPastePart) {
+            EXPECT_FALSE(Enabled(command)) << command;
+        }
+    }
+    EXPECT_TRUE(Enabled(kCommandNewCategory));
+}
+
 TEST_F(CategoryCommands, RootsAndOrderListsRefuseRenameAndDelete) {
     const std::string before = Read("teile.dat");
     for (const char* entry : {"Kategorien", "Bestellungen", "Lieferant 2"}) {

@@ -48,6 +48,11 @@ void MessageBoxes::Look() {
             what.defaultButton = box->defaultButton()->text();
         }
         seen.push_back(what);
+        if (whenShown) {
+            const auto action = std::move(whenShown);
+            whenShown = nullptr;
+            action();
+        }
         QAbstractButton* click = box->escapeButton();
         if (!answers_.empty()) {
             for (QAbstractButton* button : box->buttons()) {

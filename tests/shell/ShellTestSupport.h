@@ -44,6 +44,8 @@ public:
     MessageBoxes();
     // The button to click in the next box ("Ja", "Nein", "OK").
     void Answer(const QString& button) { answers_.push_back(button); }
+    // Runs once when the next box shows, before its button is clicked.
+    std::function<void()> whenShown;
     bool AllAnswered() const { return answers_.empty(); }
 
     std::vector<Seen> seen;

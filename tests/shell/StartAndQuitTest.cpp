@@ -151,6 +151,20 @@ TEST_F(StartAndQuit, EndingWithoutQuestionStillSavesTheSettings) {
     EXPECT_EQ(Stored("fenster", "f0"), "70;80;800;600");
 }
 
+TEST_F(StartAndQuit, TerminationWhileTheQuestionIsOpenEndsOnce) {
+    Write("teile.dat", "[spalte]\r\ns1=1;110;0\r\n");
+    Start();
+    int ends = 0;
+    QObject::connect(program.get(), &TeileProgram::Ended, [&] { ++ends; });
+    // The signal comes while the question waits for its answer.
+    boxes.whenShown = [&] { program->EndWithoutQuestion(); };
+    Quit("Nein");
+    EXPECT_EQ(boxes.seen.size(), 1u);
+    EXPECT_EQ(ends, 1);
+    EXPECT_FALSE(Window().isVisible());
+    EXPECT_NE(Stored("fenster", "f0"), "");
+}
+
 TEST_F(StartAndQuit, CloseRequestWhileAnotherProgramIsInFrontEndsWithoutQuestion) {
     Write("teile.dat", "[spalte]\r\ns1=1;110;0\r\n");
     Start();
