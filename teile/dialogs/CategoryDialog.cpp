@@ -48,7 +48,6 @@ CategoryDialog::CategoryDialog(QWidget* parent)
     cancelButton_ = new QPushButton("Abbrechen", this);
     cancelButton_->setObjectName("cancelButton");
     cancelButton_->setGeometry(260, 60, 80, 25);
-    cancelButton_->setAutoDefault(false);
 
     connect(nameField_, &QLineEdit::textChanged, this, &CategoryDialog::UpdateSaveButton);
     connect(saveButton_, &QPushButton::clicked, this, &CategoryDialog::SaveRequested);
