@@ -127,8 +127,6 @@ bool ParseSideKey(std::string_view lowerKey, int& list, int& slot) {
     return list >= 0 && slot >= 0;
 }
 
-std::string ListFileName(int listNumber) { return "k" + std::to_string(listNumber) + ".dat"; }
-
 }  // namespace
 
 bool IsDigits(std::string_view text) {
@@ -364,7 +362,7 @@ bool CompactionWork::LoadSharedFiles() {
     }
     std::vector<std::string> shared = {std::string(kPictureFile), std::string(kDatasheetFile)};
     for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
-        shared.push_back(ListFileName(kFirstOrderList + supplier - 1));
+        shared.push_back(ListFileName(OrderListOfSupplier(supplier)));
     }
     for (const std::string& name : shared) {
         if (data.Load(name).state == FileRead::State::Unreadable) {
@@ -401,9 +399,9 @@ bool CompactionWork::CompactList(int listNumber) {
     for (Data::SideGroupWork& side : data.sideGroups) {
         data.MoveSideEntries(side, listNumber, renumbered.newSlotOf, renumbered.records);
     }
-    if (listNumber < kCategoryCount) {
+    if (IsCategoryNumber(listNumber)) {
         for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
-            data.RewriteReferences(ListFileName(kFirstOrderList + supplier - 1), listNumber,
+            data.RewriteReferences(ListFileName(OrderListOfSupplier(supplier)), listNumber,
                                    renumbered.newSlotOf);
         }
     }
