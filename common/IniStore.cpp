@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <mutex>
+#include <utility>
 #include <unordered_map>
 
 #include "AtomicFile.h"
@@ -89,18 +90,20 @@ struct IniDocument::Data {
     }
     Data& operator=(const Data&) = delete;
 
-    // Lazily built index of the first group of each name. Within a group an
+    // Index of the first group of each name. Within a group an
     // open-addressing table of line numbers finds the first line of each key;
-    // it holds no strings, so building and copying it stays cheap.
+    // it holds no strings, so building and copying it stays cheap. It is
+    // built when the file is parsed and kept current by every change, so
+    // reading never writes: a shared snapshot can be read from any thread.
     struct Group {
         std::size_t header = 0;  // line of "[name]"
         std::size_t end = 0;     // one past its last line
         std::vector<std::uint32_t> table;  // line + 1, 0 = empty
         std::size_t keys = 0;
     };
-    mutable bool indexed = false;
-    mutable std::vector<Group> groups;
-    mutable std::unordered_map<std::string, std::size_t> groupByName;
+    bool indexed = true;  // false only inside a change that rebuilds it before returning
+    std::vector<Group> groups;
+    std::unordered_map<std::string, std::size_t> groupByName;
 
     std::string_view Text(std::size_t line) const {
         return std::string_view(bytes).substr(lines[line].start, lines[line].length);
@@ -138,7 +141,7 @@ struct IniDocument::Data {
     }
 
     // Adds a key line unless the group already has that key (first one wins).
-    void AddKey(Group& group, std::size_t line) const {
+    void AddKey(Group& group, std::size_t line) {
         if (2 * (group.keys + 1) > group.table.size()) {
             Rehash(group, TableSizeFor(group.keys + 1) * 2);
         }
@@ -149,7 +152,7 @@ struct IniDocument::Data {
         }
     }
 
-    void Rehash(Group& group, std::size_t size) const {
+    void Rehash(Group& group, std::size_t size) {
         std::vector<std::uint32_t> old = std::move(group.table);
         group.table.assign(size, 0);
         const std::size_t mask = size - 1;
@@ -165,10 +168,7 @@ struct IniDocument::Data {
         }
     }
 
-    void BuildIndex() const {
-        if (indexed) {
-            return;
-        }
+    void BuildIndex() {
         groups.clear();
         groupByName.clear();
         // First the groups and how many key lines each holds, so every table
@@ -202,10 +202,12 @@ struct IniDocument::Data {
         indexed = true;
     }
 
-    Group* FindGroup(std::string_view group) const {
-        BuildIndex();
+    const Group* FindGroup(std::string_view group) const {
         const auto found = groupByName.find(ToLowerCp1252(TrimView(group)));
         return found == groupByName.end() ? nullptr : &groups[found->second];
+    }
+    Group* FindGroup(std::string_view group) {
+        return const_cast<Group*>(std::as_const(*this).FindGroup(group));
     }
 
     // The first line of `key` in the first group of that name.
@@ -390,6 +392,7 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
         }
         data.lines.push_back(line);
     }
+    data.BuildIndex();
     return document;
 }
 
@@ -431,6 +434,16 @@ std::vector<IniEntry> IniDocument::Entries(std::string_view group) const {
 
 void IniDocument::Write(std::string_view group, std::string_view key, std::string_view value) {
     Data& data = *data_;
+    // A change that cannot keep the index up line by line rebuilds it before
+    // the document is seen again.
+    struct IndexKeeper {
+        Data& data;
+        ~IndexKeeper() {
+            if (!data.indexed) {
+                data.BuildIndex();
+            }
+        }
+    } keeper{data};
     const std::string groupName = Trim(Sanitized(group));
     const std::string keyName = Trim(Sanitized(key));
     const std::string newValue = Sanitized(value);

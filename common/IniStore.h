@@ -20,7 +20,9 @@ struct IniEntry {
 };
 
 // A whole file: every line kept as it was, so a change touches only the lines
-// it must. Lookups use an index that is rebuilt lazily after changes.
+// it must. Lookups use an index built while parsing and kept current by every
+// change, so the const members never write: one document (a snapshot shared
+// as shared_ptr<const IniDocument>) may be read from several threads at once.
 class IniDocument {
 public:
     IniDocument();
