@@ -25,7 +25,9 @@ constexpr bool IsCategoryNumber(int number) { return number >= 0 && number < kCa
 constexpr bool IsOrderListNumber(int number) {
     return number >= kFirstOrderList && number < kFirstOrderList + kSupplierCount;
 }
-constexpr bool IsListNumber(int number) { return IsCategoryNumber(number) || IsOrderListNumber(number); }
+constexpr bool IsListNumber(int number) {
+    return IsCategoryNumber(number) || IsOrderListNumber(number);
+}
 constexpr bool IsSlotNumber(int slot) { return slot >= 0 && slot <= kHighestSlot; }
 
 // Supplier s (1-3) and its order list 900 + s.

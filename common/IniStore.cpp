@@ -179,7 +179,7 @@ struct IniDocument::Data {
                 if (current != SIZE_MAX) {
                     groups[current].end = i;
                 }
-                const std::string name = ToLowerCp1252(IniGroupName(TrimView(Text(i))));
+                const std::string name = ToLowerCp1252(IniGroupName(TrimIni(Text(i))));
                 // A later group of the same name is never read.
                 current = SIZE_MAX;
                 if (groupByName.try_emplace(name, groups.size()).second) {
@@ -203,7 +203,7 @@ struct IniDocument::Data {
     }
 
     const Group* FindGroup(std::string_view group) const {
-        const auto found = groupByName.find(ToLowerCp1252(TrimView(group)));
+        const auto found = groupByName.find(ToLowerCp1252(TrimIni(group)));
         return found == groupByName.end() ? nullptr : &groups[found->second];
     }
     Group* FindGroup(std::string_view group) {
@@ -215,7 +215,7 @@ struct IniDocument::Data {
         if (group.table.empty()) {
             return std::nullopt;
         }
-        const std::string_view name = TrimView(key);
+        const std::string_view name = TrimIni(key);
         const std::uint32_t entry = group.table[Probe(group, name, HashIgnoringCase(name))];
         if (entry == 0) {
             return std::nullopt;
@@ -383,7 +383,7 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
         const std::size_t length = std::min<std::size_t>(text.size(), UINT32_MAX);
         Line line{start, static_cast<std::uint32_t>(length), 0,
                   static_cast<std::uint8_t>(end.size()), LineKind::Blank};
-        const std::string_view trimmed = TrimView(text.substr(0, length));
+        const std::string_view trimmed = TrimIni(text.substr(0, length));
         if (!trimmed.empty()) {
             line.kind = IsIniGroupLine(trimmed) ? LineKind::Group : LineKind::Key;
         }
@@ -432,7 +432,7 @@ std::vector<IniEntry> IniDocument::Entries(std::string_view group) const {
     return entries;
 }
 
-void IniDocument::Write(std::string_view group, std::string_view key, std::string_view value) {
+bool IniDocument::Write(std::string_view group, std::string_view key, std::string_view value) {
     Data& data = *data_;
     // A change that cannot keep the index up line by line rebuilds it before
     // the document is seen again.
@@ -444,9 +444,12 @@ void IniDocument::Write(std::string_view group, std::string_view key, std::strin
             }
         }
     } keeper{data};
-    const std::string groupName = Trim(Sanitized(group));
-    const std::string keyName = Trim(Sanitized(key));
+    const std::string groupName(TrimIni(Sanitized(group)));
+    const std::string keyName(TrimIni(Sanitized(key)));
     const std::string newValue = Sanitized(value);
+    if (!ReadsBackAsWritten(groupName, keyName)) {
+        return false;
+    }
     Data::Group* found = data.FindGroup(groupName);
 
     if (keyName.empty()) {
@@ -459,7 +462,7 @@ void IniDocument::Write(std::string_view group, std::string_view key, std::strin
             bool inside = false;
             for (std::size_t i = 0; i < data.lines.size(); ++i) {
                 if (data.lines[i].kind == LineKind::Group) {
-                    inside = ToLowerCp1252(IniGroupName(TrimView(data.Text(i)))) == lowered;
+                    inside = ToLowerCp1252(IniGroupName(TrimIni(data.Text(i)))) == lowered;
                 }
                 if (inside) {
                     removed.push_back(i);
@@ -467,13 +470,13 @@ void IniDocument::Write(std::string_view group, std::string_view key, std::strin
             }
             data.RemoveLines(removed, false);
         }
-        return;
+        return true;
     }
 
     const std::optional<std::size_t> existing =
         found == nullptr ? std::nullopt : data.FindLine(*found, keyName);
 
-    if (IsBlank(newValue)) {
+    if (IsIniBlank(newValue)) {
         // Every line of the key in the group a reader sees: a second line of the
         // same key would otherwise reappear as the key's value.
         if (existing) {
@@ -486,7 +489,7 @@ void IniDocument::Write(std::string_view group, std::string_view key, std::strin
             }
             data.RemoveLines(removed, true);
         }
-        return;
+        return true;
     }
 
     if (existing) {
@@ -498,7 +501,7 @@ void IniDocument::Write(std::string_view group, std::string_view key, std::strin
                     line + 1);
         data.lines[line].length = static_cast<std::uint32_t>(text.size());
         data.lines[line].endLength = static_cast<std::uint8_t>(kLineEnd.size());
-        return;
+        return true;
     }
 
     const std::string keyLine = keyName + "=" + newValue;
@@ -523,6 +526,7 @@ void IniDocument::Write(std::string_view group, std::string_view key, std::strin
         data.InsertLine(data.lines.size(), keyLine, LineKind::Key);
         data.Invalidate();
     }
+    return true;
 }
 
 std::string IniDocument::Serialize() const { return data_->bytes; }
@@ -661,7 +665,9 @@ bool WriteIniValue(std::string_view group, std::string_view key, std::string_vie
     }
     const std::shared_ptr<const IniDocument>& current = *loaded;
     IniDocument changed = *current;
-    changed.Write(group, key, value);
+    if (!changed.Write(group, key, value)) {
+        return false;  // it could not be read back as written
+    }
     if (FileExists(file) && changed.Bytes() == current->Bytes()) {
         return true;  // removing what is not there, or writing what is
     }

@@ -47,7 +47,8 @@ inline const std::string kDeleteCategory = "Kategorie aus der Liste l\xF6schen ?
 inline const std::string kAlreadyOrdered = "Teil wurde bereits bestellt !     ";
 inline const std::string kAddedToOrder = "Teil wurde der Bestellung hinzugef\xFCgt !     ";
 // Without trailing blanks, as it always was.
-inline const std::string kNoPartForPosition = "Dieser Position konnte kein Teil zugeordnet werden !";
+inline const std::string kNoPartForPosition =
+    "Dieser Position konnte kein Teil zugeordnet werden !";
 inline const std::string kGoToPart = "Soll jetzt zu diesem Teil gewechselt werden ?     ";
 
 // Search.

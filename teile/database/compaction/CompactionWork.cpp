@@ -70,13 +70,13 @@ struct LineRange {
 };
 std::optional<LineRange> FirstGroup(const LineFile& file, std::string_view name) {
     for (std::size_t i = 0; i < file.lines.size(); ++i) {
-        const std::string_view trimmed = TrimView(file.lines[i].text);
+        const std::string_view trimmed = TrimIni(file.lines[i].text);
         if (file.lines[i].removed || !IsIniGroupLine(trimmed) || GroupNameOf(trimmed) != name) {
             continue;
         }
         LineRange range{i + 1, i + 1};
         while (range.end < file.lines.size() &&
-               !IsIniGroupLine(TrimView(file.lines[range.end].text))) {
+               !IsIniGroupLine(TrimIni(file.lines[range.end].text))) {
             ++range.end;
         }
         return range;
@@ -150,7 +150,7 @@ RenumberedList RenumberList(std::string_view bytes) {
     std::string_view text;
     std::string_view end;
     while (splitter.Next(text, end)) {
-        const std::string_view trimmed = TrimView(text);
+        const std::string_view trimmed = TrimIni(text);
         if (trimmed.empty()) {
             continue;
         }
@@ -177,9 +177,10 @@ RenumberedList RenumberList(std::string_view bytes) {
             result.newSlotOf.try_emplace(oldSlot, newSlot);
         }
         const std::size_t equals = trimmed.find('=');
-        const std::string_view value =
-            equals == std::string_view::npos ? std::string_view() : TrimView(trimmed.substr(equals + 1));
-        if (!IsBlank(value)) {
+        const std::string_view value = equals == std::string_view::npos
+                                           ? std::string_view()
+                                           : TrimIni(trimmed.substr(equals + 1));
+        if (!IsIniBlank(value)) {
             records += SlotKey(newSlot);
             records += '=';
             records += value;
@@ -258,7 +259,7 @@ struct CompactionWork::Data {
         }
         for (std::size_t i = range->begin; i < range->end; ++i) {
             const FileLine& line = content.lines[i];
-            if (line.removed || IsBlank(line.text) || !IsRecordKey(LowerKeyOf(line.text))) {
+            if (line.removed || IsIniBlank(line.text) || !IsRecordKey(LowerKeyOf(line.text))) {
                 continue;
             }
             const std::vector<std::string> fields = SplitFields(ReaderValueOf(line.text));
@@ -292,7 +293,7 @@ struct CompactionWork::Data {
             if (moved == newSlotOf.end()) {
                 continue;
             }
-            if (IsBlank(ReaderValueOf(line.text))) {
+            if (IsIniBlank(ReaderValueOf(line.text))) {
                 actions[i] = kRemove;  // an empty entry means no file
             } else {
                 actions[i] = kMove;

@@ -5,6 +5,7 @@
 #include "AtomicFile.h"
 #include "CompactionJournal.h"
 #include "DataFiles.h"
+#include "IniLines.h"
 #include "Records.h"
 #include "Slots.h"
 #include "TextRules.h"
@@ -67,6 +68,9 @@ void FileChange::Refresh() {
 }
 
 bool FileChange::WritePending() {
+    if (refused_) {
+        return false;
+    }
     if (!pending_) {
         return true;
     }
@@ -83,15 +87,22 @@ bool FileChange::WritePending() {
 }
 
 void FileChange::Set(std::string_view group, std::string_view key, std::string_view value) {
+    if (!ReadsBackAsWritten(group, key)) {
+        // Written, it would read back as another group or key: the whole
+        // change fails rather than leave the file disagreeing with it.
+        refused_ = true;
+        changed_ = true;
+        return;
+    }
     // Every wish is kept: on a newer file even one that changes nothing here
     // may change something.
     settings_.push_back(Setting{std::string(group), std::string(key), std::string(value)});
     const std::optional<std::string> current = Document().Find(group, key);
-    if (IsBlank(value)) {
+    if (IsIniBlank(value)) {
         if (!current) {
             return;
         }
-    } else if (current && *current == Trim(value) &&
+    } else if (current && *current == TrimIni(value) &&
                value.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos) {
         return;  // a reader sees exactly this already
     }

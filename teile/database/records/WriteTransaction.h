@@ -25,7 +25,8 @@ public:
     const std::shared_ptr<const IniDocument>& Current() const { return current_; }
     std::string Value(std::string_view group, std::string_view key) const;
 
-    // WriteIniValue's rule: a blank value removes the key.
+    // WriteIniValue's rule: a blank value removes the key. A group or key
+    // that would not read back as written makes the write fail.
     void Set(std::string_view group, std::string_view key, std::string_view value);
 
     bool Changed() const { return changed_; }
@@ -61,6 +62,8 @@ private:
     std::vector<Setting> settings_;
     bool readable_ = true;
     bool changed_ = false;
+    // A Set that no reader would read back as written: the write fails.
+    bool refused_ = false;
 };
 
 // Files written one after the other by one operation. The first failure puts

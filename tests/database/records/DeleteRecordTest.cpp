@@ -105,9 +105,11 @@ TEST(DeleteSelectedRecord, LastPositionOfAnOrderListEmptiesItWithoutTouchingPart
     EXPECT_EQ(db.Side("bild0", "k1t3"), "a.jpg");
     EXPECT_EQ(outcome.reload, (ListReload{902, 2, -1}));
     const CommandChanges expected = {
-        {kCommandNewPartFromCopy, false}, {kCommandEditPart, false},       {kCommandDeletePart, false},
-        {kCommandCutPart, false},         {kCommandCopyPart, false},       {kCommandOrderPart, false},
-        {kCommandSortAscending, false},   {kCommandSortDescending, false}, {kCommandPastePart, false}};
+        {kCommandNewPartFromCopy, false}, {kCommandEditPart, false},
+        {kCommandDeletePart, false},      {kCommandCutPart, false},
+        {kCommandCopyPart, false},        {kCommandOrderPart, false},
+        {kCommandSortAscending, false},   {kCommandSortDescending, false},
+        {kCommandPastePart, false}};
     EXPECT_EQ(outcome.commands, expected);
 }
 

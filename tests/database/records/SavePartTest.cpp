@@ -46,9 +46,11 @@ TEST(SavePart, NewPartIntoEmptyCategoryWritesEverythingAndOffersTheCommands) {
     EXPECT_EQ(outcome.reload, (ListReload{3, 0, 0}));
     EXPECT_TRUE(outcome.closeDialog);
     const CommandChanges expected = {
-        {kCommandNewPartFromCopy, true}, {kCommandEditPart, true},  {kCommandDeletePart, true},
-        {kCommandCutPart, true},         {kCommandCopyPart, true},  {kCommandOrderPart, true},
-        {kCommandSearch, true},          {kCommandDeleteCategory, false}, {kCommandDeletePart, false}};
+        {kCommandNewPartFromCopy, true},  {kCommandEditPart, true},
+        {kCommandDeletePart, true},       {kCommandCutPart, true},
+        {kCommandCopyPart, true},         {kCommandOrderPart, true},
+        {kCommandSearch, true},           {kCommandDeleteCategory, false},
+        {kCommandDeletePart, false}};
     EXPECT_EQ(outcome.commands, expected);
 }
 
