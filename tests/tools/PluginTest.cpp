@@ -70,14 +70,15 @@ TEST_F(PluginTest, PrintCallsTheFunctionOfTheSelectedList) {
     EXPECT_EQ(Print(49), PluginCall::Called);
     EXPECT_EQ(Print(901), PluginCall::Called);
     EXPECT_EQ(Print(903), PluginCall::Called);
+    // Each job loads the library for itself and unloads it again.
+    const auto job = [](const std::string& call) { return "loaded\n" + call + "\nunloaded\n"; };
     const std::string printed = Calls();
-    EXPECT_EQ(printed,
-              "DruckeBestellung Teile-Verwaltung 2\n"
-              "DruckeKategorie Teile-Verwaltung 3\n"
-              "DruckeKategorie Teile-Verwaltung 0\n"
-              "DruckeKategorie Teile-Verwaltung 49\n"
-              "DruckeBestellung Teile-Verwaltung 1\n"
-              "DruckeBestellung Teile-Verwaltung 3\n");
+    EXPECT_EQ(printed, job("DruckeBestellung Teile-Verwaltung 2") +
+                           job("DruckeKategorie Teile-Verwaltung 3") +
+                           job("DruckeKategorie Teile-Verwaltung 0") +
+                           job("DruckeKategorie Teile-Verwaltung 49") +
+                           job("DruckeBestellung Teile-Verwaltung 1") +
+                           job("DruckeBestellung Teile-Verwaltung 3"));
 
     for (int tag : {800, 900, 50, 799, 904, -1}) {
         EXPECT_EQ(Print(tag), PluginCall::Refused) << tag;
@@ -86,15 +87,15 @@ TEST_F(PluginTest, PrintCallsTheFunctionOfTheSelectedList) {
 }
 
 // The statistics run with the main window disabled, get the window as their
-// parent, and the window comes back.
+// parent, and the window comes back once the library is unloaded.
 TEST_F(PluginTest, StatisticsRunOverTheDisabledMainWindow) {
     CopyFileInto(programs_, RECORDING_PLUGIN, kStatisticsLibrary);
     int mainWindow = 0;
 
     EXPECT_EQ(Statistics(&mainWindow), PluginCall::Called);
-    EXPECT_EQ(Calls(), "window 0\nStatistikAnzeigen " +
+    EXPECT_EQ(Calls(), "loaded\nwindow 0\nStatistikAnzeigen " +
                            std::to_string(reinterpret_cast<std::uintptr_t>(&mainWindow)) +
-                           "\nwindow 1\n");
+                           "\nunloaded\nwindow 1\n");
     EXPECT_TRUE(windowEnabled_);
 }
 
@@ -147,14 +148,17 @@ TEST_F(PluginTest, PrintJobsRunAtOnceEachWithItsOwnLibrary) {
     std::future<PluginCall> second = StartPrintJob(programs_.Path(), 902);
     ASSERT_TRUE(waitFor("entered-7"));
     ASSERT_TRUE(waitFor("entered-2"));
-    EXPECT_EQ(Calls(), "") << "both jobs are still inside";
+    EXPECT_EQ(Calls(), "loaded\n") << "both jobs are still inside";
 
     gate.Write("open-7", "");
     EXPECT_EQ(Finish(std::move(first)), PluginCall::Called);
     EXPECT_EQ(second.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
     gate.Write("open-2", "");
     EXPECT_EQ(Finish(std::move(second)), PluginCall::Called);
+    // Loaded once, and unloaded only when the last job let go of it.
     EXPECT_EQ(Calls(),
+              "loaded\n"
               "DruckeKategorie Teile-Verwaltung 7\n"
-              "DruckeBestellung Teile-Verwaltung 2\n");
+              "DruckeBestellung Teile-Verwaltung 2\n"
+              "unloaded\n");
 }

@@ -1,5 +1,6 @@
 // Stands in for the print and statistics libraries: writes one line per call
-// (function and arguments) to the file named by TEST_PLUGIN_RECORD.
+// (function and arguments) to the file named by TEST_PLUGIN_RECORD, and one
+// when it is loaded and when it is unloaded.
 //
 // With TEST_PLUGIN_GATE naming a folder, a print call first creates
 // "entered-<number>" there and then waits for "open-<number>" before it
@@ -60,6 +61,14 @@ int32_t RecordPrint(const char* function, const char* programName, int32_t numbe
     PassGate(number);
     Record(std::string(function) + " " + programName + " " + std::to_string(number) + "\n");
     return 1;
+}
+
+__attribute__((constructor)) void Loaded() {
+    Record("loaded\n");
+}
+
+__attribute__((destructor)) void Unloaded() {
+    Record("unloaded\n");
 }
 
 }  // namespace

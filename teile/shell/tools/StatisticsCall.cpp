@@ -4,24 +4,34 @@
 
 namespace {
 
-// The window comes back even when the library throws out of its call.
-class DisabledWindow {
+// Declared before the library, so the window comes back after the library
+// has been unloaded, and also when the library throws out of its call.
+class MainWindowLock {
 public:
-    explicit DisabledWindow(const std::function<void(bool)>& setEnabled) : setEnabled_(setEnabled) {
-        setEnabled_(false);
+    explicit MainWindowLock(const std::function<void(bool)>& setEnabled) : setEnabled_(setEnabled) {}
+    ~MainWindowLock() {
+        if (locked_) {
+            setEnabled_(true);
+        }
     }
-    ~DisabledWindow() { setEnabled_(true); }
-    DisabledWindow(const DisabledWindow&) = delete;
-    DisabledWindow& operator=(const DisabledWindow&) = delete;
+    MainWindowLock(const MainWindowLock&) = delete;
+    MainWindowLock& operator=(const MainWindowLock&) = delete;
+
+    void Lock() {
+        setEnabled_(false);
+        locked_ = true;
+    }
 
 private:
     const std::function<void(bool)>& setEnabled_;
+    bool locked_ = false;
 };
 
 }  // namespace
 
 PluginCall ShowStatistics(const std::string& programFolder, void* mainWindow,
                           const std::function<void(bool enabled)>& setMainWindowEnabled) {
+    MainWindowLock mainWindowLock(setMainWindowEnabled);
     const PluginLibrary library(programFolder, kStatisticsLibrary);
     if (!library.IsLoaded()) {
         return PluginCall::NoLibrary;
@@ -30,7 +40,7 @@ PluginCall ShowStatistics(const std::string& programFolder, void* mainWindow,
     if (show == nullptr) {
         return PluginCall::NoFunction;
     }
-    const DisabledWindow disabled(setMainWindowEnabled);
+    mainWindowLock.Lock();
     show(mainWindow);
     return PluginCall::Called;
 }

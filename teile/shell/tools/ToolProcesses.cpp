@@ -13,7 +13,11 @@
 ToolProcesses::ToolProcesses(std::string programFolder, QString terminal, QObject* parent)
     : QObject(parent),
       programFolder_(QFile::decodeName(QByteArray::fromStdString(programFolder))),
-      terminal_(std::move(terminal)) {}
+      terminal_(std::move(terminal)) {
+    if (!programFolder_.endsWith(QLatin1Char('/'))) {
+        programFolder_ += QLatin1Char('/');
+    }
+}
 
 ToolProcesses::~ToolProcesses() {
     TerminateAll();
