@@ -151,7 +151,8 @@ TEST_F(ToolProcessTest, AMissingOrEmptyProgramStartsNothing) {
 }
 
 // Shutdown ends every tool still running: window tools as from their close
-// box, and one that ignores that request by force.
+// box, one that ignores that request by force, and a console tool without a
+// message about what it printed.
 TEST_F(ToolProcessTest, TerminateAllEndsEveryRunningTool) {
     CopyProgram(programs_, "zelvo");
     CopyProgram(programs_, "tastomat");
@@ -159,22 +160,28 @@ TEST_F(ToolProcessTest, TerminateAllEndsEveryRunningTool) {
     // across exec) and says when it is ready.
     WriteScript(programs_, "reglo",
                 "#!/bin/sh\ntrap '' TERM\n: > \"$0.ready\"\nexec sleep 600\n");
+    // A console tool that takes its time.
+    WriteScript(programs_, "dranko", "#!/bin/sh\necho Hallo\n: > \"$0.ready\"\nexec sleep 600\n");
     ToolProcesses tools(programs_.Path(), QString());
+    QSignalSpy output(&tools, &ToolProcesses::ConsoleOutput);
 
-    tools.StartTool(kZelvo);
-    tools.StartTool(kTastomat);
-    tools.StartTool(kReglo);
+    for (int slot : {kZelvo, kReglo, kDranko, kTastomat}) {
+        tools.StartTool(slot);
+    }
     ASSERT_TRUE(WaitFor([] { return TitleTaken(kZelvoTitle) && TitleTaken(kTastomatTitle); }));
     ASSERT_TRUE(WaitFor([&] { return programs_.Exists("reglo.ready"); }));
+    ASSERT_TRUE(WaitFor([&] { return programs_.Exists("dranko.ready"); }));
     const qint64 reglo = tools.ProcessId(kReglo);
 
     tools.TerminateAll();
-    for (int slot : {kZelvo, kReglo, kTastomat}) {
+    for (int slot : {kZelvo, kReglo, kDranko, kTastomat}) {
         EXPECT_FALSE(tools.IsRunning(slot)) << slot;
     }
     EXPECT_TRUE(ProcessEnded(static_cast<pid_t>(reglo)));
     EXPECT_FALSE(TitleTaken(kZelvoTitle));
     EXPECT_FALSE(TitleTaken(kTastomatTitle));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(output.count(), 0);
 }
 
 // When teile dies without its shutdown (killed, crashed), its tools go with

@@ -69,9 +69,13 @@ qint64 ToolProcesses::ProcessId(int slot) const {
 void ToolProcesses::TerminateAll() {
     std::vector<ToolRun*> running;
     for (const std::unique_ptr<ToolRun>& run : slots_) {
-        if (run != nullptr && run->IsRunning()) {
-            // Whatever a tool ended this way printed is not shown any more.
-            run->disconnect(this);
+        if (run == nullptr) {
+            continue;
+        }
+        // Whatever a console tool printed is not shown any more while teile
+        // ends, also when it ended just now.
+        run->disconnect(this);
+        if (run->IsRunning()) {
             run->AskToEnd();
             running.push_back(run.get());
         }
