@@ -218,7 +218,8 @@ TEST_F(ToolProcessTest, DrankoWithoutATerminalHandsOnItsOutput) {
     ASSERT_TRUE(WaitFor([&] { return output.count() == 1; }));
     EXPECT_EQ(output.at(0).at(0).toInt(), kDranko);
     const QString text = output.at(0).at(1).toString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Bearbeite Kategorie: Widerst\u00E4nde"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Bearbeite Kategorie: Widerst\u00E4nde")))
+        << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Vorgang abgeschlossen!")));
     EXPECT_TRUE(text.endsWith(QStringLiteral("Dr\u00FCcke 'Enter', um zu beenden.")));
     EXPECT_FALSE(tools.IsRunning(kDranko));
@@ -246,7 +247,9 @@ TEST_F(ToolProcessTest, DrankoInATerminalIsTrackedItself) {
                 "\"$@\" < '" + desk.File("keyboard") + "' > '" + desk.File("screen") + "' 2>&1 &\n"
                 "echo $! > '" + desk.File("pid") + "'\n");
     ToolProcesses tools(programs_.Path(), QString::fromStdString(desk.File("terminal")));
-    const auto atPrompt = [&desk] { return desk.Read("screen").find("'Enter'") != std::string::npos; };
+    const auto atPrompt = [&desk] {
+        return desk.Read("screen").find("'Enter'") != std::string::npos;
+    };
 
     tools.StartTool(kDranko);
     tools.StartTool(kDranko);

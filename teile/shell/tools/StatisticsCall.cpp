@@ -8,7 +8,8 @@ namespace {
 // has been unloaded, and also when the library throws out of its call.
 class MainWindowLock {
 public:
-    explicit MainWindowLock(const std::function<void(bool)>& setEnabled) : setEnabled_(setEnabled) {}
+    explicit MainWindowLock(const std::function<void(bool)>& setEnabled)
+        : setEnabled_(setEnabled) {}
     ~MainWindowLock() {
         if (locked_) {
             setEnabled_(true);
