@@ -2,6 +2,10 @@
 
 #include <QProcessEnvironment>
 
+#include <csignal>
+
+#include <signal.h>
+
 #include "ToolProcessSetup.h"
 
 namespace {
@@ -27,9 +31,10 @@ QString ConsoleText(const QByteArray& bytes) {
 
 }  // namespace
 
-ChildToolRun::ChildToolRun(const QString& program, Output output) {
+ChildToolRun::ChildToolRun(const QString& program, Output output)
+    : collected_(output == Output::Collected) {
     PrepareToolProcess(process_);
-    if (output == Output::Collected) {
+    if (collected_) {
         process_.setProcessChannelMode(QProcess::MergedChannels);
         process_.setProcessEnvironment(Utf8Environment());
         connect(&process_, &QProcess::finished, this,
@@ -58,7 +63,13 @@ bool ChildToolRun::IsRunning() {
 }
 
 void ChildToolRun::AskToEnd() {
-    if (IsRunning()) {
+    if (!IsRunning()) {
+        return;
+    }
+    if (collected_) {
+        // As from a closed console: dranko finishes the file it is writing.
+        ::kill(static_cast<pid_t>(processId_), SIGHUP);
+    } else {
         process_.terminate();
     }
 }

@@ -22,6 +22,7 @@ public:
     qint64 ProcessId() const override { return processId_; }
 
 private:
+    bool collected_;
     QProcess process_;
     qint64 processId_ = 0;
 };

@@ -13,13 +13,14 @@
 //   one it runs with an empty standard input, which its prompt takes as Enter,
 //   and when it has ended ConsoleOutput hands on everything it printed, for
 //   the shell to show in a message box.
-// - TerminateAll, the second step of shutdown, ends every tool still running:
-//   first asked (SIGTERM; window tools close as from their close box; dranko
-//   gets SIGHUP as from a closed console), after kEndGraceMilliseconds killed,
-//   and one that survives even that is ignored. The destructor does the same
-//   for whatever still runs. When teile dies without either (killed, crashed),
-//   the kernel sends its children SIGTERM (ToolProcessSetup.h), so no tool is
-//   left behind as an orphan.
+// - TerminateAll, the second step of shutdown, ends every tool still running.
+//   It asks first: window tools get SIGTERM and close as from their close box;
+//   dranko gets SIGHUP, as from a closed console, and finishes the file it is
+//   writing; a terminal showing it gets SIGTERM. What still runs after
+//   kEndGraceMilliseconds is killed; one that survives even that is ignored.
+//   The destructor does the same for whatever still runs. When teile dies
+//   without either (killed, crashed), the kernel sends its children SIGTERM
+//   (ToolProcessSetup.h), so no tool is left behind as an orphan.
 //
 // Must live on the user-interface thread: the processes are tied to the
 // thread that started them.
