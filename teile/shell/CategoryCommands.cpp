@@ -6,6 +6,7 @@
 #include "CategoryDialog.h"
 #include "CategoryOperations.h"
 #include "CategoryTreeView.h"
+#include "DataFiles.h"
 #include "DialogFrame.h"
 #include "MainWindowRules.h"
 #include "OutcomeApplier.h"
@@ -33,7 +34,7 @@ void CategoryCommands::NewCategory() {
 
 void CategoryCommands::EditSelected() {
     const int tag = tree_.SelectedTag();
-    if (!EditCategoryAppliesTo(tag) || IsOrderListTag(tag)) {
+    if (!EditCategoryAppliesTo(tag) || IsOrderListNumber(tag)) {
         return;
     }
     OpenDialog(tag, ToWindowText(CategoryNameOf(state_.folder, tag)), nullptr, false);

@@ -14,13 +14,13 @@
 #include "OperationOutcome.h"
 #include "OutcomeApplier.h"
 #include "PartListPanel.h"
-#include "PartRows.h"
+#include "DataFiles.h"
+#include "Messages.h"
 #include "ShellState.h"
 #include "WindowText.h"
 
 namespace {
 
-const char kInfoTitle[] = "Info";
 const char kInfoText[] =
     "Teile-Verwaltung, Version " TEILE_VERSION "\n"
     "Bauteile, Lagerorte und Bestellungen der Elektronik-Werkstatt\n"
@@ -140,13 +140,13 @@ void CommandDispatcher::HeaderClicked(int column) {
     RememberFocus();
     const int tag = window_.Tree()->SelectedTag();
     ChooseSortColumn(state_.sort, tag, column);
-    list_.SortAgain(ListModeOf(tag), state_.sort);
+    list_.SortAgain(SupplierOfList(tag), state_.sort);
 }
 
 void CommandDispatcher::Sort(bool descending) {
     actions_.SetSortMarks(descending);
     state_.sort.descending = descending;
-    list_.SortAgain(ListModeOf(window_.Tree()->SelectedTag()), state_.sort);
+    list_.SortAgain(SupplierOfList(window_.Tree()->SelectedTag()), state_.sort);
 }
 
 void CommandDispatcher::ToggleStayOnTop() {
@@ -167,7 +167,7 @@ void CommandDispatcher::ToggleSmallPrint() {
     const bool on = !SmallPrintIsOn(state_.folder);
     if (!StoreSmallPrint(state_.folder, on)) {
         actions_.SetChecked(kCommandSmallPrint, !on);
-        TellUser(&window_, ToWindowText(kWriteFailedTitle), ToWindowText(kWriteFailedText),
+        TellUser(&window_, ToWindowText(messages::kTitleFailure), ToWindowText(messages::kWriteFailed),
                  MessageIcon::Error);
         return;
     }
@@ -175,5 +175,6 @@ void CommandDispatcher::ToggleSmallPrint() {
 }
 
 void CommandDispatcher::ShowInfo() {
-    TellUser(&window_, kInfoTitle, QString::fromUtf8(kInfoText), MessageIcon::Information);
+    TellUser(&window_, ToWindowText(messages::kTitleInfo), QString::fromUtf8(kInfoText),
+             MessageIcon::Information);
 }

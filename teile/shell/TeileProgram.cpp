@@ -17,7 +17,9 @@
 #include "MessageBox.h"
 #include "OutcomeApplier.h"
 #include "PartListPanel.h"
-#include "ToolSlots.h"
+#include "Messages.h"
+#include "OperationOutcome.h"
+#include "ToolProcesses.h"
 #include "WindowText.h"
 
 namespace {
@@ -32,10 +34,10 @@ const char kOldWorkFilesText[] =
 
 }  // namespace
 
-TeileProgram::TeileProgram(std::string folder, QObject* parent)
+TeileProgram::TeileProgram(std::string folder, QString terminal, QObject* parent)
     : QObject(parent),
       prompter_(std::make_unique<MessageBoxPrompter>()),
-      tools_(std::make_unique<ToolSlots>()) {
+      tools_(std::make_unique<ToolProcesses>(folder, std::move(terminal))) {
     state_.folder = std::move(folder);
 }
 
@@ -68,14 +70,14 @@ void TeileProgram::RecoverCompaction() {
     if (recovery.result == RecoveryResult::Failed) {
         // The start goes on: the record operations refuse to write the files
         // the pending compaction will still replace.
-        prompter_->Tell(kWriteFailedTitle, kRecoveryFailedText, MessageIcon::Error);
+        prompter_->Tell(messages::kTitleFailure, kRecoveryFailedText, MessageIcon::Error);
     }
     if (!recovery.oldWorkFiles.empty()) {
         std::string text = kOldWorkFilesText;
         for (std::size_t i = 0; i < recovery.oldWorkFiles.size(); ++i) {
             text += (i > 0 ? ", " : "") + recovery.oldWorkFiles[i];
         }
-        prompter_->Tell("Hinweis", text + "     ", MessageIcon::Information);
+        prompter_->Tell(messages::kTitleNotice, text + "     ", MessageIcon::Information);
     }
 }
 
@@ -185,7 +187,7 @@ bool TeileProgram::ShutDown() {
     const bool asked = state_.quit == QuitState::Ask;
     ended_ = true;
     dialogs_->Close();
-    tools_->TerminateRunning();
+    tools_->TerminateAll();
     SaveSettingsOnExit(asked);
     emit Ended();
     return true;
@@ -194,6 +196,6 @@ bool TeileProgram::ShutDown() {
 void TeileProgram::SaveSettingsOnExit(bool tellFailure) {
     if (!SaveSettings(state_.folder, state_.settings) && tellFailure) {
         // The layout is lost, not the data; the user should still know.
-        prompter_->Tell(kWriteFailedTitle, kWriteFailedText, MessageIcon::Error);
+        ReportWriteFailure(*prompter_);
     }
 }
