@@ -17,6 +17,7 @@
 #include "DataFiles.h"
 #include "Messages.h"
 #include "ShellState.h"
+#include "ToolCommands.h"
 #include "WindowText.h"
 
 namespace {
@@ -30,14 +31,16 @@ const char kInfoText[] =
 
 CommandDispatcher::CommandDispatcher(ShellState& state, MainWindow& window, CommandActions& actions,
                                      PartListPanel& list, OutcomeApplier& applier,
-                                     CategoryCommands& categories, QObject* parent)
+                                     CategoryCommands& categories, ToolCommands& tools,
+                                     QObject* parent)
     : QObject(parent),
       state_(state),
       window_(window),
       actions_(actions),
       list_(list),
       applier_(applier),
-      categories_(categories) {}
+      categories_(categories),
+      tools_(tools) {}
 
 void CommandDispatcher::RememberFocus() {
     if (window_.isActiveWindow()) {
@@ -59,6 +62,18 @@ void CommandDispatcher::Dispatch(int command) {
         break;
     case kCommandDeleteCategory:
         categories_.DeleteSelected();
+        break;
+    case kCommandPrint:
+        tools_.Print();
+        break;
+    case kCommandZelvo:
+    case kCommandReglo:
+    case kCommandCsvFiles:
+    case kCommandTastomat:
+        tools_.StartTool(command);
+        break;
+    case kCommandStatistics:
+        tools_.ShowStatistics();
         break;
     case kCommandSortAscending:
     case kCommandSortDescending:
@@ -85,8 +100,8 @@ void CommandDispatcher::Dispatch(int command) {
         Key(command);
         break;
     default:
-        // Print, the part commands, the tools and the other dialogs come with
-        // their own windows; their menu items are there already.
+        // The part commands and the other dialogs come with their own
+        // windows; their menu items are there already.
         break;
     }
 }

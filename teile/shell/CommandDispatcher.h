@@ -15,6 +15,7 @@ class MainWindow;
 class OutcomeApplier;
 class PartListPanel;
 class Prompter;
+class ToolCommands;
 struct ShellState;
 
 class CommandDispatcher : public QObject {
@@ -23,7 +24,7 @@ class CommandDispatcher : public QObject {
 public:
     CommandDispatcher(ShellState& state, MainWindow& window, CommandActions& actions,
                       PartListPanel& list, OutcomeApplier& applier, CategoryCommands& categories,
-                      QObject* parent = nullptr);
+                      ToolCommands& tools, QObject* parent = nullptr);
 
     void Dispatch(int command);
 
@@ -50,4 +51,5 @@ private:
     PartListPanel& list_;
     OutcomeApplier& applier_;
     CategoryCommands& categories_;
+    ToolCommands& tools_;
 };

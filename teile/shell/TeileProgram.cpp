@@ -19,6 +19,7 @@
 #include "PartListPanel.h"
 #include "Messages.h"
 #include "OperationOutcome.h"
+#include "ToolCommands.h"
 #include "ToolProcesses.h"
 #include "WindowText.h"
 
@@ -44,6 +45,7 @@ TeileProgram::TeileProgram(std::string folder, QString terminal, QObject* parent
 TeileProgram::~TeileProgram() {
     // The dialog frame owns an open dialog; it goes before the main window.
     dispatcher_.reset();
+    toolCommands_.reset();
     categories_.reset();
     applier_.reset();
     dialogs_.reset();
@@ -91,8 +93,9 @@ void TeileProgram::BuildWindow() {
                                                 *prompter_);
     categories_ = std::make_unique<CategoryCommands>(state_, *window_->Tree(), *dialogs_,
                                                      *applier_, *prompter_);
+    toolCommands_ = std::make_unique<ToolCommands>(state_, *window_, *tools_);
     dispatcher_ = std::make_unique<CommandDispatcher>(state_, *window_, *actions_, *list_,
-                                                      *applier_, *categories_);
+                                                      *applier_, *categories_, *toolCommands_);
 
     CommandDispatcher* dispatcher = dispatcher_.get();
     connect(actions_.get(), &CommandActions::Triggered, dispatcher, &CommandDispatcher::Dispatch);

@@ -19,6 +19,7 @@ class MainWindow;
 class MessageBoxPrompter;
 class OutcomeApplier;
 class PartListPanel;
+class ToolCommands;
 class ToolProcesses;
 
 class TeileProgram : public QObject {
@@ -66,6 +67,7 @@ private:
     std::unique_ptr<DialogFrame> dialogs_;
     std::unique_ptr<OutcomeApplier> applier_;
     std::unique_ptr<CategoryCommands> categories_;
+    std::unique_ptr<ToolCommands> toolCommands_;
     std::unique_ptr<CommandDispatcher> dispatcher_;
     bool ended_ = false;
 };
