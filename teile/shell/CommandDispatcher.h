@@ -10,11 +10,14 @@
 #include <optional>
 
 class CategoryCommands;
+class ClipboardCommands;
 class CommandActions;
 class MainWindow;
+class OrderCommands;
 class OutcomeApplier;
 class PartListPanel;
 class Prompter;
+class SearchCommand;
 struct ShellState;
 
 class CommandDispatcher : public QObject {
@@ -26,6 +29,9 @@ public:
                       QObject* parent = nullptr);
 
     void Dispatch(int command);
+    // The part commands of the menu "Teil", each family in a class of its own.
+    void AttachPartCommands(OrderCommands* orders, ClipboardCommands* clipboard,
+                            SearchCommand* search);
 
     // Control notifications of the main window.
     void TreeSelectionChanged();
@@ -43,6 +49,8 @@ private:
     void ToggleStayOnTop();
     void ToggleSmallPrint();
     void ShowInfo();
+    // Commands 5 and 6: the order position dialog in an order list.
+    void EditSelectedRow(int command);
 
     ShellState& state_;
     MainWindow& window_;
@@ -50,4 +58,9 @@ private:
     PartListPanel& list_;
     OutcomeApplier& applier_;
     CategoryCommands& categories_;
+    OrderCommands* orders_ = nullptr;
+    ClipboardCommands* clipboard_ = nullptr;
+    SearchCommand* search_ = nullptr;
+    // A right double click opens the dialog of command 6 on its second tab.
+    bool secondTab_ = false;
 };

@@ -7,6 +7,7 @@
 #include "CategoryCommands.h"
 #include "CategoryTreeView.h"
 #include "CategoryTree.h"
+#include "ClipboardCommands.h"
 #include "CommandActions.h"
 #include "CommandDispatcher.h"
 #include "CommandTable.h"
@@ -15,8 +16,10 @@
 #include "MainWindow.h"
 #include "MainWindowRules.h"
 #include "MessageBox.h"
+#include "OrderCommands.h"
 #include "OutcomeApplier.h"
 #include "PartListPanel.h"
+#include "SearchCommand.h"
 #include "ToolSlots.h"
 #include "WindowText.h"
 
@@ -42,6 +45,9 @@ TeileProgram::TeileProgram(std::string folder, QObject* parent)
 TeileProgram::~TeileProgram() {
     // The dialog frame owns an open dialog; it goes before the main window.
     dispatcher_.reset();
+    search_.reset();
+    clipboard_.reset();
+    orders_.reset();
     categories_.reset();
     applier_.reset();
     dialogs_.reset();
@@ -91,6 +97,13 @@ void TeileProgram::BuildWindow() {
                                                      *applier_, *prompter_);
     dispatcher_ = std::make_unique<CommandDispatcher>(state_, *window_, *actions_, *list_,
                                                       *applier_, *categories_);
+    orders_ = std::make_unique<OrderCommands>(state_, *window_, *actions_, *list_, *dialogs_,
+                                              *applier_, *prompter_);
+    clipboard_ = std::make_unique<ClipboardCommands>(state_, *window_, *list_, *applier_,
+                                                     *prompter_);
+    search_ = std::make_unique<SearchCommand>(state_, *window_, *list_, *dialogs_, *applier_,
+                                              *prompter_);
+    dispatcher_->AttachPartCommands(orders_.get(), clipboard_.get(), search_.get());
 
     CommandDispatcher* dispatcher = dispatcher_.get();
     connect(actions_.get(), &CommandActions::Triggered, dispatcher, &CommandDispatcher::Dispatch);

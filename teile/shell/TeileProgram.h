@@ -11,13 +11,16 @@
 #include "ShellState.h"
 
 class CategoryCommands;
+class ClipboardCommands;
 class CommandActions;
 class CommandDispatcher;
 class DialogFrame;
 class MainWindow;
 class MessageBoxPrompter;
+class OrderCommands;
 class OutcomeApplier;
 class PartListPanel;
+class SearchCommand;
 class ToolSlots;
 
 class TeileProgram : public QObject {
@@ -41,6 +44,8 @@ public:
     DialogFrame& Dialogs() { return *dialogs_; }
     PartListPanel& List() { return *list_; }
     ToolSlots& Tools() { return *tools_; }
+    OrderCommands& Orders() { return *orders_; }
+    SearchCommand& Search() { return *search_; }
 
 signals:
     // The settings are saved and the window is closed: the process may end.
@@ -63,6 +68,9 @@ private:
     std::unique_ptr<DialogFrame> dialogs_;
     std::unique_ptr<OutcomeApplier> applier_;
     std::unique_ptr<CategoryCommands> categories_;
+    std::unique_ptr<OrderCommands> orders_;
+    std::unique_ptr<ClipboardCommands> clipboard_;
+    std::unique_ptr<SearchCommand> search_;
     std::unique_ptr<CommandDispatcher> dispatcher_;
     bool ended_ = false;
 };
