@@ -8,6 +8,7 @@
 
 #include "DialogFonts.h"
 #include "DigitsField.h"
+#include "FitCaption.h"
 
 namespace {
 
@@ -69,9 +70,7 @@ OrderDialog::OrderDialog(QWidget* parent)
 
 void OrderDialog::SetSupplierNames(const std::array<QString, 3>& names) {
     for (std::size_t index = 0; index < names.size(); ++index) {
-        // A "&" in a short name is shown, not taken as a mnemonic.
-        QString caption = names[index];
-        supplierOptions_[index]->setText(caption.replace("&", "&&"));
+        FitCaption(supplierOptions_[index], names[index]);
     }
 }
 

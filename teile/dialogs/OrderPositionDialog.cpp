@@ -8,6 +8,7 @@
 
 #include "DialogFonts.h"
 #include "DigitsField.h"
+#include "FitCaption.h"
 #include "OrderDialogRules.h"
 #include "PriceField.h"
 #include "WindowText.h"
@@ -64,6 +65,8 @@ OrderPositionDialog::OrderPositionDialog(QWidget* parent)
     tabs_->addTab(BuildCloseTab(), QString::fromUtf8("Abschließen"));
     connect(tabs_, &QTabWidget::currentChanged, this, &OrderPositionDialog::FollowTab);
     InstallPriceConversionShortcuts(this);
+    // Once the page has the dialog's font.
+    FitCaption(hiddenBox_, "Ausblenden");
     FollowTab(0);
 }
 
@@ -72,7 +75,7 @@ QWidget* OrderPositionDialog::BuildEditTab() {
     page->setObjectName("editTab");
     AddFrame(page);
     editQuantityField_ = AddQuantityField(page, "editQuantityField");
-    hiddenBox_ = new QCheckBox("Ausblenden", page);
+    hiddenBox_ = new QCheckBox(page);
     hiddenBox_->setObjectName("hiddenBox");
     hiddenBox_->setGeometry(98, 10, 80, 20);
     auto* goToPart = new QPushButton("zum Artikel", page);
