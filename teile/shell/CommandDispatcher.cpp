@@ -13,6 +13,7 @@
 #include "MainWindow.h"
 #include "MainWindowRules.h"
 #include "MessageBox.h"
+#include "Messages.h"
 #include "OperationOutcome.h"
 #include "OrderCommands.h"
 #include "OutcomeApplier.h"
@@ -181,7 +182,7 @@ void CommandDispatcher::ListDoubleClicked(int, bool rightButton) {
 
 void CommandDispatcher::EditSelectedRow(int command) {
     // In a category the part editor opens.
-    if (IsOrderListTag(window_.Tree()->SelectedTag()) && orders_) {
+    if (IsOrderListNumber(window_.Tree()->SelectedTag()) && orders_) {
         orders_->EditSelectedPosition(command == kCommandEditPart && secondTab_);
     }
 }
@@ -190,13 +191,13 @@ void CommandDispatcher::HeaderClicked(int column) {
     RememberFocus();
     const int tag = window_.Tree()->SelectedTag();
     ChooseSortColumn(state_.sort, tag, column);
-    list_.SortAgain(ListModeOf(tag), state_.sort);
+    list_.SortAgain(SupplierOfList(tag), state_.sort);
 }
 
 void CommandDispatcher::Sort(bool descending) {
     actions_.SetSortMarks(descending);
     state_.sort.descending = descending;
-    list_.SortAgain(ListModeOf(window_.Tree()->SelectedTag()), state_.sort);
+    list_.SortAgain(SupplierOfList(window_.Tree()->SelectedTag()), state_.sort);
 }
 
 void CommandDispatcher::ToggleStayOnTop() {
@@ -217,7 +218,8 @@ void CommandDispatcher::ToggleSmallPrint() {
     const bool on = !SmallPrintIsOn(state_.folder);
     if (!StoreSmallPrint(state_.folder, on)) {
         actions_.SetChecked(kCommandSmallPrint, !on);
-        TellUser(&window_, ToWindowText(kWriteFailedTitle), ToWindowText(kWriteFailedText),
+        TellUser(&window_, ToWindowText(messages::kTitleFailure),
+                 ToWindowText(messages::kWriteFailed),
                  MessageIcon::Error);
         return;
     }

@@ -70,7 +70,7 @@ void OrderCommands::Order(OrderDialog* dialog, int category, int slot) {
 void OrderCommands::EditSelectedPosition(bool closingTab) {
     const int orderList = window_.Tree()->SelectedTag();
     const std::optional<int> slot = list_.SelectedItemData();
-    if (!IsOrderListTag(orderList) || !slot || dialogs_.IsOpen()) {
+    if (!IsOrderListNumber(orderList) || !slot || dialogs_.IsOpen()) {
         return;
     }
     const std::optional<PositionToEdit> position =

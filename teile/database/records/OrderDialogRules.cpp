@@ -35,7 +35,7 @@ int ProposedOrderQuantity(std::string_view partRecord) {
 
 std::optional<OrderStart> StartOrder(const std::string& folder, int itemTag,
                                      std::optional<int> rowSlot) {
-    if (!IsCategoryTag(itemTag) || !rowSlot) {
+    if (!IsCategoryNumber(itemTag) || !rowSlot) {
         return std::nullopt;
     }
     const std::string record = StoredValue(folder, itemTag, *rowSlot);
@@ -47,7 +47,7 @@ std::optional<OrderStart> StartOrder(const std::string& folder, int itemTag,
 
 std::optional<PositionToEdit> ReadPositionToEdit(const std::string& folder, int orderList,
                                                  int slot) {
-    if (!IsOrderListTag(orderList)) {
+    if (!IsOrderListNumber(orderList)) {
         return std::nullopt;
     }
     const std::string position = StoredValue(folder, orderList, slot);
