@@ -5,7 +5,6 @@
 #include <QWindow>
 
 #include "CategoryCommands.h"
-#include "CategoryTree.h"
 #include "CategoryTreeView.h"
 #include "ClipboardCommands.h"
 #include "CommandActions.h"
@@ -13,19 +12,18 @@
 #include "MainWindow.h"
 #include "MainWindowRules.h"
 #include "MessageBox.h"
-#include "Messages.h"
 #include "OperationOutcome.h"
 #include "OrderCommands.h"
 #include "OutcomeApplier.h"
 #include "PartListPanel.h"
-#include "PartRows.h"
 #include "SearchCommand.h"
+#include "DataFiles.h"
+#include "Messages.h"
 #include "ShellState.h"
 #include "WindowText.h"
 
 namespace {
 
-const char kInfoTitle[] = "Info";
 const char kInfoText[] =
     "Teile-Verwaltung, Version " TEILE_VERSION "\n"
     "Bauteile, Lagerorte und Bestellungen der Elektronik-Werkstatt\n"
@@ -218,8 +216,7 @@ void CommandDispatcher::ToggleSmallPrint() {
     const bool on = !SmallPrintIsOn(state_.folder);
     if (!StoreSmallPrint(state_.folder, on)) {
         actions_.SetChecked(kCommandSmallPrint, !on);
-        TellUser(&window_, ToWindowText(messages::kTitleFailure),
-                 ToWindowText(messages::kWriteFailed),
+        TellUser(&window_, ToWindowText(messages::kTitleFailure), ToWindowText(messages::kWriteFailed),
                  MessageIcon::Error);
         return;
     }
@@ -227,5 +224,6 @@ void CommandDispatcher::ToggleSmallPrint() {
 }
 
 void CommandDispatcher::ShowInfo() {
-    TellUser(&window_, kInfoTitle, QString::fromUtf8(kInfoText), MessageIcon::Information);
+    TellUser(&window_, ToWindowText(messages::kTitleInfo), QString::fromUtf8(kInfoText),
+             MessageIcon::Information);
 }

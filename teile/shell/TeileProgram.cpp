@@ -16,12 +16,13 @@
 #include "MainWindow.h"
 #include "MainWindowRules.h"
 #include "MessageBox.h"
-#include "Messages.h"
 #include "OrderCommands.h"
 #include "OutcomeApplier.h"
 #include "PartListPanel.h"
+#include "Messages.h"
 #include "SearchCommand.h"
-#include "ToolSlots.h"
+#include "OperationOutcome.h"
+#include "ToolProcesses.h"
 #include "WindowText.h"
 
 namespace {
@@ -36,10 +37,10 @@ const char kOldWorkFilesText[] =
 
 }  // namespace
 
-TeileProgram::TeileProgram(std::string folder, QObject* parent)
+TeileProgram::TeileProgram(std::string folder, QString terminal, QObject* parent)
     : QObject(parent),
       prompter_(std::make_unique<MessageBoxPrompter>()),
-      tools_(std::make_unique<ToolSlots>()) {
+      tools_(std::make_unique<ToolProcesses>(folder, std::move(terminal))) {
     state_.folder = std::move(folder);
 }
 
@@ -82,7 +83,7 @@ void TeileProgram::RecoverCompaction() {
         for (std::size_t i = 0; i < recovery.oldWorkFiles.size(); ++i) {
             text += (i > 0 ? ", " : "") + recovery.oldWorkFiles[i];
         }
-        prompter_->Tell("Hinweis", text + "     ", MessageIcon::Information);
+        prompter_->Tell(messages::kTitleNotice, text + "     ", MessageIcon::Information);
     }
 }
 
@@ -199,7 +200,7 @@ bool TeileProgram::ShutDown() {
     const bool asked = state_.quit == QuitState::Ask;
     ended_ = true;
     dialogs_->Close();
-    tools_->TerminateRunning();
+    tools_->TerminateAll();
     SaveSettingsOnExit(asked);
     emit Ended();
     return true;
@@ -208,6 +209,6 @@ bool TeileProgram::ShutDown() {
 void TeileProgram::SaveSettingsOnExit(bool tellFailure) {
     if (!SaveSettings(state_.folder, state_.settings) && tellFailure) {
         // The layout is lost, not the data; the user should still know.
-        prompter_->Tell(messages::kTitleFailure, messages::kWriteFailed, MessageIcon::Error);
+        ReportWriteFailure(*prompter_);
     }
 }

@@ -4,6 +4,7 @@
 // benchmarks build it on a folder of their own.
 
 #include <QObject>
+#include <QString>
 
 #include <memory>
 #include <string>
@@ -21,13 +22,15 @@ class OrderCommands;
 class OutcomeApplier;
 class PartListPanel;
 class SearchCommand;
-class ToolSlots;
+class ToolProcesses;
 
 class TeileProgram : public QObject {
     Q_OBJECT
 
 public:
-    explicit TeileProgram(std::string folder, QObject* parent = nullptr);
+    // `terminal`: the terminal console tools are shown in, empty for none
+    // (FindDesktopTerminal).
+    explicit TeileProgram(std::string folder, QString terminal = {}, QObject* parent = nullptr);
     ~TeileProgram() override;
 
     // In this order: finish an interrupted compaction, load the settings,
@@ -43,7 +46,7 @@ public:
     CommandDispatcher& Dispatcher() { return *dispatcher_; }
     DialogFrame& Dialogs() { return *dialogs_; }
     PartListPanel& List() { return *list_; }
-    ToolSlots& Tools() { return *tools_; }
+    ToolProcesses& Tools() { return *tools_; }
     OrderCommands& Orders() { return *orders_; }
     SearchCommand& Search() { return *search_; }
 
@@ -61,7 +64,7 @@ private:
 
     ShellState state_;
     std::unique_ptr<MessageBoxPrompter> prompter_;
-    std::unique_ptr<ToolSlots> tools_;
+    std::unique_ptr<ToolProcesses> tools_;
     std::unique_ptr<CommandActions> actions_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<PartListPanel> list_;
