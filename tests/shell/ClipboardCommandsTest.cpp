@@ -50,7 +50,8 @@ protected:
     }
     int SelectedSlot() {
         const int row = SelectedRow();
-        return row < 0 ? -2 : List()->model()->index(row, 0).data(PartListModel::kItemDataRole).toInt();
+        const QModelIndex cell = List()->model()->index(row, 0);
+        return row < 0 ? -2 : cell.data(PartListModel::kItemDataRole).toInt();
     }
     void PressDelete() {
         // The window's keys work once it is active again after a message box.

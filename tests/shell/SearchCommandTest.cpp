@@ -36,7 +36,8 @@ protected:
         Write("k0.dat", "[teil]\r\nt0=" + Part("AB", "CD") + "\r\nt1=" + Part("XBCX", "") +
                             "\r\nt2=" + Part("Q", "zBCz") + "\r\n");
         // Shown by name: bc-klein (t1), nix (t0).
-        Write("k1.dat", "[teil]\r\nt0=" + Part("nix", "") + "\r\nt1=" + Part("bc-klein", "") + "\r\n");
+        Write("k1.dat",
+              "[teil]\r\nt0=" + Part("nix", "") + "\r\nt1=" + Part("bc-klein", "") + "\r\n");
         Write("k2.dat", "[teil]\r\nt0=" + Part("nichts", "") + "\r\n");
         Write("k901.dat", "[teil]\r\nt0=BC-Position;1;0\r\n");
         Write("k800.dat", "[teil]\r\nt0=" + Part("BC-Wurzel", "") + "\r\n");
@@ -62,8 +63,8 @@ protected:
     // The category and the slot of the selected part.
     std::pair<int, int> Selected() {
         const int row = SelectedRow();
-        const int slot =
-            row < 0 ? -1 : List()->model()->index(row, 0).data(PartListModel::kItemDataRole).toInt();
+        const QModelIndex cell = List()->model()->index(row, 0);
+        const int slot = row < 0 ? -1 : cell.data(PartListModel::kItemDataRole).toInt();
         return {Tree()->SelectedTag(), slot};
     }
     bool Closed() {
