@@ -112,6 +112,16 @@ int CategoryTreeView::CategoryCount() const {
     return root ? root->childCount() : 0;
 }
 
+int CategoryTreeView::EntryCount() const {
+    int count = 0;
+    for (int top = 0; top < topLevelItemCount(); ++top) {
+        count += 1 + topLevelItem(top)->childCount();
+    }
+    return count;
+}
+
+int CategoryTreeView::TagAt(int index) const { return TagOf(ItemAt(index)); }
+
 QTreeWidgetItem* CategoryTreeView::Root(int tag) const {
     for (int top = 0; top < topLevelItemCount(); ++top) {
         if (TagOf(topLevelItem(top)) == tag) {

@@ -25,6 +25,10 @@ public:
     // False when no entry carries the tag.
     bool SelectTag(int tag);
     int CategoryCount() const;
+    // Every entry counted from the top, roots included; the tag of the entry
+    // at a row (-1 beyond the last), as the search walks them.
+    int EntryCount() const;
+    int TagAt(int index) const;
 
     // InsertCategory: after the last category, selected. RenameSelected.
     // RemoveSelected: the next category (the one before when it was the

@@ -6,14 +6,17 @@
 
 #include "CategoryCommands.h"
 #include "CategoryTreeView.h"
+#include "ClipboardCommands.h"
 #include "CommandActions.h"
 #include "CommandTable.h"
 #include "MainWindow.h"
 #include "MainWindowRules.h"
 #include "MessageBox.h"
 #include "OperationOutcome.h"
+#include "OrderCommands.h"
 #include "OutcomeApplier.h"
 #include "PartListPanel.h"
+#include "SearchCommand.h"
 #include "DataFiles.h"
 #include "Messages.h"
 #include "ShellState.h"
@@ -41,6 +44,13 @@ CommandDispatcher::CommandDispatcher(ShellState& state, MainWindow& window, Comm
       applier_(applier),
       categories_(categories),
       tools_(tools) {}
+
+void CommandDispatcher::AttachPartCommands(OrderCommands* orders, ClipboardCommands* clipboard,
+                                           SearchCommand* search) {
+    orders_ = orders;
+    clipboard_ = clipboard;
+    search_ = search;
+}
 
 void CommandDispatcher::RememberFocus() {
     if (window_.isActiveWindow()) {
@@ -74,6 +84,37 @@ void CommandDispatcher::Dispatch(int command) {
         break;
     case kCommandStatistics:
         tools_.ShowStatistics();
+        break;
+    case kCommandNewPartFromCopy:
+    case kCommandEditPart:
+        EditSelectedRow(command);
+        break;
+    case kCommandDeletePart:
+        if (clipboard_) {
+            clipboard_->DeleteSelected();
+        }
+        break;
+    case kCommandCutPart:
+    case kCommandCopyPart:
+        if (clipboard_) {
+            clipboard_->CutOrCopySelected(command == kCommandCutPart ? ClipboardKind::Cut
+                                                                     : ClipboardKind::Copy);
+        }
+        break;
+    case kCommandPastePart:
+        if (clipboard_) {
+            clipboard_->PasteIntoSelected();
+        }
+        break;
+    case kCommandOrderPart:
+        if (orders_) {
+            orders_->OrderSelectedPart();
+        }
+        break;
+    case kCommandSearch:
+        if (search_) {
+            search_->Open();
+        }
         break;
     case kCommandSortAscending:
     case kCommandSortDescending:
@@ -142,12 +183,20 @@ void CommandDispatcher::ListSelectionChanged(std::optional<int> itemData) {
     actions_.Apply(SelectedRowCommands(state_.folder, window_.Tree()->SelectedTag(), itemData));
 }
 
-void CommandDispatcher::ListDoubleClicked(int, bool) {
+void CommandDispatcher::ListDoubleClicked(int, bool rightButton) {
     RememberFocus();
-    // The part editor and the order position dialog open here (command 6,
-    // the second tab for a right double click) once they exist.
+    // Command 6; a right double click asks for the dialog's second tab.
     if (actions_.State().IsEnabled(kCommandEditPart)) {
+        secondTab_ = rightButton;
         Dispatch(kCommandEditPart);
+        secondTab_ = false;
+    }
+}
+
+void CommandDispatcher::EditSelectedRow(int command) {
+    // In a category the part editor opens.
+    if (IsOrderListNumber(window_.Tree()->SelectedTag()) && orders_) {
+        orders_->EditSelectedPosition(command == kCommandEditPart && secondTab_);
     }
 }
 

@@ -10,12 +10,15 @@
 #include <optional>
 
 class CategoryCommands;
+class ClipboardCommands;
 class CommandActions;
 class MainWindow;
+class OrderCommands;
 class OutcomeApplier;
 class PartListPanel;
 class Prompter;
 class ToolCommands;
+class SearchCommand;
 struct ShellState;
 
 class CommandDispatcher : public QObject {
@@ -27,6 +30,9 @@ public:
                       ToolCommands& tools, QObject* parent = nullptr);
 
     void Dispatch(int command);
+    // The part commands of the menu "Teil", each family in a class of its own.
+    void AttachPartCommands(OrderCommands* orders, ClipboardCommands* clipboard,
+                            SearchCommand* search);
 
     // Control notifications of the main window.
     void TreeSelectionChanged();
@@ -44,6 +50,8 @@ private:
     void ToggleStayOnTop();
     void ToggleSmallPrint();
     void ShowInfo();
+    // Commands 5 and 6: the order position dialog in an order list.
+    void EditSelectedRow(int command);
 
     ShellState& state_;
     MainWindow& window_;
@@ -52,4 +60,9 @@ private:
     OutcomeApplier& applier_;
     CategoryCommands& categories_;
     ToolCommands& tools_;
+    OrderCommands* orders_ = nullptr;
+    ClipboardCommands* clipboard_ = nullptr;
+    SearchCommand* search_ = nullptr;
+    // A right double click opens the dialog of command 6 on its second tab.
+    bool secondTab_ = false;
 };

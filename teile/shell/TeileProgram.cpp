@@ -7,6 +7,7 @@
 #include "CategoryCommands.h"
 #include "CategoryTreeView.h"
 #include "CategoryTree.h"
+#include "ClipboardCommands.h"
 #include "CommandActions.h"
 #include "CommandDispatcher.h"
 #include "CommandTable.h"
@@ -15,9 +16,11 @@
 #include "MainWindow.h"
 #include "MainWindowRules.h"
 #include "MessageBox.h"
+#include "OrderCommands.h"
 #include "OutcomeApplier.h"
 #include "PartListPanel.h"
 #include "Messages.h"
+#include "SearchCommand.h"
 #include "OperationOutcome.h"
 #include "ToolCommands.h"
 #include "ToolProcesses.h"
@@ -46,6 +49,9 @@ TeileProgram::~TeileProgram() {
     // The dialog frame owns an open dialog; it goes before the main window.
     dispatcher_.reset();
     toolCommands_.reset();
+    search_.reset();
+    clipboard_.reset();
+    orders_.reset();
     categories_.reset();
     applier_.reset();
     dialogs_.reset();
@@ -96,6 +102,13 @@ void TeileProgram::BuildWindow() {
     toolCommands_ = std::make_unique<ToolCommands>(state_, *window_, *tools_);
     dispatcher_ = std::make_unique<CommandDispatcher>(state_, *window_, *actions_, *list_,
                                                       *applier_, *categories_, *toolCommands_);
+    orders_ = std::make_unique<OrderCommands>(state_, *window_, *actions_, *list_, *dialogs_,
+                                              *applier_, *prompter_);
+    clipboard_ = std::make_unique<ClipboardCommands>(state_, *window_, *list_, *applier_,
+                                                     *prompter_);
+    search_ = std::make_unique<SearchCommand>(state_, *window_, *list_, *dialogs_, *applier_,
+                                              *prompter_);
+    dispatcher_->AttachPartCommands(orders_.get(), clipboard_.get(), search_.get());
 
     CommandDispatcher* dispatcher = dispatcher_.get();
     connect(actions_.get(), &CommandActions::Triggered, dispatcher, &CommandDispatcher::Dispatch);

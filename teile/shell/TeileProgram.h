@@ -12,14 +12,17 @@
 #include "ShellState.h"
 
 class CategoryCommands;
+class ClipboardCommands;
 class CommandActions;
 class CommandDispatcher;
 class DialogFrame;
 class MainWindow;
 class MessageBoxPrompter;
+class OrderCommands;
 class OutcomeApplier;
 class PartListPanel;
 class ToolCommands;
+class SearchCommand;
 class ToolProcesses;
 
 class TeileProgram : public QObject {
@@ -45,6 +48,8 @@ public:
     DialogFrame& Dialogs() { return *dialogs_; }
     PartListPanel& List() { return *list_; }
     ToolProcesses& Tools() { return *tools_; }
+    OrderCommands& Orders() { return *orders_; }
+    SearchCommand& Search() { return *search_; }
 
 signals:
     // The settings are saved and the window is closed: the process may end.
@@ -68,6 +73,9 @@ private:
     std::unique_ptr<OutcomeApplier> applier_;
     std::unique_ptr<CategoryCommands> categories_;
     std::unique_ptr<ToolCommands> toolCommands_;
+    std::unique_ptr<OrderCommands> orders_;
+    std::unique_ptr<ClipboardCommands> clipboard_;
+    std::unique_ptr<SearchCommand> search_;
     std::unique_ptr<CommandDispatcher> dispatcher_;
     bool ended_ = false;
 };

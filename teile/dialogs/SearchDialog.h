@@ -1,0 +1,44 @@
+#pragma once
+// " Suche" (window 5): the search text and the two fields it is looked for
+// in. The dialog shows and edits the search state of the run, so reopening it
+// shows the last text and choices; the search command of the shell walks the
+// main window on SearchRequested.
+
+#include <QDialog>
+
+#include "Search.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+inline constexpr char kSearchDialogTitle[] = " Suche";
+
+class SearchDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // `state` outlives the dialog.
+    explicit SearchDialog(SearchState& state, QWidget* parent = nullptr);
+
+    QLineEdit* TextField() const { return textField_; }
+    QPushButton* SearchButton() const { return searchButton_; }
+
+signals:
+    // kSearchFromTextField or kSearchFromButton; only while a search is possible.
+    void SearchRequested(int origin);
+
+protected:
+    // Return is the dialog's shortcut: it searches, except on a focused
+    // button, which it presses.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void TakeInput();
+
+    SearchState& state_;
+    QLineEdit* textField_ = nullptr;
+    QCheckBox* inNamesBox_ = nullptr;
+    QCheckBox* inRemarksBox_ = nullptr;
+    QPushButton* searchButton_ = nullptr;
+};

@@ -1,0 +1,53 @@
+#pragma once
+// Ordering: command 11 ("Bestellen", Ctrl+B) puts the selected part of a
+// category on a supplier's order list through " Teil bestellen"; commands 5
+// and 6 and a double click on an order position open " Bestellposition",
+// which saves the position, books it into stock or goes to its part. Each
+// action gathers the dialog's input, calls one engine operation and hands
+// the outcome to the OutcomeApplier.
+
+#include <QObject>
+
+class CommandActions;
+class DialogFrame;
+class MainWindow;
+class OrderDialog;
+class OrderPositionDialog;
+class OutcomeApplier;
+class PartListPanel;
+class Prompter;
+struct ShellState;
+
+class OrderCommands : public QObject {
+    Q_OBJECT
+
+public:
+    OrderCommands(ShellState& state, MainWindow& window, CommandActions& actions,
+                  PartListPanel& list, DialogFrame& dialogs, OutcomeApplier& applier,
+                  Prompter& prompter, QObject* parent = nullptr);
+
+    // Command 11: refused (a beep) unless a part row of a category is selected.
+    void OrderSelectedPart();
+    // Commands 5 and 6 in an order list: the selected position, on the tab
+    // "Bearbeiten", or "Abschließen" after a right double click.
+    void EditSelectedPosition(bool closingTab);
+
+    // The supplier chosen last in " Teil bestellen", 1-3; kept for the run.
+    int LastSupplier() const { return lastSupplier_; }
+
+private:
+    void Order(OrderDialog* dialog, int category, int slot);
+    void Save(OrderPositionDialog* dialog);
+    void BookIn(OrderPositionDialog* dialog);
+    void GoToPart(OrderPositionDialog* dialog);
+    QString SelectedUnitPrice() const;
+
+    ShellState& state_;
+    MainWindow& window_;
+    CommandActions& actions_;
+    PartListPanel& list_;
+    DialogFrame& dialogs_;
+    OutcomeApplier& applier_;
+    Prompter& prompter_;
+    int lastSupplier_ = 1;
+};
