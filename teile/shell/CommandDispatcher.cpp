@@ -48,8 +48,16 @@ void CommandDispatcher::RememberFocus() {
     }
 }
 
+void CommandDispatcher::AddHandler(int command, std::function<bool()> handler) {
+    handlers_[command] = std::move(handler);
+}
+
 void CommandDispatcher::Dispatch(int command) {
     RememberFocus();
+    if (const auto handler = handlers_.find(command);
+        handler != handlers_.end() && handler->second()) {
+        return;
+    }
     switch (command) {
     case kCommandNewCategory:
         categories_.NewCategory();

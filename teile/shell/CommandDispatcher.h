@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <functional>
+#include <map>
 #include <optional>
 
 class CategoryCommands;
@@ -26,6 +27,10 @@ public:
                       QObject* parent = nullptr);
 
     void Dispatch(int command);
+    // A command handled by a command group of its own file. The handler
+    // returns false to leave the command to the built-in one (the supplier
+    // dialog takes command 1 only on an order list).
+    void AddHandler(int command, std::function<bool()> handler);
 
     // Control notifications of the main window.
     void TreeSelectionChanged();
@@ -50,4 +55,5 @@ private:
     PartListPanel& list_;
     OutcomeApplier& applier_;
     CategoryCommands& categories_;
+    std::map<int, std::function<bool()>> handlers_;
 };

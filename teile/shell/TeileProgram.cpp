@@ -4,12 +4,15 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+#include "AddressCommands.h"
 #include "CategoryCommands.h"
 #include "CategoryTreeView.h"
 #include "CategoryTree.h"
+#include "ColumnCommand.h"
 #include "CommandActions.h"
 #include "CommandDispatcher.h"
 #include "CommandTable.h"
+#include "CompactionCommand.h"
 #include "CompactionJournal.h"
 #include "DialogFrame.h"
 #include "MainWindow.h"
@@ -41,6 +44,9 @@ TeileProgram::TeileProgram(std::string folder, QObject* parent)
 
 TeileProgram::~TeileProgram() {
     // The dialog frame owns an open dialog; it goes before the main window.
+    compaction_.reset();
+    columns_.reset();
+    addresses_.reset();
     dispatcher_.reset();
     categories_.reset();
     applier_.reset();
@@ -120,6 +126,28 @@ void TeileProgram::BuildWindow() {
         actions_->SetCommandState(command, false);
     }
     list_->SwitchListColumns(ListMode::Category);
+    AddAddressAndSettingsCommands();
+}
+
+void TeileProgram::AddAddressAndSettingsCommands() {
+    addresses_ = std::make_unique<AddressCommands>(state_, *window_->Tree(), *dialogs_, *applier_,
+                                                   *prompter_);
+    columns_ = std::make_unique<ColumnCommand>(state_, *window_->Tree(), *list_, *dialogs_,
+                                               *applier_, *prompter_);
+    compaction_ = std::make_unique<CompactionCommand>(state_, *window_, *applier_, *prompter_);
+    dispatcher_->AddHandler(kCommandEditCategory, [this] { return addresses_->EditSupplier(); });
+    dispatcher_->AddHandler(kCommandUserInformation, [this] {
+        addresses_->EditUserInformation();
+        return true;
+    });
+    dispatcher_->AddHandler(kCommandColumnDefinition, [this] {
+        columns_->Open();
+        return true;
+    });
+    dispatcher_->AddHandler(kCommandCompact, [this] {
+        compaction_->Run();
+        return true;
+    });
 }
 
 void TeileProgram::FillTreeAndFirstList() {
@@ -163,8 +191,8 @@ bool TeileProgram::ShutDown() {
         // geometry recorded last.
         if (QApplication::activeWindow() == nullptr) {
             state_.quit = QuitState::NoQuestion;
-        } else if (dialogs_->IsOpen()) {
-            return false;  // the open dialog is closed first
+        } else if (dialogs_->IsOpen() || state_.busy) {
+            return false;  // the open dialog is closed first; a compaction ends first
         } else {
             window_->RecordGeometry();
             state_.quit = QuitState::Ask;

@@ -10,9 +10,12 @@
 
 #include "ShellState.h"
 
+class AddressCommands;
 class CategoryCommands;
+class ColumnCommand;
 class CommandActions;
 class CommandDispatcher;
+class CompactionCommand;
 class DialogFrame;
 class MainWindow;
 class MessageBoxPrompter;
@@ -41,6 +44,7 @@ public:
     DialogFrame& Dialogs() { return *dialogs_; }
     PartListPanel& List() { return *list_; }
     ToolSlots& Tools() { return *tools_; }
+    CompactionCommand& Compaction() { return *compaction_; }
 
 signals:
     // The settings are saved and the window is closed: the process may end.
@@ -49,6 +53,7 @@ signals:
 private:
     void RecoverCompaction();
     void BuildWindow();
+    void AddAddressAndSettingsCommands();
     void FillTreeAndFirstList();
     // The close request of the main window; false keeps the program running.
     bool ShutDown();
@@ -64,5 +69,8 @@ private:
     std::unique_ptr<OutcomeApplier> applier_;
     std::unique_ptr<CategoryCommands> categories_;
     std::unique_ptr<CommandDispatcher> dispatcher_;
+    std::unique_ptr<AddressCommands> addresses_;
+    std::unique_ptr<ColumnCommand> columns_;
+    std::unique_ptr<CompactionCommand> compaction_;
     bool ended_ = false;
 };
