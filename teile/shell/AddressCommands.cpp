@@ -45,7 +45,7 @@ AddressCommands::AddressCommands(ShellState& state, CategoryTreeView& tree, Dial
 
 bool AddressCommands::EditSupplier() {
     const int tag = tree_.SelectedTag();
-    if (!IsOrderListTag(tag)) {
+    if (!IsOrderListNumber(tag)) {
         return false;
     }
     const SupplierForm form = ReadSupplierForm(state_.folder, tag);

@@ -49,12 +49,12 @@ void ColumnCommand::ShowListInNewColumns() {
     // order list is shown, whose categories take the new columns later.
     state_.sort.categorySortColumn = 0;
     const int tag = tree_.SelectedTag();
-    if (!IsCategoryTag(tag) && tag != kTagCategoryRoot) {
+    if (!IsCategoryNumber(tag) && tag != kTagCategoryRoot) {
         return;
     }
     const int slot = list_.SelectedItemData().value_or(-1);
     list_.SwitchListColumns(ListMode::Category);
-    if (IsCategoryTag(tag)) {
+    if (IsCategoryNumber(tag)) {
         applier_.ReloadList(ListReload{tag, 0, slot});
     }
 }

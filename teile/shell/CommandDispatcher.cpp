@@ -11,6 +11,7 @@
 #include "MainWindow.h"
 #include "MainWindowRules.h"
 #include "MessageBox.h"
+#include "Messages.h"
 #include "OperationOutcome.h"
 #include "OutcomeApplier.h"
 #include "PartListPanel.h"
@@ -148,13 +149,13 @@ void CommandDispatcher::HeaderClicked(int column) {
     RememberFocus();
     const int tag = window_.Tree()->SelectedTag();
     ChooseSortColumn(state_.sort, tag, column);
-    list_.SortAgain(ListModeOf(tag), state_.sort);
+    list_.SortAgain(SupplierOfList(tag), state_.sort);
 }
 
 void CommandDispatcher::Sort(bool descending) {
     actions_.SetSortMarks(descending);
     state_.sort.descending = descending;
-    list_.SortAgain(ListModeOf(window_.Tree()->SelectedTag()), state_.sort);
+    list_.SortAgain(SupplierOfList(window_.Tree()->SelectedTag()), state_.sort);
 }
 
 void CommandDispatcher::ToggleStayOnTop() {
@@ -175,8 +176,8 @@ void CommandDispatcher::ToggleSmallPrint() {
     const bool on = !SmallPrintIsOn(state_.folder);
     if (!StoreSmallPrint(state_.folder, on)) {
         actions_.SetChecked(kCommandSmallPrint, !on);
-        TellUser(&window_, ToWindowText(kWriteFailedTitle), ToWindowText(kWriteFailedText),
-                 MessageIcon::Error);
+        TellUser(&window_, ToWindowText(messages::kTitleFailure),
+                 ToWindowText(messages::kWriteFailed), MessageIcon::Error);
         return;
     }
     actions_.SetChecked(kCommandSmallPrint, on);

@@ -4,6 +4,7 @@
 
 #include "Compaction.h"
 #include "MainWindow.h"
+#include "Messages.h"
 #include "OutcomeApplier.h"
 #include "ShellState.h"
 #include "WindowText.h"
@@ -13,12 +14,6 @@ namespace {
 // Enough for the status text to be painted before the next list starts.
 constexpr int kEventRounds = 10;
 constexpr int kRoundMilliseconds = 10;
-
-const char kPendingTitle[] = "Hinweis";
-const char kPendingText[] =
-    "Die Kompaktierung wird beim n\xE4"
-    "chsten Programmstart abgeschlossen. Bis dahin "
-    "k\xF6nnen die betroffenen Listen nicht ge\xE4ndert werden.     ";
 
 }  // namespace
 
@@ -40,7 +35,8 @@ void CompactionCommand::Run() {
     if (outcome.recoveryPending) {
         // The failure was told; what the data files hold until then is not
         // the whole truth, and the user should know when it will be.
-        prompter_.Tell(kPendingTitle, kPendingText, MessageIcon::Information);
+        prompter_.Tell(messages::kTitleNotice, messages::kCompactionPending,
+                       MessageIcon::Information);
     }
 }
 

@@ -1,0 +1,424 @@
+#include "CompactionWork.h"
+
+#include <map>
+#include <optional>
+#include <unordered_set>
+
+#include "DataFiles.h"
+#include "IniLines.h"
+#include "Records.h"
+#include "TextRules.h"
+
+namespace {
+
+constexpr std::string_view kLineEnd = kIniLineEnd;
+constexpr int kLongestNumber = 9;  // digits of a slot or list number that still fit an int
+
+// A file kept line by line, so that every line a change does not touch keeps
+// its exact bytes.
+struct FileLine {
+    std::string text;
+    std::string end;
+    bool removed = false;
+};
+
+struct LineFile {
+    bool byteOrderMark = false;
+    std::vector<FileLine> lines;
+
+    static LineFile Parse(std::string_view bytes) {
+        LineFile file;
+        IniLineSplitter splitter(bytes);
+        file.byteOrderMark = splitter.ByteOrderMarkLength() > 0;
+        std::string_view text;
+        std::string_view end;
+        while (splitter.Next(text, end)) {
+            file.lines.push_back(FileLine{std::string(text), std::string(end)});
+        }
+        return file;
+    }
+
+    std::string Serialize() const {
+        std::string bytes;
+        if (byteOrderMark) {
+            bytes += kUtf8ByteOrderMark;
+        }
+        for (const FileLine& line : lines) {
+            if (!line.removed) {
+                bytes += line.text;
+                bytes += line.end;
+            }
+        }
+        return bytes;
+    }
+};
+
+// Group and key names compare in lower case here.
+std::string GroupNameOf(std::string_view trimmed) { return ToLowerCp1252(IniGroupName(trimmed)); }
+
+std::string LowerKeyOf(std::string_view line) { return ToLowerCp1252(IniKey(line)); }
+
+// The value as a reader sees it, but whole: cutting it to the reader's length
+// here would shorten stored data.
+std::string ReaderValueOf(std::string_view line) { return std::string(IniValue(line)); }
+
+// Lines [begin, end) of the body of the first group with that (lower-case)
+// name; only that group is ever read.
+struct LineRange {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+std::optional<LineRange> FirstGroup(const LineFile& file, std::string_view name) {
+    for (std::size_t i = 0; i < file.lines.size(); ++i) {
+        const std::string_view trimmed = TrimIni(file.lines[i].text);
+        if (file.lines[i].removed || !IsIniGroupLine(trimmed) || GroupNameOf(trimmed) != name) {
+            continue;
+        }
+        LineRange range{i + 1, i + 1};
+        while (range.end < file.lines.size() &&
+               !IsIniGroupLine(TrimIni(file.lines[range.end].text))) {
+            ++range.end;
+        }
+        return range;
+    }
+    return std::nullopt;
+}
+
+// The number of a text spelled as the program writes numbers: digits without
+// leading zeros. -1 for anything else, which no reader would look up.
+int PlainNumber(std::string_view digits) {
+    if (!IsDigits(digits) || digits.size() > static_cast<std::size_t>(kLongestNumber) ||
+        (digits.size() > 1 && digits.front() == '0')) {
+        return -1;
+    }
+    int value = 0;
+    for (const char c : digits) {
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// The compaction's rule for a record key: "t" first, and only digits once
+// every "t" is removed.
+bool IsRecordKey(std::string_view lowerKey) {
+    if (lowerKey.empty() || lowerKey.front() != 't') {
+        return false;
+    }
+    std::string rest;
+    for (const char c : lowerKey) {
+        if (c != 't') {
+            rest += c;
+        }
+    }
+    return IsDigits(rest);
+}
+
+// "k" + list + "t" + slot as the program writes it; false for anything else.
+bool ParseSideKey(std::string_view lowerKey, int& list, int& slot) {
+    if (lowerKey.size() < 4 || lowerKey.front() != 'k') {
+        return false;
+    }
+    const std::size_t t = lowerKey.find('t', 1);
+    if (t == std::string_view::npos) {
+        return false;
+    }
+    list = PlainNumber(lowerKey.substr(1, t - 1));
+    slot = PlainNumber(lowerKey.substr(t + 1));
+    return list >= 0 && slot >= 0;
+}
+
+}  // namespace
+
+bool IsDigits(std::string_view text) {
+    if (text.empty()) {
+        return false;
+    }
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+RenumberedList RenumberList(std::string_view bytes) {
+    RenumberedList result;
+    std::string records;
+    records.reserve(bytes.size());
+    bool inside = false;
+    IniLineSplitter splitter(bytes);
+    std::string_view text;
+    std::string_view end;
+    while (splitter.Next(text, end)) {
+        const std::string_view trimmed = TrimIni(text);
+        if (trimmed.empty()) {
+            continue;
+        }
+        if (IsIniGroupLine(trimmed)) {
+            if (inside) {
+                break;  // the next group begins; a later "[teil]" is never read
+            }
+            inside = GroupNameOf(trimmed) == kListGroup;
+            continue;
+        }
+        if (!inside) {
+            continue;
+        }
+        const std::string key = LowerKeyOf(trimmed);
+        if (!IsRecordKey(key)) {
+            continue;
+        }
+        const int newSlot = result.records++;
+        // Only the first line of a key is what readers saw under that slot; a
+        // duplicate or a key spelled with leading zeros still keeps its record
+        // but nothing else can have referred to it.
+        const int oldSlot = PlainNumber(std::string_view(key).substr(1));
+        if (oldSlot >= 0) {
+            result.newSlotOf.try_emplace(oldSlot, newSlot);
+        }
+        const std::size_t equals = trimmed.find('=');
+        const std::string_view value = equals == std::string_view::npos
+                                           ? std::string_view()
+                                           : TrimIni(trimmed.substr(equals + 1));
+        if (!IsIniBlank(value)) {
+            records += SlotKey(newSlot);
+            records += '=';
+            records += value;
+            records += kLineEnd;
+        }
+    }
+    result.bytes = "[" + std::string(kListGroup) + "]" + std::string(kLineEnd) +
+                   std::string(kMaxKey) + "=" + std::to_string(result.records - 1) +
+                   std::string(kLineEnd) + records;
+    return result;
+}
+
+struct CompactionWork::Data {
+    struct WorkFile {
+        FileRead::State state = FileRead::State::Missing;
+        std::string original;
+        LineFile content;
+    };
+
+    // A side entry line of one list: its line and current slot.
+    struct SideLine {
+        std::size_t line;
+        int slot;
+    };
+    struct SideGroupWork {
+        std::string fileName;
+        std::string group;
+        std::unordered_map<int, std::vector<SideLine>> linesOfList;
+    };
+
+    std::string folder;
+    CompactionFiles& files;
+    bool sharedLoaded = false;
+    std::map<std::string, WorkFile> workFiles;
+    std::vector<SideGroupWork> sideGroups;
+    // Per order list file: category -> lines of the positions referring to it.
+    std::map<std::string, std::unordered_map<int, std::vector<std::size_t>>> referencesOf;
+
+    Data(std::string folderPath, CompactionFiles& fileSystem)
+        : folder(std::move(folderPath)), files(fileSystem) {}
+
+    WorkFile& Load(const std::string& name) {
+        auto [entry, isNew] = workFiles.try_emplace(name);
+        if (isNew) {
+            FileRead read = files.Read(folder + name);
+            entry->second.state = read.state;
+            entry->second.original = std::move(read.bytes);
+            entry->second.content = LineFile::Parse(entry->second.original);
+        }
+        return entry->second;
+    }
+
+    void IndexSideGroup(SideGroupWork& side) {
+        side.linesOfList.clear();
+        const LineFile& content = workFiles.at(side.fileName).content;
+        const std::optional<LineRange> range = FirstGroup(content, ToLowerCp1252(side.group));
+        if (!range) {
+            return;
+        }
+        for (std::size_t i = range->begin; i < range->end; ++i) {
+            int list = -1;
+            int slot = -1;
+            if (!content.lines[i].removed && ParseSideKey(LowerKeyOf(content.lines[i].text), list, slot)) {
+                side.linesOfList[list].push_back(SideLine{i, slot});
+            }
+        }
+    }
+
+    void IndexReferences(const std::string& orderFile) {
+        auto& index = referencesOf[orderFile];
+        index.clear();
+        const LineFile& content = workFiles.at(orderFile).content;
+        const std::optional<LineRange> range = FirstGroup(content, kListGroup);
+        if (!range) {
+            return;
+        }
+        for (std::size_t i = range->begin; i < range->end; ++i) {
+            const FileLine& line = content.lines[i];
+            if (line.removed || IsIniBlank(line.text) || !IsRecordKey(LowerKeyOf(line.text))) {
+                continue;
+            }
+            const std::vector<std::string> fields = SplitFields(ReaderValueOf(line.text));
+            if (const std::optional<PartReference> reference = PartReference::Parse(FieldOf(fields, 1))) {
+                index[reference->category].push_back(i);
+            }
+        }
+    }
+
+    // Old keys of the list are removed and their values come back under the
+    // new slots 0 ... records - 1. An entry that belongs to no record and
+    // stands on one of those slots goes: it would otherwise become the
+    // picture or datasheet of whichever part now has that slot.
+    void MoveSideEntries(SideGroupWork& side, int listNumber,
+                         const std::unordered_map<int, int>& newSlotOf, int records) {
+        const auto found = side.linesOfList.find(listNumber);
+        if (found == side.linesOfList.end()) {
+            return;
+        }
+        std::vector<SideLine>& entries = found->second;
+        LineFile& content = workFiles.at(side.fileName).content;
+        enum Action : char { kKeep, kMove, kRemove };
+        std::vector<Action> actions(entries.size(), kKeep);
+        std::unordered_set<int> seen;
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const FileLine& line = content.lines[entries[i].line];
+            if (line.removed || !seen.insert(entries[i].slot).second) {
+                continue;  // readers only ever see the first line of a key
+            }
+            const auto moved = newSlotOf.find(entries[i].slot);
+            if (moved == newSlotOf.end()) {
+                continue;
+            }
+            if (IsIniBlank(ReaderValueOf(line.text))) {
+                actions[i] = kRemove;  // an empty entry means no file
+            } else {
+                actions[i] = kMove;
+            }
+        }
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            // Later duplicates of a moved key would surface under the old slot;
+            // so would a stray entry on a slot that a record takes now.
+            if (actions[i] == kKeep && !content.lines[entries[i].line].removed &&
+                (newSlotOf.contains(entries[i].slot) || entries[i].slot < records)) {
+                actions[i] = kRemove;
+            }
+        }
+        const std::string prefix = "k" + std::to_string(listNumber) + "t";
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            FileLine& line = content.lines[entries[i].line];
+            if (actions[i] == kRemove) {
+                line.removed = true;
+            } else if (actions[i] == kMove) {
+                const int newSlot = newSlotOf.at(entries[i].slot);
+                line.text = prefix + std::to_string(newSlot) + line.text.substr(line.text.find('='));
+                entries[i].slot = newSlot;
+            }
+        }
+    }
+
+    // Each position is rewritten from its value before this list was
+    // compacted, once: only positions referring to this list change here.
+    void RewriteReferences(const std::string& orderFile, int listNumber,
+                           const std::unordered_map<int, int>& newSlotOf) {
+        const auto index = referencesOf.find(orderFile);
+        if (index == referencesOf.end()) {
+            return;
+        }
+        const auto lines = index->second.find(listNumber);
+        if (lines == index->second.end()) {
+            return;
+        }
+        LineFile& content = workFiles.at(orderFile).content;
+        for (const std::size_t i : lines->second) {
+            FileLine& line = content.lines[i];
+            const std::vector<std::string> fields = SplitFields(ReaderValueOf(line.text));
+            const std::optional<PartReference> reference = PartReference::Parse(FieldOf(fields, 1));
+            if (!reference || reference->category != listNumber) {
+                continue;
+            }
+            const auto moved = newSlotOf.find(reference->slot);
+            if (moved == newSlotOf.end()) {
+                continue;
+            }
+            const PartReference renumbered{listNumber, moved->second};
+            line.text = line.text.substr(0, line.text.find('=')) + "=" + renumbered.Text() + ";" +
+                        FieldOf(fields, 2) + ";" + FieldOf(fields, 3);
+        }
+    }
+};
+
+CompactionWork::CompactionWork(std::string folder, CompactionFiles& files)
+    : data_(std::make_unique<Data>(std::move(folder), files)) {}
+
+CompactionWork::~CompactionWork() = default;
+
+bool CompactionWork::LoadSharedFiles() {
+    Data& data = *data_;
+    if (data.sharedLoaded) {
+        return true;
+    }
+    std::vector<std::string> shared = {std::string(kPictureFile), std::string(kDatasheetFile)};
+    for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
+        shared.push_back(ListFileName(OrderListOfSupplier(supplier)));
+    }
+    for (const std::string& name : shared) {
+        if (data.Load(name).state == FileRead::State::Unreadable) {
+            return false;
+        }
+    }
+    data.sideGroups.clear();
+    for (const SideGroup& side : kSideGroups) {
+        data.sideGroups.push_back(Data::SideGroupWork{std::string(side.file), std::string(side.group), {}});
+        data.IndexSideGroup(data.sideGroups.back());
+    }
+    for (std::size_t i = 2; i < shared.size(); ++i) {
+        data.IndexReferences(shared[i]);
+    }
+    data.sharedLoaded = true;
+    return true;
+}
+
+bool CompactionWork::CompactList(int listNumber) {
+    Data& data = *data_;
+    if (!LoadSharedFiles()) {
+        return false;
+    }
+    const std::string name = ListFileName(listNumber);
+    Data::WorkFile& list = data.Load(name);
+    if (list.state != FileRead::State::Read) {
+        return false;
+    }
+    RenumberedList renumbered = RenumberList(list.content.Serialize());
+    list.content = LineFile::Parse(renumbered.bytes);
+    if (data.referencesOf.contains(name)) {
+        data.IndexReferences(name);  // the order list itself got new lines
+    }
+    for (Data::SideGroupWork& side : data.sideGroups) {
+        data.MoveSideEntries(side, listNumber, renumbered.newSlotOf, renumbered.records);
+    }
+    if (IsCategoryNumber(listNumber)) {
+        for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
+            data.RewriteReferences(ListFileName(OrderListOfSupplier(supplier)), listNumber,
+                                   renumbered.newSlotOf);
+        }
+    }
+    return true;
+}
+
+std::vector<PreparedFile> CompactionWork::PreparedFiles() const {
+    std::vector<PreparedFile> prepared;
+    for (const auto& [name, file] : data_->workFiles) {
+        if (file.state != FileRead::State::Read) {
+            continue;
+        }
+        std::string bytes = file.content.Serialize();
+        if (bytes != file.original) {
+            prepared.push_back(PreparedFile{name, std::move(bytes)});
+        }
+    }
+    return prepared;
+}

@@ -1,0 +1,193 @@
+#include "PartClipboard.h"
+
+#include <memory>
+#include <optional>
+
+#include "DataFiles.h"
+#include "DeletionRule.h"
+#include "IniStore.h"
+#include "ListScan.h"
+#include "Messages.h"
+#include "OrderOperations.h"
+#include "PartLookups.h"
+#include "Records.h"
+#include "Slots.h"
+#include "TextRules.h"
+#include "WriteTransaction.h"
+
+namespace {
+
+using namespace messages;
+
+constexpr Tone kOrderNumberCopied{8000, 5};
+
+std::string ReadRecord(const std::string& folder, int list, int slot) {
+    return ReadIniFile(ListFilePath(folder, list))->Value(kListGroup, SlotKey(slot));
+}
+
+// The four side values of a part, in the order of kSideGroups.
+std::array<std::string, 4> ReadSideValues(const std::string& folder, const std::string& reference) {
+    const std::shared_ptr<const IniDocument> datasheets = ReadIniFile(DatasheetFilePath(folder));
+    const std::shared_ptr<const IniDocument> pictures = ReadIniFile(PictureFilePath(folder));
+    std::array<std::string, 4> values;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const SideGroup& side = kSideGroups[i];
+        values[i] = (side.file == kDatasheetFile ? *datasheets : *pictures).Value(side.group, reference);
+    }
+    return values;
+}
+
+void SetSideValues(FileChange& datasheets, FileChange& pictures, const std::string& reference,
+                   const std::array<std::string, 4>& values) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const SideGroup& side = kSideGroups[i];
+        (side.file == kDatasheetFile ? datasheets : pictures).Set(side.group, reference, values[i]);
+    }
+}
+
+std::string NameOf(std::string_view record) {
+    return Trim(FieldOf(SplitFields(record), kFieldName));
+}
+
+// The order number an order list shows for one of its positions: the part's
+// order number at that list's supplier, empty when the part is gone.
+std::string OrderNumberOfPosition(const std::string& folder, int orderList, int slot) {
+    const std::string position = ReadRecord(folder, orderList, slot);
+    const std::optional<PartReference> part =
+        PartReference::Parse(FieldOf(SplitFields(position), 1));
+    if (!part) {
+        return {};
+    }
+    const std::string record = ReadRecord(folder, part->category, part->slot);
+    return FieldOf(SplitFields(record), OrderNumberField(SupplierOfList(orderList)));
+}
+
+}  // namespace
+
+std::string CopyCommandHint(bool orderListSelected) {
+    return orderListSelected ? " Bestellnummer in die Zwischenablage " : " Teil kopieren ";
+}
+
+OperationOutcome CopyOrCutPart(const std::string& folder, int list, int slot, ClipboardKind kind,
+                               PartClipboard& clipboard) {
+    if (kind == ClipboardKind::None || !IsSlotNumber(slot)) {
+        return OperationOutcome::Refused();
+    }
+    OperationOutcome outcome;
+    if (IsOrderListNumber(list)) {
+        outcome.clipboardText = OrderNumberOfPosition(folder, list, slot);
+        outcome.beep = kOrderNumberCopied;
+        return outcome;
+    }
+    if (!IsCategoryNumber(list)) {
+        return OperationOutcome::Refused();
+    }
+    const std::string record = ReadRecord(folder, list, slot);
+    if (IsBlank(record)) {
+        return OperationOutcome::Refused();  // the row's part is gone; there is nothing to paste
+    }
+    clipboard.sourceCategory = list;
+    clipboard.sourceSlot = slot;
+    clipboard.record = record;
+    clipboard.sideValues = ReadSideValues(folder, PartReference{list, slot}.Text());
+    clipboard.kind = kind;
+    outcome.commands.push_back({kCommandPastePart, true});
+    return outcome;
+}
+
+OperationOutcome PastePart(const std::string& folder, int targetCategory, PartClipboard& clipboard,
+                           Prompter& prompter) {
+    if (!clipboard.HoldsPart() || !IsCategoryNumber(targetCategory) ||
+        !IsCategoryNumber(clipboard.sourceCategory) || !IsSlotNumber(clipboard.sourceSlot)) {
+        return OperationOutcome::Refused();
+    }
+    OperationOutcome outcome;
+    if (targetCategory == clipboard.sourceCategory) {
+        clipboard.Clear();
+        outcome.commands.push_back({kCommandPastePart, false});
+        return outcome;
+    }
+
+    const std::string oldReference =
+        PartReference{clipboard.sourceCategory, clipboard.sourceSlot}.Text();
+    std::string record = clipboard.record;
+    std::array<std::string, 4> sideValues = clipboard.sideValues;
+    bool move = clipboard.kind == ClipboardKind::Cut;
+    if (move) {
+        // A cut part stays in place until it is pasted, and may have been
+        // edited or booked in meanwhile: the part as it is now moves. When its
+        // slot no longer holds it (a compaction renumbered the list), the
+        // part there is someone else's: paste the remembered copy and leave
+        // the source alone.
+        const std::string current =
+            ReadRecord(folder, clipboard.sourceCategory, clipboard.sourceSlot);
+        if (!IsBlank(current) && NameOf(current) == NameOf(record)) {
+            record = current;
+            sideValues = ReadSideValues(folder, oldReference);
+        } else {
+            move = false;
+        }
+    }
+
+    const std::string targetFile = ListFilePath(folder, targetCategory);
+    WriteTransaction writes;
+    const FreeSlot free = writes.TakeFreeSlot(targetFile);
+    if (free == kSlotWriteFailed) {
+        return OperationOutcome::WriteFailure();
+    }
+    if (!free.Found()) {
+        prompter.Tell(kTitleLimit, kCategoryFull, MessageIcon::Error);
+        return OperationOutcome::Refused();
+    }
+    const int slot = free.slot;
+    if (FindPartByName(NameOf(record), targetFile, TextMatch::Contains) != -1 &&
+        prompter.Ask(kTitleWarning, kPartExistsCreate, MessageIcon::Warning, Answer::No) !=
+            Answer::Yes) {
+        writes.Undo();
+        return OperationOutcome::Refused();
+    }
+
+    // The new place first, complete: side entries, record, order references.
+    const std::string newReference = PartReference{targetCategory, slot}.Text();
+    {
+        FileChange datasheets(DatasheetFilePath(folder));
+        FileChange pictures(PictureFilePath(folder));
+        SetSideValues(datasheets, pictures, newReference, sideValues);
+        if (!writes.Write(datasheets) || !writes.Write(pictures)) {
+            return OperationOutcome::WriteFailure();
+        }
+        FileChange target(targetFile);
+        target.Set(kListGroup, SlotKey(slot), record);
+        if (!writes.Write(target)) {
+            return OperationOutcome::WriteFailure();
+        }
+    }
+    if (move) {
+        for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
+            FileChange orders(ListFilePath(folder, OrderListOfSupplier(supplier)));
+            for (int position : PositionsNaming(orders.Document(), oldReference)) {
+                const std::string value = orders.Value(kListGroup, SlotKey(position));
+                orders.Set(kListGroup, SlotKey(position), ReplaceField(value, 1, newReference));
+            }
+            if (!writes.Write(orders)) {
+                return OperationOutcome::WriteFailure();
+            }
+        }
+        // Only now the old place goes.
+        FileChange datasheets(DatasheetFilePath(folder));
+        FileChange pictures(PictureFilePath(folder));
+        SetSideValues(datasheets, pictures, oldReference, {});
+        FileChange source(ListFilePath(folder, clipboard.sourceCategory));
+        source.Set(kListGroup, SlotKey(clipboard.sourceSlot), "");
+        if (!writes.Write(datasheets) || !writes.Write(pictures) || !writes.Write(source)) {
+            return OperationOutcome::WriteFailure();
+        }
+    }
+
+    clipboard.Clear();
+    outcome.reload = ListReload{targetCategory, 0, slot};
+    outcome.commands.push_back(DeletionRuleFor(record));
+    outcome.commands.push_back({kCommandPastePart, false});
+    outcome.commands.push_back({kCommandDeleteCategory, false});
+    return outcome;
+}
