@@ -187,13 +187,16 @@ bool TeileProgram::ShutDown() {
         return true;
     }
     if (state_.quit == QuitState::Running) {
+        if (state_.busy) {
+            return false;  // the locked window takes no close request until its work is done
+        }
         // The close box. A close request while none of teile's windows is
         // active (the session ends) comes without the question and keeps the
         // geometry recorded last.
         if (QApplication::activeWindow() == nullptr) {
             state_.quit = QuitState::NoQuestion;
-        } else if (dialogs_->IsOpen() || state_.busy) {
-            return false;  // the open dialog is closed first; a compaction ends first
+        } else if (dialogs_->IsOpen()) {
+            return false;  // the open dialog is closed first
         } else {
             window_->RecordGeometry();
             state_.quit = QuitState::Ask;
