@@ -70,7 +70,9 @@ CommandChanges SelectedRowCommands(const std::string& folder, int itemTag,
     return changes;
 }
 
-bool EditCategoryAppliesTo(int itemTag) { return IsCategoryNumber(itemTag) || IsOrderListNumber(itemTag); }
+bool EditCategoryAppliesTo(int itemTag) {
+    return IsCategoryNumber(itemTag) || IsOrderListNumber(itemTag);
+}
 
 bool DeleteCategoryAppliesTo(int itemTag) { return IsCategoryNumber(itemTag); }
 
