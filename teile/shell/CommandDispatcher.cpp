@@ -15,13 +15,14 @@
 #include "OperationOutcome.h"
 #include "OutcomeApplier.h"
 #include "PartListPanel.h"
-#include "PartRows.h"
+#include "DataFiles.h"
+#include "Messages.h"
 #include "ShellState.h"
+#include "ToolCommands.h"
 #include "WindowText.h"
 
 namespace {
 
-const char kInfoTitle[] = "Info";
 const char kInfoText[] =
     "Teile-Verwaltung, Version " TEILE_VERSION "\n"
     "Bauteile, Lagerorte und Bestellungen der Elektronik-Werkstatt\n"
@@ -31,14 +32,16 @@ const char kInfoText[] =
 
 CommandDispatcher::CommandDispatcher(ShellState& state, MainWindow& window, CommandActions& actions,
                                      PartListPanel& list, OutcomeApplier& applier,
-                                     CategoryCommands& categories, QObject* parent)
+                                     CategoryCommands& categories, ToolCommands& tools,
+                                     QObject* parent)
     : QObject(parent),
       state_(state),
       window_(window),
       actions_(actions),
       list_(list),
       applier_(applier),
-      categories_(categories) {}
+      categories_(categories),
+      tools_(tools) {}
 
 void CommandDispatcher::RememberFocus() {
     if (window_.isActiveWindow()) {
@@ -69,6 +72,18 @@ void CommandDispatcher::Dispatch(int command) {
     case kCommandDeleteCategory:
         categories_.DeleteSelected();
         break;
+    case kCommandPrint:
+        tools_.Print();
+        break;
+    case kCommandZelvo:
+    case kCommandReglo:
+    case kCommandCsvFiles:
+    case kCommandTastomat:
+        tools_.StartTool(command);
+        break;
+    case kCommandStatistics:
+        tools_.ShowStatistics();
+        break;
     case kCommandSortAscending:
     case kCommandSortDescending:
         Sort(command == kCommandSortDescending);
@@ -94,8 +109,8 @@ void CommandDispatcher::Dispatch(int command) {
         Key(command);
         break;
     default:
-        // Print, the part commands, the tools and the other dialogs come with
-        // their own windows; their menu items are there already.
+        // The part commands and the other dialogs come with their own
+        // windows; their menu items are there already.
         break;
     }
 }
@@ -176,13 +191,14 @@ void CommandDispatcher::ToggleSmallPrint() {
     const bool on = !SmallPrintIsOn(state_.folder);
     if (!StoreSmallPrint(state_.folder, on)) {
         actions_.SetChecked(kCommandSmallPrint, !on);
-        TellUser(&window_, ToWindowText(messages::kTitleFailure),
-                 ToWindowText(messages::kWriteFailed), MessageIcon::Error);
+        TellUser(&window_, ToWindowText(messages::kTitleFailure), ToWindowText(messages::kWriteFailed),
+                 MessageIcon::Error);
         return;
     }
     actions_.SetChecked(kCommandSmallPrint, on);
 }
 
 void CommandDispatcher::ShowInfo() {
-    TellUser(&window_, kInfoTitle, QString::fromUtf8(kInfoText), MessageIcon::Information);
+    TellUser(&window_, ToWindowText(messages::kTitleInfo), QString::fromUtf8(kInfoText),
+             MessageIcon::Information);
 }

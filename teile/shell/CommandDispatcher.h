@@ -16,6 +16,7 @@ class MainWindow;
 class OutcomeApplier;
 class PartListPanel;
 class Prompter;
+class ToolCommands;
 struct ShellState;
 
 class CommandDispatcher : public QObject {
@@ -24,7 +25,7 @@ class CommandDispatcher : public QObject {
 public:
     CommandDispatcher(ShellState& state, MainWindow& window, CommandActions& actions,
                       PartListPanel& list, OutcomeApplier& applier, CategoryCommands& categories,
-                      QObject* parent = nullptr);
+                      ToolCommands& tools, QObject* parent = nullptr);
 
     void Dispatch(int command);
     // A command handled by a command group of its own file. The handler
@@ -55,5 +56,6 @@ private:
     PartListPanel& list_;
     OutcomeApplier& applier_;
     CategoryCommands& categories_;
+    ToolCommands& tools_;
     std::map<int, std::function<bool()>> handlers_;
 };

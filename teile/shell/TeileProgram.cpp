@@ -18,10 +18,12 @@
 #include "MainWindow.h"
 #include "MainWindowRules.h"
 #include "MessageBox.h"
-#include "Messages.h"
 #include "OutcomeApplier.h"
 #include "PartListPanel.h"
-#include "ToolSlots.h"
+#include "Messages.h"
+#include "OperationOutcome.h"
+#include "ToolCommands.h"
+#include "ToolProcesses.h"
 #include "WindowText.h"
 
 namespace {
@@ -36,10 +38,10 @@ const char kOldWorkFilesText[] =
 
 }  // namespace
 
-TeileProgram::TeileProgram(std::string folder, QObject* parent)
+TeileProgram::TeileProgram(std::string folder, QString terminal, QObject* parent)
     : QObject(parent),
       prompter_(std::make_unique<MessageBoxPrompter>()),
-      tools_(std::make_unique<ToolSlots>()) {
+      tools_(std::make_unique<ToolProcesses>(folder, std::move(terminal))) {
     state_.folder = std::move(folder);
 }
 
@@ -49,6 +51,7 @@ TeileProgram::~TeileProgram() {
     columns_.reset();
     addresses_.reset();
     dispatcher_.reset();
+    toolCommands_.reset();
     categories_.reset();
     applier_.reset();
     dialogs_.reset();
@@ -82,7 +85,7 @@ void TeileProgram::RecoverCompaction() {
         for (std::size_t i = 0; i < recovery.oldWorkFiles.size(); ++i) {
             text += (i > 0 ? ", " : "") + recovery.oldWorkFiles[i];
         }
-        prompter_->Tell("Hinweis", text + "     ", MessageIcon::Information);
+        prompter_->Tell(messages::kTitleNotice, text + "     ", MessageIcon::Information);
     }
 }
 
@@ -96,8 +99,9 @@ void TeileProgram::BuildWindow() {
                                                 *prompter_);
     categories_ = std::make_unique<CategoryCommands>(state_, *window_->Tree(), *dialogs_,
                                                      *applier_, *prompter_);
+    toolCommands_ = std::make_unique<ToolCommands>(state_, *window_, *tools_);
     dispatcher_ = std::make_unique<CommandDispatcher>(state_, *window_, *actions_, *list_,
-                                                      *applier_, *categories_);
+                                                      *applier_, *categories_, *toolCommands_);
 
     CommandDispatcher* dispatcher = dispatcher_.get();
     connect(actions_.get(), &CommandActions::Triggered, dispatcher, &CommandDispatcher::Dispatch);
@@ -217,7 +221,7 @@ bool TeileProgram::ShutDown() {
     const bool asked = state_.quit == QuitState::Ask;
     ended_ = true;
     dialogs_->Close();
-    tools_->TerminateRunning();
+    tools_->TerminateAll();
     SaveSettingsOnExit(asked);
     emit Ended();
     return true;
@@ -226,6 +230,6 @@ bool TeileProgram::ShutDown() {
 void TeileProgram::SaveSettingsOnExit(bool tellFailure) {
     if (!SaveSettings(state_.folder, state_.settings) && tellFailure) {
         // The layout is lost, not the data; the user should still know.
-        prompter_->Tell(messages::kTitleFailure, messages::kWriteFailed, MessageIcon::Error);
+        ReportWriteFailure(*prompter_);
     }
 }

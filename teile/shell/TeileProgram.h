@@ -4,6 +4,7 @@
 // benchmarks build it on a folder of their own.
 
 #include <QObject>
+#include <QString>
 
 #include <memory>
 #include <string>
@@ -21,13 +22,16 @@ class MainWindow;
 class MessageBoxPrompter;
 class OutcomeApplier;
 class PartListPanel;
-class ToolSlots;
+class ToolCommands;
+class ToolProcesses;
 
 class TeileProgram : public QObject {
     Q_OBJECT
 
 public:
-    explicit TeileProgram(std::string folder, QObject* parent = nullptr);
+    // `terminal`: the terminal console tools are shown in, empty for none
+    // (FindDesktopTerminal).
+    explicit TeileProgram(std::string folder, QString terminal = {}, QObject* parent = nullptr);
     ~TeileProgram() override;
 
     // In this order: finish an interrupted compaction, load the settings,
@@ -43,7 +47,7 @@ public:
     CommandDispatcher& Dispatcher() { return *dispatcher_; }
     DialogFrame& Dialogs() { return *dialogs_; }
     PartListPanel& List() { return *list_; }
-    ToolSlots& Tools() { return *tools_; }
+    ToolProcesses& Tools() { return *tools_; }
     CompactionCommand& Compaction() { return *compaction_; }
 
 signals:
@@ -61,13 +65,14 @@ private:
 
     ShellState state_;
     std::unique_ptr<MessageBoxPrompter> prompter_;
-    std::unique_ptr<ToolSlots> tools_;
+    std::unique_ptr<ToolProcesses> tools_;
     std::unique_ptr<CommandActions> actions_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<PartListPanel> list_;
     std::unique_ptr<DialogFrame> dialogs_;
     std::unique_ptr<OutcomeApplier> applier_;
     std::unique_ptr<CategoryCommands> categories_;
+    std::unique_ptr<ToolCommands> toolCommands_;
     std::unique_ptr<CommandDispatcher> dispatcher_;
     std::unique_ptr<AddressCommands> addresses_;
     std::unique_ptr<ColumnCommand> columns_;

@@ -27,10 +27,20 @@ std::string WithoutCharacters(std::string_view text, std::string_view removed) {
     return result;
 }
 
-// Storage places are compared without the separators people type in them
-// differently ("A-12", "A 12", "A/12" are one place).
-std::string NormalisedStoredPlace(std::string_view place) {
-    return WithoutCharacters(TrimView(place), " -_/\\.;:|");
+// The separators people type into storage places differently ("A-12", "A 12",
+// "A/12" are one place). "," belongs here too: a typed ";" is stored as ",".
+constexpr std::string_view kPlaceSeparators = " -_\\/|;:,";
+
+std::string WithoutPlaceSeparators(std::string_view place) {
+    return WithoutCharacters(TrimView(place), kPlaceSeparators);
+}
+
+// The form in which a typed and a stored storage place are compared. Both go
+// through here, so a place typed one way always finds itself stored.
+std::string NormalisedPlace(std::string_view place) {
+    std::string normalised = WithoutPlaceSeparators(place);
+    std::erase(normalised, '.');
+    return normalised;
 }
 
 // What a lookup compares a record by.
@@ -50,7 +60,7 @@ void ComparedText(std::string_view record, Compared what, SearchFields fields, s
             }
             return;
         case Compared::Place:
-            out = NormalisedStoredPlace(FieldView(record, kFieldPlace));
+            out = NormalisedPlace(FieldView(record, kFieldPlace));
             return;
         case Compared::Name:
             out += FieldView(record, kFieldName);
@@ -197,11 +207,12 @@ bool ConfirmStoragePlace(std::string_view place, const std::string& listFile, in
     if (typed.empty()) {
         return true;
     }
-    const std::string withoutSeparators = WithoutCharacters(typed, " -_\\/|;:,");
-    if (EqualsIgnoringCase(withoutSeparators, "k.a.")) {
+    // "k.A." is the field's "no place" text. It is recognised before the dots
+    // go, so a place typed "KA" is still checked.
+    if (EqualsIgnoringCase(WithoutPlaceSeparators(typed), "k.a.")) {
         return true;
     }
-    const std::string wanted = WithoutCharacters(withoutSeparators, ".");
+    const std::string wanted = NormalisedPlace(typed);
     if (wanted.empty()) {
         // Only separators: an empty text would be "contained" in every place.
         return true;

@@ -29,7 +29,8 @@ int FindPartByName(std::string_view text, const std::string& listFile, TextMatch
 // separator as `fields` chooses them, contain `text`.
 int FindSearchMatch(std::string_view text, const std::string& listFile, SearchFields fields = {});
 // How many records have a storage place containing `place`. Stored places are
-// compared without blanks and the separators " -_/\.;:|".
+// compared trimmed and without blanks and the separators "-_/\|;:,.", as the
+// storage-place check strips the typed one.
 int CountPartsAtPlace(std::string_view place, const std::string& listFile);
 // The slot of the first record whose storage place (compared as above)
 // matches `place`.

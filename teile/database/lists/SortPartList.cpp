@@ -202,16 +202,16 @@ void SumOrderList(ShownList& list) {
     if (list.rows.empty()) {
         return;
     }
-    // Computed from the shown texts, as the user sees them: a hidden row's
-    // amount reads "0 (n)" and so adds nothing.
+    // The sum of the totals as shown, each already rounded to its cents, so
+    // the column adds up on screen and on paper (3 x 0,333 shows "1,00", and
+    // so must the sum). A hidden row shows "0,00" and adds nothing.
     double sum = 0.0;
     for (std::size_t i = 0; i + 1 < list.rows.size(); ++i) {
         const ShownRow& row = list.rows[i];
         if (row.texts.size() < kOrderColumnCount) {
             continue;
         }
-        sum += IntegerOfText(row.texts[kOrderColumnAmount]) *
-               PriceOfText(row.texts[kOrderColumnUnitPrice]);
+        sum += PriceOfText(row.texts[kOrderColumnTotal]);
     }
     ShownRow& sumRow = list.rows.back();
     if (sumRow.texts.size() < kOrderColumnCount) {

@@ -52,7 +52,7 @@ ShownList SortPartList(std::vector<PartRow>& rows, int mode, const ColumnSet& co
                        const SortState& sort, int slotToSelect);
 
 // Writes into the total column of the last row (the sum row) the sum over all
-// other rows of integer(amount text) x price(unit price text).
+// other rows of their total texts as shown (two decimals each).
 void SumOrderList(ShownList& list);
 
 // The text of `field` (1-14) of a category row: 13 and 14 as decimal text.

@@ -166,6 +166,28 @@ TEST_F(LookupsTest, StoragePlaceUsedOnceOrSeveralTimesIsConfirmedOrRefused) {
     }
 }
 
+// A typed ";" is stored as ",", so a place typed "A;1" comes back as "A,1":
+// the stored places must lose their commas just as the typed one does.
+TEST_F(LookupsTest, StoragePlacesWithCommasAreFoundOnBothSides) {
+    folder.Write("k0.dat", PartsFile("", {{0, WithPlace("a", "A,1")},
+                                          {1, WithPlace("b", "C,3")},
+                                          {2, WithPlace("c", "c 3")}}));
+    EXPECT_EQ(CountPartsAtPlace("A1", file), 1);
+    EXPECT_EQ(FindPartAtPlace("a1", file, TextMatch::Equals), 0);
+    for (const char* typed : {"A,1", "A;1", "a1", " a, 1 "}) {
+        ScriptedPrompter once({Answer::No});
+        EXPECT_FALSE(ConfirmStoragePlace(typed, file, -1, once)) << typed;
+        ExpectWarningQuestion(once, kPlaceUsed);
+    }
+    ScriptedPrompter many({Answer::Yes});
+    EXPECT_TRUE(ConfirmStoragePlace("C;3", file, -1, many));
+    ExpectWarningQuestion(many, kPlaceUsedMany);
+
+    ScriptedPrompter own;  // the edited part's own place asks nothing
+    EXPECT_TRUE(ConfirmStoragePlace("A;1", file, 0, own));
+    EXPECT_TRUE(own.messages.empty());
+}
+
 TEST_F(LookupsTest, StoragePlacesThatNeedNoCheckAskNothing) {
     folder.Write("k0.dat", PartsFile("", {{0, WithPlace("a", "A-12")}, {1, WithPlace("b", "k.A.")}}));
     ScriptedPrompter prompter;  // any question would throw

@@ -176,15 +176,26 @@ TEST(OrderListSort, EachSortColumnUsesItsKeyAfterTheName) {
     EXPECT_EQ(SortOrderList(rows, sort, -1).selectedRow, 0);
 }
 
-TEST(OrderListSort, SumReadsTheShownTexts) {
+// The list must add up on screen: the sum is that of the totals as shown, each
+// already rounded to its two decimals, not of the unrounded products.
+TEST(OrderListSort, SumAddsTheRowTotalsAsShown) {
+    std::vector<PartRow> rows = {Position(0, "a", 3, 0.333), Position(1, "b", 6, 0.333),
+                                 Position(2, "c", 4, 2.5, true)};
+    const ShownList sorted = SortOrderList(rows, SortState{}, -1);
+    ASSERT_EQ(sorted.rows.size(), 4u);
+    EXPECT_EQ(sorted.rows[0].texts, (std::vector<std::string>{"3", "", "a", "0,33", "1,00"}));
+    EXPECT_EQ(sorted.rows[1].texts, (std::vector<std::string>{"6", "", "b", "0,33", "2,00"}));
+    EXPECT_EQ(sorted.rows[2].texts[4], "0,00");  // hidden
+    EXPECT_EQ(sorted.rows[3].texts[4], "3,00");
+
     ShownList list;
     list.rows.resize(4);
-    list.rows[0].texts = {"2", "", "a", "1,5", ""};
-    list.rows[1].texts = {"0 (9)", "", "b", "100,00", ""};
-    list.rows[2].texts = {"viele", "", "c", "3,00", ""};
+    list.rows[0].texts = {"3", "", "a", "0,33", "1,00"};
+    list.rows[1].texts = {"0 (9)", "", "b", "100,00", "0,00"};
+    list.rows[2].texts = {"viele", "", "c", "3,00", "kaputt"};
     list.rows[3].texts = {"", "", "Gesamtsumme:", "", ""};
     SumOrderList(list);
-    EXPECT_EQ(list.rows[3].texts[4], "3,00");
+    EXPECT_EQ(list.rows[3].texts[4], "1,00");
 
     ShownList empty;
     SumOrderList(empty);  // nothing to write into
