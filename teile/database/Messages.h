@@ -61,5 +61,13 @@ inline const std::string kCompactionQuestion =
     "Diese Funktion hat u.U. eine lange Laufzeit.     \r\n\r\n"
     "Soll die Datenbank jetzt kompaktiert werden ?     ";
 inline const std::string kCompacted = "Datenbank wurde kompaktiert !     ";
+// After a failed rename past the commit point (title "Hinweis").
+inline const std::string kCompactionPending =
+    "Die Kompaktierung wird beim n\xE4" "chsten Programmstart abgeschlossen. Bis dahin "
+    "k\xF6nnen die betroffenen Listen nicht ge\xE4ndert werden.     ";
+
+// Addresses: the joined fields must read back whole (title "Warnung !").
+inline const std::string kAddressTooLong =
+    "Die Adresse ist zu lang: zusammen h\xF6" "chstens 254 Zeichen !     ";
 
 }  // namespace messages

@@ -12,6 +12,7 @@
 #include "MainWindow.h"
 #include "MainWindowRules.h"
 #include "MessageBox.h"
+#include "Messages.h"
 #include "OperationOutcome.h"
 #include "OrderCommands.h"
 #include "OutcomeApplier.h"
@@ -61,8 +62,16 @@ void CommandDispatcher::RememberFocus() {
     }
 }
 
+void CommandDispatcher::AddHandler(int command, std::function<bool()> handler) {
+    handlers_[command] = std::move(handler);
+}
+
 void CommandDispatcher::Dispatch(int command) {
     RememberFocus();
+    if (const auto handler = handlers_.find(command);
+        handler != handlers_.end() && handler->second()) {
+        return;
+    }
     switch (command) {
     case kCommandNewCategory:
         categories_.NewCategory();

@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <functional>
+#include <map>
 #include <optional>
 
 class CategoryCommands;
@@ -33,6 +34,10 @@ public:
     // The part commands of the menu "Teil", each family in a class of its own.
     void AttachPartCommands(OrderCommands* orders, ClipboardCommands* clipboard,
                             SearchCommand* search);
+    // A command handled by a command group of its own file. The handler
+    // returns false to leave the command to the built-in one (the supplier
+    // dialog takes command 1 only on an order list).
+    void AddHandler(int command, std::function<bool()> handler);
 
     // Control notifications of the main window.
     void TreeSelectionChanged();
@@ -65,4 +70,5 @@ private:
     SearchCommand* search_ = nullptr;
     // A right double click opens the dialog of command 6 on its second tab.
     bool secondTab_ = false;
+    std::map<int, std::function<bool()>> handlers_;
 };

@@ -21,6 +21,9 @@ struct ShellState {
     int lastTreeIndex = 0;
     PartClipboard clipboard;
     QuitState quit = QuitState::Running;
+    // A long command (the compaction) runs with the main window locked; a
+    // close request waits until it is done.
+    bool busy = false;
     // The control of the main window that had the focus last; it gets the
     // focus back when the main window is active again.
     QPointer<QWidget> lastFocus;

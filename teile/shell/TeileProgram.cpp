@@ -4,13 +4,16 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+#include "AddressCommands.h"
 #include "CategoryCommands.h"
 #include "CategoryTreeView.h"
 #include "CategoryTree.h"
 #include "ClipboardCommands.h"
+#include "ColumnCommand.h"
 #include "CommandActions.h"
 #include "CommandDispatcher.h"
 #include "CommandTable.h"
+#include "CompactionCommand.h"
 #include "CompactionJournal.h"
 #include "DialogFrame.h"
 #include "MainWindow.h"
@@ -47,6 +50,9 @@ TeileProgram::TeileProgram(std::string folder, QString terminal, QObject* parent
 
 TeileProgram::~TeileProgram() {
     // The dialog frame owns an open dialog; it goes before the main window.
+    compaction_.reset();
+    columns_.reset();
+    addresses_.reset();
     dispatcher_.reset();
     toolCommands_.reset();
     search_.reset();
@@ -138,6 +144,28 @@ void TeileProgram::BuildWindow() {
         actions_->SetCommandState(command, false);
     }
     list_->SwitchListColumns(ListMode::Category);
+    AddAddressAndSettingsCommands();
+}
+
+void TeileProgram::AddAddressAndSettingsCommands() {
+    addresses_ = std::make_unique<AddressCommands>(state_, *window_->Tree(), *dialogs_, *applier_,
+                                                   *prompter_);
+    columns_ = std::make_unique<ColumnCommand>(state_, *window_->Tree(), *list_, *dialogs_,
+                                               *applier_, *prompter_);
+    compaction_ = std::make_unique<CompactionCommand>(state_, *window_, *applier_, *prompter_);
+    dispatcher_->AddHandler(kCommandEditCategory, [this] { return addresses_->EditSupplier(); });
+    dispatcher_->AddHandler(kCommandUserInformation, [this] {
+        addresses_->EditUserInformation();
+        return true;
+    });
+    dispatcher_->AddHandler(kCommandColumnDefinition, [this] {
+        columns_->Open();
+        return true;
+    });
+    dispatcher_->AddHandler(kCommandCompact, [this] {
+        compaction_->Run();
+        return true;
+    });
 }
 
 void TeileProgram::FillTreeAndFirstList() {
@@ -176,6 +204,9 @@ bool TeileProgram::ShutDown() {
         return true;
     }
     if (state_.quit == QuitState::Running) {
+        if (state_.busy) {
+            return false;  // the locked window takes no close request until its work is done
+        }
         // The close box. A close request while none of teile's windows is
         // active (the session ends) comes without the question and keeps the
         // geometry recorded last.

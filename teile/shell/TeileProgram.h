@@ -11,10 +11,13 @@
 
 #include "ShellState.h"
 
+class AddressCommands;
 class CategoryCommands;
 class ClipboardCommands;
+class ColumnCommand;
 class CommandActions;
 class CommandDispatcher;
+class CompactionCommand;
 class DialogFrame;
 class MainWindow;
 class MessageBoxPrompter;
@@ -50,6 +53,7 @@ public:
     ToolProcesses& Tools() { return *tools_; }
     OrderCommands& Orders() { return *orders_; }
     SearchCommand& Search() { return *search_; }
+    CompactionCommand& Compaction() { return *compaction_; }
 
 signals:
     // The settings are saved and the window is closed: the process may end.
@@ -58,6 +62,7 @@ signals:
 private:
     void RecoverCompaction();
     void BuildWindow();
+    void AddAddressAndSettingsCommands();
     void FillTreeAndFirstList();
     // The close request of the main window; false keeps the program running.
     bool ShutDown();
@@ -77,5 +82,8 @@ private:
     std::unique_ptr<ClipboardCommands> clipboard_;
     std::unique_ptr<SearchCommand> search_;
     std::unique_ptr<CommandDispatcher> dispatcher_;
+    std::unique_ptr<AddressCommands> addresses_;
+    std::unique_ptr<ColumnCommand> columns_;
+    std::unique_ptr<CompactionCommand> compaction_;
     bool ended_ = false;
 };

@@ -191,13 +191,21 @@ TEST_F(CategoryCommands, DeletingTheOnlyCategoryLeavesTheRootSelected) {
     EXPECT_TRUE(Enabled(kCommandNewCategory));
 }
 
-TEST_F(CategoryCommands, RootsAndOrderListsRefuseRenameAndDelete) {
+TEST_F(CategoryCommands, RootsAndOrderListsAreNeitherRenamedNorDeletedAsCategories) {
     const std::string before = Read("teile.dat");
     for (const char* entry : {"Kategorien", "Bestellungen", "Lieferant 2"}) {
         ClickTreeEntry(entry);
-        program->Dispatcher().Dispatch(kCommandEditCategory);
         program->Dispatcher().Dispatch(kCommandDeleteCategory);
         EXPECT_EQ(OpenDialog(), nullptr) << entry;
+        // An order list is edited in the supplier dialog, never as a category.
+        program->Dispatcher().Dispatch(kCommandEditCategory);
+        const bool orderList = std::string(entry) == "Lieferant 2";
+        EXPECT_EQ(OpenDialog() != nullptr, orderList) << entry;
+        if (OpenDialog()) {
+            EXPECT_EQ(OpenDialog()->objectName(), "supplierDialog");
+            QTest::keyClick(OpenDialog(), Qt::Key_Escape);
+            EXPECT_TRUE(Closed());
+        }
     }
     EXPECT_TRUE(boxes.seen.empty());
     EXPECT_EQ(Read("teile.dat"), before);

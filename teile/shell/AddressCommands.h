@@ -1,0 +1,38 @@
+#pragma once
+// The two address dialogs: command 1 on an order list of the tree opens the
+// supplier dialog, command 21 the user information. Each gathers the fields,
+// calls the engine's save and hands the outcome to the OutcomeApplier.
+
+#include <QObject>
+
+class CategoryTreeView;
+class DialogFrame;
+class OutcomeApplier;
+class Prompter;
+class SupplierDialog;
+class UserInformationDialog;
+struct ShellState;
+
+class AddressCommands : public QObject {
+    Q_OBJECT
+
+  public:
+    AddressCommands(ShellState& state, CategoryTreeView& tree, DialogFrame& dialogs,
+                    OutcomeApplier& applier, Prompter& prompter, QObject* parent = nullptr);
+
+    // Command 1: the supplier dialog when an order list is selected; false
+    // for every other entry, which the category commands serve.
+    bool EditSupplier();
+    // Command 21.
+    void EditUserInformation();
+
+  private:
+    void SaveSupplier(SupplierDialog* dialog);
+    void SaveUserInformation(UserInformationDialog* dialog);
+
+    ShellState& state_;
+    CategoryTreeView& tree_;
+    DialogFrame& dialogs_;
+    OutcomeApplier& applier_;
+    Prompter& prompter_;
+};

@@ -1,0 +1,36 @@
+#pragma once
+// Command 20, "Kompaktieren": the engine's compaction with the main window
+// locked. The engine reports each list it starts through a callback; the
+// window shows it in status field 1 and paints it before the work goes on.
+
+#include <QObject>
+
+class CompactionFiles;
+class MainWindow;
+class OutcomeApplier;
+class Prompter;
+struct ShellState;
+
+class CompactionCommand : public QObject {
+    Q_OBJECT
+
+  public:
+    CompactionCommand(ShellState& state, MainWindow& window, OutcomeApplier& applier,
+                      Prompter& prompter, QObject* parent = nullptr);
+
+    void Run();
+    // The file layer the compaction works through; the real one unless a
+    // test puts one that fails in its place.
+    void UseFiles(CompactionFiles& files) { files_ = &files; }
+
+  private:
+    void Lock();
+    void ShowProgress(const std::string& text);
+    void Unlock();
+
+    ShellState& state_;
+    MainWindow& window_;
+    OutcomeApplier& applier_;
+    Prompter& prompter_;
+    CompactionFiles* files_;
+};
