@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "CategoryCommands.h"
+#include "CategoryTree.h"
 #include "CategoryTreeView.h"
 #include "CommandActions.h"
 #include "CommandTable.h"
@@ -13,6 +14,7 @@
 #include "MessageBox.h"
 #include "OperationOutcome.h"
 #include "OutcomeApplier.h"
+#include "PartCommands.h"
 #include "PartListPanel.h"
 #include "PartRows.h"
 #include "ShellState.h"
@@ -84,6 +86,13 @@ void CommandDispatcher::Dispatch(int command) {
     case kCommandEnterKey:
         Key(command);
         break;
+    case kCommandNewPart:
+    case kCommandNewPartFromCopy:
+    case kCommandEditPart:
+        if (parts_ && IsCategoryTag(window_.Tree()->SelectedTag())) {
+            parts_->Run(command, secondTab_);
+        }
+        break;
     default:
         // Print, the part commands, the tools and the other dialogs come with
         // their own windows; their menu items are there already.
@@ -127,12 +136,12 @@ void CommandDispatcher::ListSelectionChanged(std::optional<int> itemData) {
     actions_.Apply(SelectedRowCommands(state_.folder, window_.Tree()->SelectedTag(), itemData));
 }
 
-void CommandDispatcher::ListDoubleClicked(int, bool) {
+void CommandDispatcher::ListDoubleClicked(int, bool secondTab) {
     RememberFocus();
-    // The part editor and the order position dialog open here (command 6,
-    // the second tab for a right double click) once they exist.
     if (actions_.State().IsEnabled(kCommandEditPart)) {
+        secondTab_ = secondTab;
         Dispatch(kCommandEditPart);
+        secondTab_ = false;
     }
 }
 

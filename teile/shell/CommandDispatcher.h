@@ -13,6 +13,7 @@ class CategoryCommands;
 class CommandActions;
 class MainWindow;
 class OutcomeApplier;
+class PartCommands;
 class PartListPanel;
 class Prompter;
 struct ShellState;
@@ -26,6 +27,8 @@ public:
                       QObject* parent = nullptr);
 
     void Dispatch(int command);
+    // Commands 4-6 on a category: the part editor.
+    void AttachPartCommands(PartCommands& parts) { parts_ = &parts; }
 
     // Control notifications of the main window.
     void TreeSelectionChanged();
@@ -50,4 +53,8 @@ private:
     PartListPanel& list_;
     OutcomeApplier& applier_;
     CategoryCommands& categories_;
+    PartCommands* parts_ = nullptr;
+    // The command being dispatched came from a right double click: the
+    // dialog it opens starts on its second tab.
+    bool secondTab_ = false;
 };

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
+#include <QTabWidget>
 
 #include "CategoryTreeView.h"
 #include "CommandActions.h"
@@ -122,6 +123,18 @@ void OutcomeApplier::GiveFocusTo(::FocusField field) {
     }
     dialog->activateWindow();
     if (auto* widget = dialog->findChild<QWidget*>(name)) {
+        ShowTabPageOf(widget);
         widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void OutcomeApplier::ShowTabPageOf(QWidget* widget) {
+    // A field on a tab page the user is not looking at cannot take the focus.
+    for (QWidget* page = widget; page; page = page->parentWidget()) {
+        QWidget* stack = page->parentWidget();
+        auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+        if (tabs && tabs->indexOf(page) >= 0) {
+            tabs->setCurrentWidget(page);
+        }
     }
 }

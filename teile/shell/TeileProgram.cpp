@@ -16,6 +16,7 @@
 #include "MainWindowRules.h"
 #include "MessageBox.h"
 #include "OutcomeApplier.h"
+#include "PartCommands.h"
 #include "PartListPanel.h"
 #include "ToolSlots.h"
 #include "WindowText.h"
@@ -43,6 +44,7 @@ TeileProgram::~TeileProgram() {
     // The dialog frame owns an open dialog; it goes before the main window.
     dispatcher_.reset();
     categories_.reset();
+    parts_.reset();
     applier_.reset();
     dialogs_.reset();
     list_.reset();
@@ -91,6 +93,9 @@ void TeileProgram::BuildWindow() {
                                                      *applier_, *prompter_);
     dispatcher_ = std::make_unique<CommandDispatcher>(state_, *window_, *actions_, *list_,
                                                       *applier_, *categories_);
+    parts_ = std::make_unique<PartCommands>(state_, *window_->Tree(), *list_, *dialogs_,
+                                            *applier_, *prompter_);
+    dispatcher_->AttachPartCommands(*parts_);
 
     CommandDispatcher* dispatcher = dispatcher_.get();
     connect(actions_.get(), &CommandActions::Triggered, dispatcher, &CommandDispatcher::Dispatch);

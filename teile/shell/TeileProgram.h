@@ -17,6 +17,7 @@ class DialogFrame;
 class MainWindow;
 class MessageBoxPrompter;
 class OutcomeApplier;
+class PartCommands;
 class PartListPanel;
 class ToolSlots;
 
@@ -63,6 +64,7 @@ private:
     std::unique_ptr<DialogFrame> dialogs_;
     std::unique_ptr<OutcomeApplier> applier_;
     std::unique_ptr<CategoryCommands> categories_;
+    std::unique_ptr<PartCommands> parts_;
     std::unique_ptr<CommandDispatcher> dispatcher_;
     bool ended_ = false;
 };
