@@ -148,7 +148,7 @@ QLineEdit* PartDocumentsTab::Collect(PartEditorTexts& texts) {
         QLineEdit* field = datasheets_[static_cast<std::size_t>(index)].path;
         const StoredPath path = StoredPathOf(field->text(), folder_);
         if (path.problem != PathProblem::None) {
-            prompter_.Tell(kTitleWarning, PathProblemText(path.problem), MessageIcon::Warning);
+            Tell(kTitleWarning, PathProblemText(path.problem));
             return field;
         }
         *stored[index] = path.text;
@@ -194,9 +194,14 @@ void PartDocumentsTab::Open(const QUrl& file, bool picture) {
     const bool opened = (!file.isLocalFile() || QFileInfo(file.toLocalFile()).isFile()) &&
                         Desktop().open(file);
     if (!opened) {
-        prompter_.Tell(kTitleNotice, picture ? kPictureNotOpened : kDatasheetNotOpened,
-                       MessageIcon::Warning);
+        Tell(kTitleNotice, picture ? kPictureNotOpened : kDatasheetNotOpened);
     }
+}
+
+void PartDocumentsTab::Tell(const std::string& title, const std::string& text) {
+    prompter_.Tell(title, text, MessageIcon::Warning);
+    // The editor takes the keyboard again, not the main window behind it.
+    window()->activateWindow();
 }
 
 void PartDocumentsTab::ChoosePicture(int index) {
@@ -208,12 +213,12 @@ void PartDocumentsTab::ChoosePicture(int index) {
         return;
     }
     if (!IsPictureFileName(Utf8Of(chosen))) {
-        prompter_.Tell(kTitleWarning, kNoPicture, MessageIcon::Warning);
+        Tell(kTitleWarning, kNoPicture);
         return;
     }
     const StoredPath path = StoredPathOf(chosen, folder_);
     if (path.problem != PathProblem::None) {
-        prompter_.Tell(kTitleWarning, PathProblemText(path.problem), MessageIcon::Warning);
+        Tell(kTitleWarning, PathProblemText(path.problem));
         return;
     }
     picture.path->setText(ToWindowText(path.text));
@@ -235,7 +240,7 @@ void PartDocumentsTab::ChooseDatasheet(int index) {
     }
     const StoredPath path = StoredPathOf(chosen, folder_);
     if (path.problem != PathProblem::None) {
-        prompter_.Tell(kTitleWarning, PathProblemText(path.problem), MessageIcon::Warning);
+        Tell(kTitleWarning, PathProblemText(path.problem));
         return;
     }
     field->setText(chosen);

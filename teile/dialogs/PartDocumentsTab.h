@@ -62,6 +62,8 @@ private:
     // Hands the file to the desktop; a failure is told as the picture's or
     // the datasheet's.
     void Open(const QUrl& file, bool picture);
+    // A warning of the editor's own.
+    void Tell(const std::string& title, const std::string& text);
 
     std::string folder_;
     Prompter& prompter_;

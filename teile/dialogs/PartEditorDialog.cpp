@@ -110,6 +110,7 @@ std::optional<PartEditorTexts> PartEditorDialog::Texts() {
     if (!PartRecordFitsFile(texts)) {
         prompter_.Tell(part_editor_texts::kTitleWarning, part_editor_texts::kRecordTooLong,
                        MessageIcon::Warning);
+        activateWindow();
         tabs_->setCurrentWidget(general_);
         return std::nullopt;
     }

@@ -32,6 +32,15 @@ const char* const kPriceToolTip = " Strg+N(etto) / Strg+B(rutto) ";
 const char* const kAddToolTip = " 'Menge' zum Bestand hinzuf\u00fcgen ";
 const char* const kRemoveToolTip = " 'Menge' vom Bestand abziehen ";
 
+// A long supplier name would be cut off in the middle of a letter; it ends
+// in "…" instead, and the whole caption is the label's tool tip.
+void SetCaption(QLabel* label, const QString& caption) {
+    const QFontMetrics metrics(label->font());
+    const QString shown = metrics.elidedText(caption, Qt::ElideRight, label->width());
+    label->setText(shown);
+    label->setToolTip(shown == caption ? QString() : caption);
+}
+
 }  // namespace
 
 PartGeneralTab::PartGeneralTab(QWidget* parent) : QWidget(parent) {
@@ -155,8 +164,8 @@ void PartGeneralTab::Fill(const PartEditorContent& content) {
     const PartEditorTexts& texts = content.texts;
     for (int i = 0; i < 3; ++i) {
         const std::string& name = content.supplierNames[static_cast<std::size_t>(i)];
-        orderNumberLabels_[i]->setText(ToWindowText(OrderNumberCaption(name, i + 1)));
-        priceLabels_[i]->setText(ToWindowText(PriceCaption(name, i + 1)));
+        SetCaption(orderNumberLabels_[i], ToWindowText(OrderNumberCaption(name, i + 1)));
+        SetCaption(priceLabels_[i], ToWindowText(PriceCaption(name, i + 1)));
     }
     const std::vector<std::string>* suggestions[3] = {&content.ranges, &content.packages,
                                                       &content.tolerances};

@@ -52,6 +52,7 @@ void OutcomeApplier::ReloadList(const ListReload& reload) {
 void OutcomeApplier::Apply(const OperationOutcome& outcome) {
     if (outcome.WriteFailed()) {
         ReportWriteFailure(prompter_);
+        ActivateOpenDialog();
         return;
     }
     CategoryTreeView& tree = *window_.Tree();
@@ -102,7 +103,16 @@ void OutcomeApplier::ShowPart(const PartLocation& location) {
     list_.SelectSlot(location.slot);
 }
 
+void OutcomeApplier::ActivateOpenDialog() {
+    // The dialog stays open and takes the keyboard again: after a message
+    // box the main window behind it may have become the active one.
+    if (QDialog* dialog = dialogs_.OpenDialog()) {
+        dialog->activateWindow();
+    }
+}
+
 void OutcomeApplier::GiveFocusTo(::FocusField field) {
+    ActivateOpenDialog();
     const char* name = nullptr;
     switch (field) {
     case FocusField::CategoryName:
@@ -121,7 +131,6 @@ void OutcomeApplier::GiveFocusTo(::FocusField field) {
     if (!dialog) {
         return;
     }
-    dialog->activateWindow();
     if (auto* widget = dialog->findChild<QWidget*>(name)) {
         ShowTabPageOf(widget);
         widget->setFocus(Qt::OtherFocusReason);

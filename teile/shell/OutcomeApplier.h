@@ -31,6 +31,7 @@ public:
 private:
     void ShowPart(const PartLocation& location);
     void GiveFocusTo(::FocusField field);
+    void ActivateOpenDialog();
     static void ShowTabPageOf(QWidget* widget);
 
     ShellState& state_;
