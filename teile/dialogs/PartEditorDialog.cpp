@@ -1,5 +1,6 @@
 #include "PartEditorDialog.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -56,6 +57,10 @@ PartEditorDialog::PartEditorDialog(std::string programFolder, Prompter& prompter
     cancelButton_ = new QPushButton("Abbrechen", this);
     cancelButton_->setObjectName("cancelButton");
     cancelButton_->setGeometry(295, 338, 80, 25);
+    // No default button: Enter in a field must not save or drop the part
+    // (keyPressEvent); "Speichern" and F12 save.
+    saveButton_->setAutoDefault(false);
+    cancelButton_->setAutoDefault(false);
     ChainTabOrder();
 
     connect(saveButton_, &QPushButton::clicked, this, &PartEditorDialog::SaveRequested);
@@ -102,6 +107,18 @@ QWidget* PartEditorDialog::StartFocus() const {
         return cancelButton_;
     }
     return general_->NameField();
+}
+
+void PartEditorDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Enter presses the focused button, as everywhere in teile.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled()) {
+            button->click();
+        }
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 std::optional<PartEditorTexts> PartEditorDialog::Texts() {

@@ -48,6 +48,9 @@ signals:
     // "Speichern", or F12 while "Speichern" is enabled.
     void SaveRequested();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void ChainTabOrder();
 

@@ -308,7 +308,12 @@ TEST_F(PartEditor, NameIsSavedWithoutSemicolonsAndABlankNameIsRefused) {
 
     Retype("partNameField", " A;B ");
     Retype("remarkField", "x;y");
-    Click("saveButton");
+    // Enter in a field saves nothing; on the focused "Speichern" it saves.
+    QTest::keyClick(Get("remarkField"), Qt::Key_Return);
+    ASSERT_NE(Editor(), nullptr);
+    EXPECT_EQ(Record(3), "");
+    Get<QPushButton>("saveButton")->setFocus();
+    QTest::keyClick(Get<QPushButton>("saveButton"), Qt::Key_Return);
     EXPECT_TRUE(Closed());
     EXPECT_EQ(Record(3), "A,B;x,y;k.A.;k.A.;k.A.;k.A.;k.A.;k.A.;0,00;0,00;0,00;k.A.;0;0");
     EXPECT_EQ(Side("datenblaetter.dat", "datenblatt", "k0t3"), "k.A.");
