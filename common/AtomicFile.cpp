@@ -42,6 +42,14 @@ mode_t ModeFor(const std::string& like) {
     return 0666 & ~mask;
 }
 
+// A file its owner may not write is the user's "read-only" mark (what the
+// attribute of that name becomes on a Windows share or USB stick). It is
+// honoured even where the process could override it, as the administrator.
+bool IsMarkedReadOnly(const std::string& path) {
+    struct stat existing;
+    return stat(path.c_str(), &existing) == 0 && (existing.st_mode & S_IWUSR) == 0;
+}
+
 FileIdentity IdentityOfStat(const struct stat& info) {
     return FileIdentity{static_cast<unsigned long long>(info.st_dev),
                         static_cast<unsigned long long>(info.st_ino),
@@ -87,7 +95,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 
 bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
                            FileIdentity* written) {
-    if (access(path.c_str(), F_OK) == 0 && access(path.c_str(), W_OK) != 0) {
+    const bool exists = access(path.c_str(), F_OK) == 0;
+    if (exists && (access(path.c_str(), W_OK) != 0 || IsMarkedReadOnly(path))) {
         return false;
     }
     // The temporary file lies beside the target so the rename stays on one

@@ -12,8 +12,12 @@ std::string DatasheetFilePath(std::string_view folder) {
     return std::string(folder) + std::string(kDatasheetFile);
 }
 
+std::string ListFileName(int listNumber) { return "k" + std::to_string(listNumber) + ".dat"; }
+
 std::string ListFilePath(std::string_view folder, int listNumber) {
-    return std::string(folder) + "k" + std::to_string(listNumber) + ".dat";
+    return std::string(folder) + ListFileName(listNumber);
 }
+
+std::string CategoryNameKey(int listNumber) { return "k" + std::to_string(listNumber); }
 
 std::string SlotKey(int slot) { return "t" + std::to_string(slot); }

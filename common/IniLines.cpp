@@ -1,7 +1,5 @@
 #include "IniLines.h"
 
-#include "TextRules.h"
-
 IniLineSplitter::IniLineSplitter(std::string_view bytes)
     : bytes_(bytes), start_(bytes.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0),
       position_(start_) {}
@@ -27,30 +25,54 @@ bool IniLineSplitter::Next(std::string_view& text, std::string_view& end) {
     return true;
 }
 
+bool IsIniBlankChar(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1A';
+}
+
+std::string_view TrimIni(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && IsIniBlankChar(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && IsIniBlankChar(text[end - 1])) {
+        --end;
+    }
+    return text.substr(begin, end - begin);
+}
+
+bool IsIniBlank(std::string_view text) { return TrimIni(text).empty(); }
+
 bool IsIniGroupLine(std::string_view trimmedLine) {
-    return !trimmedLine.empty() && trimmedLine.front() == '[';
+    return !trimmedLine.empty() && trimmedLine.front() == '[' &&
+           trimmedLine.find(']', 1) != std::string_view::npos;
 }
 
 std::string_view IniGroupName(std::string_view trimmedLine) {
-    std::string_view name = trimmedLine.substr(1);
-    const std::size_t close = name.find(']');
-    if (close != std::string_view::npos) {
-        name = name.substr(0, close);
+    const std::size_t close = trimmedLine.rfind(']');
+    if (trimmedLine.empty() || close == std::string_view::npos || close == 0) {
+        return {};
     }
-    return TrimView(name);
+    return TrimIni(trimmedLine.substr(1, close - 1));
 }
 
-std::string_view IniKey(std::string_view line) { return TrimView(line.substr(0, line.find('='))); }
+std::string_view IniKey(std::string_view line) { return TrimIni(line.substr(0, line.find('='))); }
 
 std::string_view IniValue(std::string_view line) {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) {
         return {};
     }
-    std::string_view value = TrimView(line.substr(equals + 1));
+    std::string_view value = TrimIni(line.substr(equals + 1));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
     }
     return value;
+}
+
+bool ReadsBackAsWritten(std::string_view group, std::string_view key) {
+    const std::string_view trimmedKey = TrimIni(key);
+    return TrimIni(group).find(']') == std::string_view::npos &&
+           !trimmedKey.starts_with('[') && trimmedKey.find('=') == std::string_view::npos;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The line-level rules every reader of the data files follows, shared by the
 // INI store and by the compaction, which rewrites list files line by line.
+// They are the rules of the Windows private-profile routines, damaged files
+// included.
 
 #include <string_view>
 
@@ -24,9 +26,16 @@ private:
     std::size_t position_;
 };
 
-// A trimmed line that opens a group.
+// Around group names, keys and values the reader skips blanks, tabs,
+// vertical tabs, form feeds and the end-of-file byte 0x1A.
+bool IsIniBlankChar(char c);
+std::string_view TrimIni(std::string_view text);
+bool IsIniBlank(std::string_view text);
+
+// A trimmed line that opens a group: it starts with "[" and has a "]" after
+// it. A "[" line without "]" is a key line of the group above.
 bool IsIniGroupLine(std::string_view trimmedLine);
-// The name between "[" and "]" (or the line's end), trimmed.
+// The name between "[" and the last "]", trimmed: "[a]x]" is group "a]x".
 std::string_view IniGroupName(std::string_view trimmedLine);
 // The key: the text before the first "=", trimmed. A line without "=" is a
 // key without value.
@@ -34,3 +43,8 @@ std::string_view IniKey(std::string_view line);
 // The value: after the first "=", trimmed, without quotes that enclose it
 // wholly. Not cut: the store cuts it to what a reader gets.
 std::string_view IniValue(std::string_view line);
+
+// Whether a write of this group and key (trimmed) gives lines that every
+// reader reads back as that group and key. A group name with "]", or a key
+// that starts with "[" or holds "=", would come back as something else.
+bool ReadsBackAsWritten(std::string_view group, std::string_view key);

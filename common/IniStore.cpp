@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <mutex>
+#include <utility>
 #include <unordered_map>
 
 #include "AtomicFile.h"
@@ -89,18 +90,20 @@ struct IniDocument::Data {
     }
     Data& operator=(const Data&) = delete;
 
-    // Lazily built index of the first group of each name. Within a group an
+    // Index of the first group of each name. Within a group an
     // open-addressing table of line numbers finds the first line of each key;
-    // it holds no strings, so building and copying it stays cheap.
+    // it holds no strings, so building and copying it stays cheap. It is
+    // built when the file is parsed and kept current by every change, so
+    // reading never writes: a shared snapshot can be read from any thread.
     struct Group {
         std::size_t header = 0;  // line of "[name]"
         std::size_t end = 0;     // one past its last line
         std::vector<std::uint32_t> table;  // line + 1, 0 = empty
         std::size_t keys = 0;
     };
-    mutable bool indexed = false;
-    mutable std::vector<Group> groups;
-    mutable std::unordered_map<std::string, std::size_t> groupByName;
+    bool indexed = true;  // false only inside a change that rebuilds it before returning
+    std::vector<Group> groups;
+    std::unordered_map<std::string, std::size_t> groupByName;
 
     std::string_view Text(std::size_t line) const {
         return std::string_view(bytes).substr(lines[line].start, lines[line].length);
@@ -138,7 +141,7 @@ struct IniDocument::Data {
     }
 
     // Adds a key line unless the group already has that key (first one wins).
-    void AddKey(Group& group, std::size_t line) const {
+    void AddKey(Group& group, std::size_t line) {
         if (2 * (group.keys + 1) > group.table.size()) {
             Rehash(group, TableSizeFor(group.keys + 1) * 2);
         }
@@ -149,7 +152,7 @@ struct IniDocument::Data {
         }
     }
 
-    void Rehash(Group& group, std::size_t size) const {
+    void Rehash(Group& group, std::size_t size) {
         std::vector<std::uint32_t> old = std::move(group.table);
         group.table.assign(size, 0);
         const std::size_t mask = size - 1;
@@ -165,10 +168,7 @@ struct IniDocument::Data {
         }
     }
 
-    void BuildIndex() const {
-        if (indexed) {
-            return;
-        }
+    void BuildIndex() {
         groups.clear();
         groupByName.clear();
         // First the groups and how many key lines each holds, so every table
@@ -179,7 +179,7 @@ struct IniDocument::Data {
                 if (current != SIZE_MAX) {
                     groups[current].end = i;
                 }
-                const std::string name = ToLowerCp1252(IniGroupName(TrimView(Text(i))));
+                const std::string name = ToLowerCp1252(IniGroupName(TrimIni(Text(i))));
                 // A later group of the same name is never read.
                 current = SIZE_MAX;
                 if (groupByName.try_emplace(name, groups.size()).second) {
@@ -202,10 +202,12 @@ struct IniDocument::Data {
         indexed = true;
     }
 
-    Group* FindGroup(std::string_view group) const {
-        BuildIndex();
-        const auto found = groupByName.find(ToLowerCp1252(TrimView(group)));
+    const Group* FindGroup(std::string_view group) const {
+        const auto found = groupByName.find(ToLowerCp1252(TrimIni(group)));
         return found == groupByName.end() ? nullptr : &groups[found->second];
+    }
+    Group* FindGroup(std::string_view group) {
+        return const_cast<Group*>(std::as_const(*this).FindGroup(group));
     }
 
     // The first line of `key` in the first group of that name.
@@ -213,7 +215,7 @@ struct IniDocument::Data {
         if (group.table.empty()) {
             return std::nullopt;
         }
-        const std::string_view name = TrimView(key);
+        const std::string_view name = TrimIni(key);
         const std::uint32_t entry = group.table[Probe(group, name, HashIgnoringCase(name))];
         if (entry == 0) {
             return std::nullopt;
@@ -381,7 +383,7 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
         const std::size_t length = std::min<std::size_t>(text.size(), UINT32_MAX);
         Line line{start, static_cast<std::uint32_t>(length), 0,
                   static_cast<std::uint8_t>(end.size()), LineKind::Blank};
-        const std::string_view trimmed = TrimView(text.substr(0, length));
+        const std::string_view trimmed = TrimIni(text.substr(0, length));
         if (!trimmed.empty()) {
             line.kind = IsIniGroupLine(trimmed) ? LineKind::Group : LineKind::Key;
         }
@@ -390,6 +392,7 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
         }
         data.lines.push_back(line);
     }
+    data.BuildIndex();
     return document;
 }
 
@@ -429,11 +432,24 @@ std::vector<IniEntry> IniDocument::Entries(std::string_view group) const {
     return entries;
 }
 
-void IniDocument::Write(std::string_view group, std::string_view key, std::string_view value) {
+bool IniDocument::Write(std::string_view group, std::string_view key, std::string_view value) {
     Data& data = *data_;
-    const std::string groupName = Trim(Sanitized(group));
-    const std::string keyName = Trim(Sanitized(key));
+    // A change that cannot keep the index up line by line rebuilds it before
+    // the document is seen again.
+    struct IndexKeeper {
+        Data& data;
+        ~IndexKeeper() {
+            if (!data.indexed) {
+                data.BuildIndex();
+            }
+        }
+    } keeper{data};
+    const std::string groupName(TrimIni(Sanitized(group)));
+    const std::string keyName(TrimIni(Sanitized(key)));
     const std::string newValue = Sanitized(value);
+    if (!ReadsBackAsWritten(groupName, keyName)) {
+        return false;
+    }
     Data::Group* found = data.FindGroup(groupName);
 
     if (keyName.empty()) {
@@ -446,7 +462,7 @@ void IniDocument::Write(std::string_view group, std::string_view key, std::strin
             bool inside = false;
             for (std::size_t i = 0; i < data.lines.size(); ++i) {
                 if (data.lines[i].kind == LineKind::Group) {
-                    inside = ToLowerCp1252(IniGroupName(TrimView(data.Text(i)))) == lowered;
+                    inside = ToLowerCp1252(IniGroupName(TrimIni(data.Text(i)))) == lowered;
                 }
                 if (inside) {
                     removed.push_back(i);
@@ -454,13 +470,13 @@ void IniDocument::Write(std::string_view group, std::string_view key, std::strin
             }
             data.RemoveLines(removed, false);
         }
-        return;
+        return true;
     }
 
     const std::optional<std::size_t> existing =
         found == nullptr ? std::nullopt : data.FindLine(*found, keyName);
 
-    if (IsBlank(newValue)) {
+    if (IsIniBlank(newValue)) {
         // Every line of the key in the group a reader sees: a second line of the
         // same key would otherwise reappear as the key's value.
         if (existing) {
@@ -473,7 +489,7 @@ void IniDocument::Write(std::string_view group, std::string_view key, std::strin
             }
             data.RemoveLines(removed, true);
         }
-        return;
+        return true;
     }
 
     if (existing) {
@@ -485,7 +501,7 @@ void IniDocument::Write(std::string_view group, std::string_view key, std::strin
                     line + 1);
         data.lines[line].length = static_cast<std::uint32_t>(text.size());
         data.lines[line].endLength = static_cast<std::uint8_t>(kLineEnd.size());
-        return;
+        return true;
     }
 
     const std::string keyLine = keyName + "=" + newValue;
@@ -510,6 +526,7 @@ void IniDocument::Write(std::string_view group, std::string_view key, std::strin
         data.InsertLine(data.lines.size(), keyLine, LineKind::Key);
         data.Invalidate();
     }
+    return true;
 }
 
 std::string IniDocument::Serialize() const { return data_->bytes; }
@@ -648,7 +665,9 @@ bool WriteIniValue(std::string_view group, std::string_view key, std::string_vie
     }
     const std::shared_ptr<const IniDocument>& current = *loaded;
     IniDocument changed = *current;
-    changed.Write(group, key, value);
+    if (!changed.Write(group, key, value)) {
+        return false;  // it could not be read back as written
+    }
     if (FileExists(file) && changed.Bytes() == current->Bytes()) {
         return true;  // removing what is not there, or writing what is
     }

@@ -20,7 +20,9 @@ struct IniEntry {
 };
 
 // A whole file: every line kept as it was, so a change touches only the lines
-// it must. Lookups use an index that is rebuilt lazily after changes.
+// it must. Lookups use an index built while parsing and kept current by every
+// change, so the const members never write: one document (a snapshot shared
+// as shared_ptr<const IniDocument>) may be read from several threads at once.
 class IniDocument {
 public:
     IniDocument();
@@ -43,8 +45,9 @@ public:
     // The writer's rule: a blank key removes the group, a blank value the key;
     // otherwise the key's line is replaced in place or appended to its group,
     // and a missing group is appended to the file. CR, LF and NUL in the key or
-    // value become blanks.
-    void Write(std::string_view group, std::string_view key, std::string_view value);
+    // value become blanks. False, with nothing changed, for a group or key
+    // that no reader would read back (see ReadsBackAsWritten in IniLines.h).
+    bool Write(std::string_view group, std::string_view key, std::string_view value);
 
     // The bytes of the file: untouched lines exactly as read, new lines with CR LF.
     std::string Serialize() const;
@@ -72,7 +75,8 @@ std::shared_ptr<const IniDocument> ReadIniFile(const std::string& file);
 std::string ReadIniValue(std::string_view group, std::string_view key, const std::string& file);
 
 // Writes, or removes with a blank value, one key (a blank key removes the
-// group). False when the file could not be replaced; it is then unchanged.
+// group). False when the file could not be replaced, or when the group or key
+// could not be read back as written; the file is then unchanged.
 [[nodiscard]] bool WriteIniValue(std::string_view group, std::string_view key,
                                  std::string_view value, const std::string& file);
 

@@ -8,21 +8,22 @@
 #include "Records.h"
 #include "TextRules.h"
 
-int FindFreePartSlot(const std::string& listFile) {
+FreeSlot FindFreePartSlot(const std::string& listFile) {
+    constexpr int kNone = -1;
     const std::shared_ptr<const IniDocument> list = ReadIniFile(listFile);
     const int limit = ScanLimit(list->Value(kListGroup, kMaxKey));
-    int freeSlot = kNoFreeSlot;
+    int freeSlot = kNone;
     int highestUsed = -1;
     for (int slot = 0; slot <= limit; ++slot) {
         if (IsBlank(list->Value(kListGroup, SlotKey(slot)))) {
-            if (freeSlot == kNoFreeSlot) {
+            if (freeSlot == kNone) {
                 freeSlot = slot;
             }
         } else {
             highestUsed = slot;
         }
     }
-    if (freeSlot == kNoFreeSlot && limit < kHighestSlot) {
+    if (freeSlot == kNone && limit < kHighestSlot) {
         // Normally highest + 1. A file whose "max" is too low may hide records
         // above it; never write over one of those.
         for (int slot = highestUsed + 1; slot <= kHighestSlot; ++slot) {
@@ -37,13 +38,13 @@ int FindFreePartSlot(const std::string& listFile) {
     if (!WriteIniValue(kListGroup, kMaxKey, std::to_string(newMax), listFile)) {
         return kSlotWriteFailed;
     }
-    return freeSlot;
+    return freeSlot == kNone ? kNoFreeSlot : FreeSlot::At(freeSlot);
 }
 
 int FindFreeCategorySlot(const std::string& mainFile) {
     const std::shared_ptr<const IniDocument> main = ReadIniFile(mainFile);
     for (int category = 0; category < kCategoryCount; ++category) {
-        if (IsBlank(main->Value(kCategoryGroup, "k" + std::to_string(category)))) {
+        if (IsBlank(main->Value(kCategoryGroup, CategoryNameKey(category)))) {
             return category;
         }
     }

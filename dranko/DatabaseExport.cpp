@@ -126,7 +126,7 @@ void ExportDatabase(const std::string& folder, Console& console,
     const std::shared_ptr<const IniDocument> main = ReadIniFile(MainFilePath(folder));
     const SideFiles sides(folder);
     for (int category = 0; category < kCategoryCount; ++category) {
-        const std::string name = main->Value(kCategoryGroup, "k" + std::to_string(category));
+        const std::string name = main->Value(kCategoryGroup, CategoryNameKey(category));
         if (IsBlank(name)) {
             continue;
         }

@@ -23,7 +23,7 @@ public:
 
 // Takes a part out of its category with its side entries, whatever its stock.
 bool RemovePart(const std::string& folder, int category, int slot) {
-    const std::string reference = "k" + std::to_string(category) + "t" + std::to_string(slot);
+    const std::string reference = PartReference{category, slot}.Text();
     IniDocument list = *ReadIniFile(ListFilePath(folder, category));
     list.Write(kListGroup, SlotKey(slot), "");
     IniDocument datasheets = *ReadIniFile(DatasheetFilePath(folder));

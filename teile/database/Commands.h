@@ -26,7 +26,7 @@ inline constexpr int kListCommandCount = 15;
 // One change of availability. A list of them is applied in order, so a later
 // change of the same command wins, exactly as the window applies them.
 struct CommandChange {
-    int command;
+    CommandId command;
     bool enabled;
     bool operator==(const CommandChange&) const = default;
 };

@@ -51,9 +51,6 @@ public:
     // False when the file could not be written; it is then untouched.
     bool Commit() {
         const bool exists = FileExists(file_);
-        if (exists && IsReadOnly()) {
-            return false;
-        }
         const std::shared_ptr<const IniDocument> current = ReadIniFile(file_);
         std::error_code error;
         const auto size = exists ? std::filesystem::file_size(file_, error) : 0;
@@ -77,15 +74,6 @@ private:
         std::string key;
         std::string value;
     };
-
-    // The user's read-only mark is honoured even where the process could
-    // override it (a program run by the administrator).
-    bool IsReadOnly() const {
-        std::error_code error;
-        const auto permissions = std::filesystem::status(file_, error).permissions();
-        return !error && (permissions & std::filesystem::perms::owner_write) ==
-                             std::filesystem::perms::none;
-    }
 
     std::string file_;
     std::vector<Change> changes_;

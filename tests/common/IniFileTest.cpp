@@ -120,6 +120,18 @@ TEST_F(IniFileDeathTest, ReadOnlyFolderReadOnlyFileAndUnreadableFileAreNeverRepl
     }
 }
 
+// A read-only mark set by the user holds even for a program run as root,
+// which the permission check alone would let through.
+TEST_F(IniFile, FileMarkedReadOnlyIsNeverReplacedEvenByRoot) {
+    namespace fs = std::filesystem;
+    folder.Write("teile.dat", kOld);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_FALSE(WriteIniValue("kategorie", "k1", "Neu", file));
+    fs::permissions(file, fs::perms::owner_all);
+    EXPECT_EQ(folder.Read("teile.dat"), kOld);
+    EXPECT_EQ(FilesInFolder(), 1);
+}
+
 TEST_F(IniFile, ChangeByAnotherProgramIsSeenAtTheNextRead) {
     folder.Write("teile.dat", "[g]\r\nk=1111\r\n");
     EXPECT_EQ(ReadIniValue("g", "k", file), "1111");

@@ -45,10 +45,10 @@ TEST(ScanLimit, FollowsTheMaxRule) {
 
 TEST_F(SlotFiles, HoleIsRefilledAndEmptyListStartsAtSlotZero) {
     WriteList("5", 1, 5);
-    EXPECT_EQ(FindFreePartSlot(list), 0);
+    EXPECT_EQ(FindFreePartSlot(list), FreeSlot::At(0));
     EXPECT_EQ(Max(), "5");
     WriteList("-1", 1, 0);  // emptied by compaction
-    EXPECT_EQ(FindFreePartSlot(list), 0);
+    EXPECT_EQ(FindFreePartSlot(list), FreeSlot::At(0));
     EXPECT_EQ(folder.Read("k0.dat"), "[teil]\r\nmax=0\r\n");
     EXPECT_EQ(FindFreePartSlot(folder.File("fehlt/k0.dat")), kSlotWriteFailed);
 }
@@ -63,12 +63,12 @@ TEST_F(SlotFiles, FullListRefusesAndKeepsMax499) {
 
 TEST_F(SlotFiles, RecordAboveATooLowMaxIsNeverOverwritten) {
     WriteList("1", 0, 2);
-    EXPECT_EQ(FindFreePartSlot(list), 3);
+    EXPECT_EQ(FindFreePartSlot(list), FreeSlot::At(3));
     EXPECT_EQ(Max(), "3");
     EXPECT_EQ(ReadIniValue("teil", "t2", list), "Teil 2;keine");
 
     WriteList("-1", 0, 0);
-    EXPECT_EQ(FindFreePartSlot(list), 1);
+    EXPECT_EQ(FindFreePartSlot(list), FreeSlot::At(1));
     EXPECT_EQ(Max(), "1");
 }
 

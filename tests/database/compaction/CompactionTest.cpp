@@ -109,6 +109,19 @@ TEST(Compaction, OnlyRecordLinesOfTheFirstTeilGroupSurvive) {
     EXPECT_EQ(folder.Read("bilder.dat"), "[bild0]\r\nk6t0=vier.jpg\r\nk6t03=kein Schluessel.jpg\r\n");
 }
 
+// The compaction reads a damaged list line by line with the reader's rules:
+// "[b" is a key line, "[x]y]" is group "x]y", form feeds are blanks.
+TEST(Compaction, DamagedListReadsAsTheStoreReadsIt) {
+    TempFolder folder;
+    folder.Write("teile.dat", "[kategorie]\r\nk6=Reste\r\n");
+    const std::string bytes = "[teil]\r\nmax=9\r\nt0=A\r\n[b\r\nt1=\fB\x1A\r\n[x]y]\r\nt2=C\r\n";
+    folder.Write("k6.dat", bytes);
+    const IniDocument before = IniDocument::Parse(bytes);
+    EXPECT_EQ(before.Value("teil", "t1") + before.Value("x]y", "t2"), "BC");
+    Compact(folder);
+    EXPECT_EQ(folder.Read("k6.dat"), "[teil]\r\nmax=1\r\nt0=A\r\nt1=B\r\n");
+}
+
 TEST(Compaction, AsksShowsProgressAndReports) {
     TempFolder folder;
     WriteCrashFixture(folder);

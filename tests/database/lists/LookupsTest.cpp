@@ -2,6 +2,7 @@
 
 #include "ListTestData.h"
 #include "PartLookups.h"
+#include "Records.h"
 #include "ScriptedPrompter.h"
 
 namespace {
@@ -29,31 +30,31 @@ TEST_F(LookupsTest, NameModesCountEqualNamesAndFindTheFirstContainingOne) {
                                           {2, Named("bc547")},
                                           {4, Named("BC547")},
                                           {6, Named("  ")}}));
-    EXPECT_EQ(FindPart("BC547", file, kFindCountNames, false), 2);
-    EXPECT_EQ(FindPart("BC548", file, kFindCountNames, false), 0);
-    EXPECT_EQ(FindPart("bc547", file, kFindFirstName, false), 0);  // "BC547B" contains it
-    EXPECT_EQ(FindPart("bc547", file, kFindFirstName, true), 2);
-    EXPECT_EQ(FindPart("BC548", file, kFindFirstName, false), -1);
-    EXPECT_EQ(FindPart("", file, kFindCountNames, false), 0);  // blank names never count
+    EXPECT_EQ(CountPartsNamed("BC547", file), 2);
+    EXPECT_EQ(CountPartsNamed("BC548", file), 0);
+    EXPECT_EQ(FindPartByName("bc547", file, TextMatch::Contains), 0);  // "BC547B" contains it
+    EXPECT_EQ(FindPartByName("bc547", file, TextMatch::Equals), 2);
+    EXPECT_EQ(FindPartByName("BC548", file, TextMatch::Contains), -1);
+    EXPECT_EQ(CountPartsNamed("", file), 0);  // blank names never count
 }
 
 TEST_F(LookupsTest, ScanStopsAtMaxAndSkipsBlankSlots) {
     folder.Write("k0.dat", PartsFile("3", {{1, Named("A")}, {3, Named("B")}, {4, Named("C")}}));
-    EXPECT_EQ(FindPart("B", file, kFindFirstName, true), 3);
-    EXPECT_EQ(FindPart("C", file, kFindFirstName, true), -1);  // beyond "max"
-    EXPECT_EQ(FindPart("A", file, kFindFirstName, true, {}), 1);
-    EXPECT_EQ(FindPart("A", folder.File("missing.dat"), kFindFirstName, false), -1);
-    EXPECT_EQ(FindPart("A", folder.File("missing.dat"), kFindCountNames, false), 0);
+    EXPECT_EQ(FindPartByName("B", file, TextMatch::Equals), 3);
+    EXPECT_EQ(FindPartByName("C", file, TextMatch::Equals), -1);  // beyond "max"
+    EXPECT_EQ(FindPartByName("A", file, TextMatch::Equals), 1);
+    EXPECT_EQ(FindPartByName("A", folder.File("missing.dat"), TextMatch::Contains), -1);
+    EXPECT_EQ(CountPartsNamed("A", folder.File("missing.dat")), 0);
 }
 
 TEST_F(LookupsTest, SearchModeJoinsNameAndRemarkAsChosen) {
     folder.Write("k0.dat", PartsFile("", {{0, WithRemark("XY", "nix")},
                                           {5, WithRemark("AB", "CD")}}));
-    EXPECT_EQ(FindPart("bc", file, kFindSearch, false, {true, true}), 5);
-    EXPECT_EQ(FindPart("BC", file, kFindSearch, false, {true, false}), -1);
-    EXPECT_EQ(FindPart("cd", file, kFindSearch, false, {false, true}), 5);
-    EXPECT_EQ(FindPart("AB", file, kFindSearch, false, {false, true}), -1);
-    EXPECT_EQ(FindPart("AB", file, kFindSearch, false, {false, false}), -1);
+    EXPECT_EQ(FindSearchMatch("bc", file, {true, true}), 5);
+    EXPECT_EQ(FindSearchMatch("BC", file, {true, false}), -1);
+    EXPECT_EQ(FindSearchMatch("cd", file, {false, true}), 5);
+    EXPECT_EQ(FindSearchMatch("AB", file, {false, true}), -1);
+    EXPECT_EQ(FindSearchMatch("AB", file, {false, false}), -1);
 }
 
 TEST_F(LookupsTest, PlaceModesCompareTheNormalisedStoragePlace) {
@@ -62,12 +63,12 @@ TEST_F(LookupsTest, PlaceModesCompareTheNormalisedStoragePlace) {
                                           {2, WithPlace("c", "a/1.3")},
                                           {3, WithPlace("d", " - ")}}));
     // A1 is contained in A12 and in A13; B7 only once.
-    EXPECT_EQ(FindPart("A1", file, kFindCountPlaces, false), 1);
-    EXPECT_EQ(FindPart("A1", file, kFindFirstPlace, false), 1);
-    EXPECT_EQ(FindPart("B7", file, kFindCountPlaces, false), 0);
-    EXPECT_EQ(FindPart("C9", file, kFindCountPlaces, false), -1);
-    EXPECT_EQ(FindPart("a13", file, kFindFirstPlace, true), 2);
-    EXPECT_EQ(FindPart("a1", file, kFindFirstPlace, true), -1);
+    EXPECT_EQ(CountPartsAtPlace("A1", file), 2);
+    EXPECT_EQ(FindPartAtPlace("A1", file, TextMatch::Contains), 1);
+    EXPECT_EQ(CountPartsAtPlace("B7", file), 1);
+    EXPECT_EQ(CountPartsAtPlace("C9", file), 0);
+    EXPECT_EQ(FindPartAtPlace("a13", file, TextMatch::Equals), 2);
+    EXPECT_EQ(FindPartAtPlace("a1", file, TextMatch::Equals), -1);
 }
 
 TEST(CategoryLookups, FindAndCountIgnoreLetterCaseAndBlankSlots) {
@@ -76,28 +77,24 @@ TEST(CategoryLookups, FindAndCountIgnoreLetterCaseAndBlankSlots) {
                  "[Kategorie]\r\nk0=Dioden\r\nk1=  \r\nk3=Widerst\xE4nde\r\nk7=dioden\r\n"
                  "k49=Quarze\r\nk50=Zuviel\r\nk901=Lieferant\r\n");
     const std::string main = folder.File("teile.dat");
-    EXPECT_EQ(FindCategory("DIODEN", 0, main), 2);
-    EXPECT_EQ(FindCategory("dioden", 1, main), 0);
-    EXPECT_EQ(FindCategory(" WIDERST\xC4NDE ", 1, main), 3);  // cp1252 letter case
-    EXPECT_EQ(FindCategory("Zuviel", 1, main), -1);
-    EXPECT_EQ(FindCategory("Lieferant", 0, main), 0);
-    EXPECT_EQ(FindCategory("", 0, main), 0);
+    EXPECT_EQ(CountCategoriesNamed("DIODEN", main), 2);
+    EXPECT_EQ(FindCategoryNamed("dioden", main), 0);
+    EXPECT_EQ(FindCategoryNamed(" WIDERST\xC4NDE ", main), 3);  // cp1252 letter case
+    EXPECT_EQ(FindCategoryNamed("Zuviel", main), -1);
+    EXPECT_EQ(CountCategoriesNamed("Lieferant", main), 0);
+    EXPECT_EQ(CountCategoriesNamed("", main), 0);
     EXPECT_EQ(CountCategories(main), 4);
     EXPECT_EQ(CountCategories(folder.File("nothing.dat")), 0);
 }
 
 TEST(PartReferences, OnlyTheStrictFormGivesNumbers) {
-    EXPECT_EQ(ParsePartReference("  K12T7 ", 0), 12);
-    EXPECT_EQ(ParsePartReference("  K12T7 ", 1), 7);
-    EXPECT_EQ(ParsePartReference("k49t499", 1), 499);
-    EXPECT_EQ(ParsePartReference("k0t0", 0), 0);
+    EXPECT_EQ(PartReference::Parse("  K12T7 "), (PartReference{12, 7}));
+    EXPECT_EQ(PartReference::Parse("k49t499"), (PartReference{49, 499}));
+    EXPECT_EQ(PartReference::Parse("k0t0"), (PartReference{0, 0}));
     for (const char* bad : {"12t7", "k12", "", "k", "kt", "k50t1", "k1t500", "k-1t2", "k1t-2",
                             "k../../x", "k1t../y", "k99t1", "k1t2t3", "k$10t1", "k1 t2x"}) {
-        EXPECT_EQ(ParsePartReference(bad, 0), -1) << bad;
-        EXPECT_EQ(ParsePartReference(bad, 1), -1) << bad;
+        EXPECT_EQ(PartReference::Parse(bad), std::nullopt) << bad;
     }
-    EXPECT_EQ(ParsePartReference("k1t2", 2), -1);
-    EXPECT_EQ(ParsePartReference("k1t2", -1), -1);
 }
 
 // --- The checks before saving: every question on both answers. ---

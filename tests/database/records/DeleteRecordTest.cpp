@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "PartClipboard.h"
 #include "PartOperations.h"
 #include "RecordDatabase.h"
 
@@ -47,7 +48,8 @@ TEST(DeleteSelectedRecord, OrderedPartAsksTwiceAndTakesPositionsAndSideEntriesAl
     EXPECT_EQ(db.Side("bild1", "k1t30"), "b.jpg");
     // The row shown before the deleted last row gets the selection.
     EXPECT_EQ(outcome.reload, (ListReload{1, 0, 30}));
-    EXPECT_EQ(outcome.commands, (CommandChanges{{10, false}, {7, true}}));
+    EXPECT_EQ(outcome.commands,
+              (CommandChanges{{kCommandPastePart, false}, {kCommandDeletePart, true}}));
     EXPECT_FALSE(clipboard.HoldsPart());
 }
 
@@ -102,8 +104,12 @@ TEST(DeleteSelectedRecord, LastPositionOfAnOrderListEmptiesItWithoutTouchingPart
     EXPECT_EQ(db.Record(1, 3), PartText("A"));
     EXPECT_EQ(db.Side("bild0", "k1t3"), "a.jpg");
     EXPECT_EQ(outcome.reload, (ListReload{902, 2, -1}));
-    const CommandChanges expected = {{5, false}, {6, false},  {7, false},  {8, false}, {9, false},
-                                     {11, false}, {13, false}, {14, false}, {10, false}};
+    const CommandChanges expected = {
+        {kCommandNewPartFromCopy, false}, {kCommandEditPart, false},
+        {kCommandDeletePart, false},      {kCommandCutPart, false},
+        {kCommandCopyPart, false},        {kCommandOrderPart, false},
+        {kCommandSortAscending, false},   {kCommandSortDescending, false},
+        {kCommandPastePart, false}};
     EXPECT_EQ(outcome.commands, expected);
 }
 

@@ -102,7 +102,11 @@ TEST(BookInOrderPosition, StockSaturatesAndAnEmptyPriceEmptiesThePrice) {
     // A record short of fields still gets its delivery.
     EXPECT_EQ(db.Record(1, 2), "C;k;;;;;;;9;;;;4;");
     EXPECT_EQ(last.reload, (ListReload{901, 1, -1}));
-    const CommandChanges expected = {{6, false}, {7, false}, {9, false}, {13, false}, {14, false}};
+    const CommandChanges expected = {{kCommandEditPart, false},
+                                     {kCommandDeletePart, false},
+                                     {kCommandCopyPart, false},
+                                     {kCommandSortAscending, false},
+                                     {kCommandSortDescending, false}};
     EXPECT_EQ(last.commands, expected);
 }
 

@@ -17,7 +17,7 @@ void WritePartToMove(const RecordDatabase& db) {
 PartClipboard Take(const RecordDatabase& db, int category, int slot, ClipboardKind kind) {
     PartClipboard clipboard;
     const OperationOutcome outcome = CopyOrCutPart(db.Folder(), category, slot, kind, clipboard);
-    EXPECT_EQ(outcome.commands, (CommandChanges{{10, true}}));
+    EXPECT_EQ(outcome.commands, (CommandChanges{{kCommandPastePart, true}}));
     return clipboard;
 }
 
@@ -42,7 +42,9 @@ TEST(PastePart, CutMovesThePartWithItsEntriesAndOrderReferences) {
     EXPECT_EQ(db.Side("datenblatt", "k2t5"), "");
     EXPECT_EQ(db.Side("bild1", "k2t5"), "");
     EXPECT_EQ(outcome.reload, (ListReload{4, 0, 0}));
-    EXPECT_EQ(outcome.commands, (CommandChanges{{7, false}, {10, false}, {2, false}}));
+    EXPECT_EQ(outcome.commands, (CommandChanges{{kCommandDeletePart, false},
+                                                {kCommandPastePart, false},
+                                                {kCommandDeleteCategory, false}}));
     EXPECT_FALSE(clipboard.HoldsPart());
 }
 
@@ -69,7 +71,7 @@ TEST(PastePart, IntoTheSourceCategoryWritesNothingAndForgetsThePart) {
     const OperationOutcome outcome = PastePart(db.Folder(), 2, clipboard, prompter);
     EXPECT_EQ(db.Bytes("k2.dat"), before);
     EXPECT_FALSE(clipboard.HoldsPart());
-    EXPECT_EQ(outcome.commands, (CommandChanges{{10, false}}));
+    EXPECT_EQ(outcome.commands, (CommandChanges{{kCommandPastePart, false}}));
     EXPECT_FALSE(outcome.reload.has_value());
 }
 

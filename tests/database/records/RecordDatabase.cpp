@@ -21,13 +21,13 @@ void RecordDatabase::WriteList(int list, const std::map<int, std::string>& recor
     for (const auto& [slot, value] : records) {
         bytes += SlotKey(slot) + "=" + value + "\r\n";
     }
-    folder_.Write("k" + std::to_string(list) + ".dat", bytes);
+    folder_.Write(ListFileName(list), bytes);
 }
 
 void RecordDatabase::WriteCategories(const std::map<int, std::string>& names) const {
     std::string bytes = "[kategorie]\r\n";
     for (const auto& [number, name] : names) {
-        bytes += "k" + std::to_string(number) + "=" + name + "\r\n";
+        bytes += CategoryNameKey(number) + "=" + name + "\r\n";
     }
     folder_.Write(kMainFile, bytes);
 }

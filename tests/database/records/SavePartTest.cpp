@@ -45,8 +45,12 @@ TEST(SavePart, NewPartIntoEmptyCategoryWritesEverythingAndOffersTheCommands) {
     EXPECT_EQ(db.Side("bild1", "k3t0"), "$lopf$bild.jpg");
     EXPECT_EQ(outcome.reload, (ListReload{3, 0, 0}));
     EXPECT_TRUE(outcome.closeDialog);
-    const CommandChanges expected = {{5, true}, {6, true}, {7, true},  {8, true}, {9, true},
-                                     {11, true}, {12, true}, {2, false}, {7, false}};
+    const CommandChanges expected = {
+        {kCommandNewPartFromCopy, true},  {kCommandEditPart, true},
+        {kCommandDeletePart, true},       {kCommandCutPart, true},
+        {kCommandCopyPart, true},         {kCommandOrderPart, true},
+        {kCommandSearch, true},           {kCommandDeleteCategory, false},
+        {kCommandDeletePart, false}};
     EXPECT_EQ(outcome.commands, expected);
 }
 
@@ -138,12 +142,12 @@ TEST(SavePart, EditKeepsTheSlotAndAClearedPictureLosesItsEntry) {
     EXPECT_EQ(db.Side("bild0", "k2t4"), "");
     EXPECT_EQ(db.Side("bild0", "k2t0"), "a.jpg");
     EXPECT_EQ(outcome.reload, (ListReload{2, 0, 4}));
-    EXPECT_EQ(outcome.commands, (CommandChanges{{7, true}}));
+    EXPECT_EQ(outcome.commands, (CommandChanges{{kCommandDeletePart, true}}));
 }
 
 TEST(DeletionRule, OnlyAPartWithoutStockMayBeDeleted) {
-    EXPECT_EQ(DeletionRuleFor(PartText("A", "2")), (CommandChange{7, false}));
-    EXPECT_EQ(DeletionRuleFor(PartText("A", "0")), (CommandChange{7, true}));
+    EXPECT_EQ(DeletionRuleFor(PartText("A", "2")), (CommandChange{kCommandDeletePart, false}));
+    EXPECT_EQ(DeletionRuleFor(PartText("A", "0")), (CommandChange{kCommandDeletePart, true}));
     EXPECT_FALSE(PartMayBeDeleted(PartText("A", "-1")));
     EXPECT_TRUE(PartMayBeDeleted(PartText("A", "keine")));  // reads as 0
     EXPECT_TRUE(PartMayBeDeleted("nur ein Name"));          // stock missing reads as 0

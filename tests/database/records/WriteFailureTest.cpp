@@ -7,8 +7,9 @@
 #include "CategoryOperations.h"
 #include "CompactionJournal.h"
 #include "OrderOperations.h"
+#include "PartClipboard.h"
 #include "PartOperations.h"
-#include "PartOperationsWrites.h"
+#include "WriteTransaction.h"
 #include "RecordDatabase.h"
 
 namespace {
@@ -149,7 +150,7 @@ TEST(FileChange, WritesOntoTheFileAsItIsNow) {
     FileChange list(db.List(1));
     list.Set("teil", "t3", PartText("B"));
     ASSERT_TRUE(WriteIniValue("teil", "max", "3", db.List(1)));
-    WriteSequence writes;
+    WriteTransaction writes;
     ASSERT_TRUE(writes.Write(list));
     EXPECT_EQ(ReadIniValue("teil", "max", db.List(1)), "3");
     EXPECT_EQ(db.Record(1, 3), PartText("B"));

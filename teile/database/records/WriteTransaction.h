@@ -1,7 +1,7 @@
 #pragma once
-// The write side shared by the record operations: changes to a data file are
-// collected and written in one atomic replacement, and an operation that
-// changes several files in a row can put every file back when a later write
+// The write transaction every record operation uses: changes to a data file
+// are collected and written in one atomic replacement, and an operation that
+// changes several files in a row puts every file back when a later write
 // fails, so a failed operation leaves the data as it found them.
 
 #include <memory>
@@ -12,6 +12,7 @@
 
 #include "AtomicFile.h"
 #include "IniStore.h"
+#include "Slots.h"
 
 // The pending changes of one data file, starting from its current content.
 class FileChange {
@@ -24,7 +25,8 @@ public:
     const std::shared_ptr<const IniDocument>& Current() const { return current_; }
     std::string Value(std::string_view group, std::string_view key) const;
 
-    // WriteIniValue's rule: a blank value removes the key.
+    // WriteIniValue's rule: a blank value removes the key. A group or key
+    // that would not read back as written makes the write fail.
     void Set(std::string_view group, std::string_view key, std::string_view value);
 
     bool Changed() const { return changed_; }
@@ -37,7 +39,7 @@ public:
     void Refresh();
 
 private:
-    friend class WriteSequence;
+    friend class WriteTransaction;
     // Writes the pending changes onto the file as the last Refresh found it;
     // afterwards the change starts from what it wrote. False when the file
     // could not be replaced.
@@ -60,15 +62,17 @@ private:
     std::vector<Setting> settings_;
     bool readable_ = true;
     bool changed_ = false;
+    // A Set that no reader would read back as written: the write fails.
+    bool refused_ = false;
 };
 
 // Files written one after the other by one operation. The first failure puts
 // back every file written before it, newest first.
-class WriteSequence {
+class WriteTransaction {
 public:
-    WriteSequence() = default;
-    WriteSequence(const WriteSequence&) = delete;
-    WriteSequence& operator=(const WriteSequence&) = delete;
+    WriteTransaction() = default;
+    WriteTransaction(const WriteTransaction&) = delete;
+    WriteTransaction& operator=(const WriteTransaction&) = delete;
 
     // Keeps the file as it is now, for a write that happens outside the
     // sequence (the "max" upkeep of the slot search).
@@ -76,11 +80,11 @@ public:
     // That outside write happened: the file is put back on a later failure.
     void MarkWritten(const std::string& path);
 
-    // FindFreePartSlot with its "max" upkeep as part of the sequence: a
+    // FindFreePartSlot with its "max" upkeep as part of the transaction: a
     // later failure, or a full list, puts "max" back as it was.
     // kSlotWriteFailed also while a committed compaction still has to
     // replace the list.
-    int TakeFreeSlot(const std::string& listFile);
+    FreeSlot TakeFreeSlot(const std::string& listFile);
 
     // Writes the file when it changed. False when it could not be written,
     // or when a committed compaction still has to replace it; everything
@@ -102,17 +106,3 @@ private:
 
     std::vector<Original> originals_;
 };
-
-// The slots 0 to the scan limit that hold a non-blank value.
-std::vector<int> OccupiedSlots(const IniDocument& list);
-bool HasRecords(const IniDocument& list);
-
-// The slots of an order list whose position names `reference` (field 1,
-// blanks around it and letter case ignored).
-std::vector<int> PositionsNaming(const IniDocument& orderList, std::string_view reference);
-
-// 0 for a category, 1-3 for the order list of that supplier.
-int ListModeOfListNumber(int list);
-bool IsCategoryNumber(int number);
-bool IsOrderListNumber(int number);
-bool IsSlotNumber(int slot);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "Commands.h"
+#include "Messages.h"
 #include "Prompter.h"
 
 enum class OutcomeStatus {
@@ -104,13 +105,6 @@ struct OperationOutcome {
 };
 
 // What the windows show for OutcomeStatus::WriteFailed.
-inline const std::string kWriteFailedTitle = "Fehler!";
-inline const std::string kWriteFailedText = "Datenspeichern nicht m\xF6glich !     ";
-
 inline void ReportWriteFailure(Prompter& prompter) {
-    prompter.Tell(kWriteFailedTitle, kWriteFailedText, MessageIcon::Error);
-}
-
-inline std::string CategoryCountText(int count) {
-    return std::to_string(count) + " Kategorie(n)";
+    prompter.Tell(messages::kTitleFailure, messages::kWriteFailed, MessageIcon::Error);
 }

@@ -1,10 +1,11 @@
-#include "PartOperationsWrites.h"
+#include "WriteTransaction.h"
 
 #include <optional>
 
 #include "AtomicFile.h"
 #include "CompactionJournal.h"
 #include "DataFiles.h"
+#include "IniLines.h"
 #include "Records.h"
 #include "Slots.h"
 #include "TextRules.h"
@@ -67,6 +68,9 @@ void FileChange::Refresh() {
 }
 
 bool FileChange::WritePending() {
+    if (refused_) {
+        return false;
+    }
     if (!pending_) {
         return true;
     }
@@ -83,15 +87,22 @@ bool FileChange::WritePending() {
 }
 
 void FileChange::Set(std::string_view group, std::string_view key, std::string_view value) {
+    if (!ReadsBackAsWritten(group, key)) {
+        // Written, it would read back as another group or key: the whole
+        // change fails rather than leave the file disagreeing with it.
+        refused_ = true;
+        changed_ = true;
+        return;
+    }
     // Every wish is kept: on a newer file even one that changes nothing here
     // may change something.
     settings_.push_back(Setting{std::string(group), std::string(key), std::string(value)});
     const std::optional<std::string> current = Document().Find(group, key);
-    if (IsBlank(value)) {
+    if (IsIniBlank(value)) {
         if (!current) {
             return;
         }
-    } else if (current && *current == Trim(value) &&
+    } else if (current && *current == TrimIni(value) &&
                value.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos) {
         return;  // a reader sees exactly this already
     }
@@ -102,7 +113,7 @@ void FileChange::Set(std::string_view group, std::string_view key, std::string_v
     changed_ = true;
 }
 
-WriteSequence::Original& WriteSequence::OriginalOf(const std::string& path,
+WriteTransaction::Original& WriteTransaction::OriginalOf(const std::string& path,
                                                    std::shared_ptr<const IniDocument> known) {
     for (Original& original : originals_) {
         if (original.path == path) {
@@ -116,9 +127,9 @@ WriteSequence::Original& WriteSequence::OriginalOf(const std::string& path,
     return originals_.back();
 }
 
-void WriteSequence::Remember(const std::string& path) { OriginalOf(path); }
+void WriteTransaction::Remember(const std::string& path) { OriginalOf(path); }
 
-void WriteSequence::MarkWritten(const std::string& path) {
+void WriteTransaction::MarkWritten(const std::string& path) {
     Original& original = OriginalOf(path);
     // An unchanged file keeps its snapshot: nothing to put back then.
     if (ReadIniFile(path) != original.document) {
@@ -126,7 +137,7 @@ void WriteSequence::MarkWritten(const std::string& path) {
     }
 }
 
-bool WriteSequence::Write(FileChange& change) {
+bool WriteTransaction::Write(FileChange& change) {
     if (!change.Changed()) {
         return true;
     }
@@ -141,24 +152,24 @@ bool WriteSequence::Write(FileChange& change) {
     return true;
 }
 
-int WriteSequence::TakeFreeSlot(const std::string& listFile) {
+FreeSlot WriteTransaction::TakeFreeSlot(const std::string& listFile) {
     if (StillToBeCompacted(listFile)) {
         Undo();
         return kSlotWriteFailed;
     }
     Remember(listFile);
-    const int slot = FindFreePartSlot(listFile);
+    const FreeSlot slot = FindFreePartSlot(listFile);
     if (slot == kSlotWriteFailed) {
         return slot;
     }
     MarkWritten(listFile);
-    if (slot == kNoFreeSlot) {
+    if (!slot.Found()) {
         Undo();
     }
     return slot;
 }
 
-void WriteSequence::Undo() {
+void WriteTransaction::Undo() {
     for (auto original = originals_.rbegin(); original != originals_.rend(); ++original) {
         if (!original->written) {
             continue;
@@ -171,46 +182,3 @@ void WriteSequence::Undo() {
         original->written = false;
     }
 }
-
-std::vector<int> OccupiedSlots(const IniDocument& list) {
-    std::vector<int> slots;
-    const int limit = ScanLimit(list.Value(kListGroup, kMaxKey));
-    for (int slot = 0; slot <= limit; ++slot) {
-        if (!IsBlank(list.Value(kListGroup, SlotKey(slot)))) {
-            slots.push_back(slot);
-        }
-    }
-    return slots;
-}
-
-bool HasRecords(const IniDocument& list) {
-    const int limit = ScanLimit(list.Value(kListGroup, kMaxKey));
-    for (int slot = 0; slot <= limit; ++slot) {
-        if (!IsBlank(list.Value(kListGroup, SlotKey(slot)))) {
-            return true;
-        }
-    }
-    return false;
-}
-
-std::vector<int> PositionsNaming(const IniDocument& orderList, std::string_view reference) {
-    std::vector<int> slots;
-    for (int slot : OccupiedSlots(orderList)) {
-        const std::string position = orderList.Value(kListGroup, SlotKey(slot));
-        const std::string_view named = TrimView(std::string_view(position).substr(0, position.find(';')));
-        if (EqualsIgnoringCase(named, TrimView(reference))) {
-            slots.push_back(slot);
-        }
-    }
-    return slots;
-}
-
-int ListModeOfListNumber(int list) { return IsOrderListNumber(list) ? list - 900 : 0; }
-
-bool IsCategoryNumber(int number) { return number >= 0 && number < kCategoryCount; }
-
-bool IsOrderListNumber(int number) {
-    return number >= kFirstOrderList && number < kFirstOrderList + kSupplierCount;
-}
-
-bool IsSlotNumber(int slot) { return slot >= 0 && slot <= kHighestSlot; }

@@ -8,14 +8,17 @@
 #include <vector>
 
 #include "Commands.h"
+#include "DeletionRule.h"
 #include "OperationOutcome.h"
-#include "PartClipboard.h"
 #include "Prompter.h"
+#include "Records.h"
+
+struct PartClipboard;
 
 // The texts of the part editor as typed.
 struct PartEditorTexts {
     // Record fields 1-14 (name ... stock, target stock).
-    std::array<std::string, 14> fields;
+    std::array<std::string, kPartFieldCount> fields;
     std::string datasheet1;  // lower "Datenblatt:" field ("datenblatt")
     std::string datasheet2;  // upper "Datenblatt:" field ("datenblatt2")
     std::string picture1;    // hidden path field of the left picture ("bild0")
@@ -32,11 +35,6 @@ struct PartEditorTexts {
 // closes the editor; a refusal names the field to focus and keeps it open.
 OperationOutcome SavePart(const std::string& folder, int category, int slot,
                           const PartEditorTexts& texts, Prompter& prompter);
-
-// A part may be deleted only while its stock (field 13) reads as 0.
-bool PartMayBeDeleted(std::string_view record);
-// The availability of command 7 for a selected part.
-CommandChange DeletionRuleFor(std::string_view record);
 
 // The selected row of the part list: the list shown (0-49 a category,
 // 901-903 an order list), the selected slot and the slots of all rows in the

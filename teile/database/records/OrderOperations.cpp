@@ -7,16 +7,17 @@
 
 #include "DataFiles.h"
 #include "IniStore.h"
+#include "ListScan.h"
+#include "Messages.h"
 #include "PartLookups.h"
 #include "PartOperations.h"
-#include "PartOperationsTexts.h"
-#include "PartOperationsWrites.h"
 #include "Slots.h"
 #include "TextRules.h"
+#include "WriteTransaction.h"
 
 namespace {
 
-using namespace record_texts;
+using namespace messages;
 
 // Stock plus delivery without wrapping round on absurd numbers.
 std::string StockAfterBooking(std::string_view stock, std::string_view quantity) {
@@ -29,13 +30,7 @@ std::string StockAfterBooking(std::string_view stock, std::string_view quantity)
 
 // The part a position names, or nothing when the reference is no reference.
 std::optional<PartReference> PartOfPosition(std::string_view position) {
-    const std::string reference = FieldOf(SplitFields(position), 1);
-    const int category = ParsePartReference(reference, 0);
-    const int slot = ParsePartReference(reference, 1);
-    if (category < 0 || slot < 0) {
-        return std::nullopt;
-    }
-    return PartReference{category, slot};
+    return PartReference::Parse(FieldOf(SplitFields(position), 1));
 }
 
 }  // namespace
@@ -55,23 +50,24 @@ OperationOutcome AddOrderPosition(const std::string& folder, int supplier, const
         !IsSlotNumber(part.slot)) {
         return OperationOutcome::Refused();
     }
-    const std::string orderFile = ListFilePath(folder, 900 + supplier);
+    const std::string orderFile = ListFilePath(folder, OrderListOfSupplier(supplier));
     const std::string reference = part.Text();
-    if (FindPart(reference, orderFile, kFindFirstName, true) != -1) {
+    if (FindPartByName(reference, orderFile, TextMatch::Equals) != -1) {
         prompter.Tell(kTitleWarning, kAlreadyOrdered, MessageIcon::Warning);
         return OperationOutcome::Refused();
     }
-    WriteSequence writes;
-    const int slot = writes.TakeFreeSlot(orderFile);
+    WriteTransaction writes;
+    const FreeSlot slot = writes.TakeFreeSlot(orderFile);
     if (slot == kSlotWriteFailed) {
         return OperationOutcome::WriteFailure();
     }
-    if (slot == kNoFreeSlot) {
-        prompter.Tell(kTitleError, kOrderListFull, MessageIcon::Error);
+    if (!slot.Found()) {
+        prompter.Tell(kTitleLimit, kOrderListFull, MessageIcon::Error);
         return OperationOutcome::Refused();
     }
     FileChange orders(orderFile);
-    orders.Set(kListGroup, SlotKey(slot), reference + ";" + WithoutSemicolons(quantity) + ";0");
+    orders.Set(kListGroup, SlotKey(slot.slot),
+               reference + ";" + WithoutSemicolons(quantity) + ";0");
     if (!writes.Write(orders)) {
         return OperationOutcome::WriteFailure();
     }
@@ -86,7 +82,7 @@ OperationOutcome SaveOrderPosition(const std::string& folder, int orderList, int
     if (!IsOrderListNumber(orderList) || !IsSlotNumber(slot)) {
         return OperationOutcome::Refused();
     }
-    const ListReload reload{orderList, ListModeOfListNumber(orderList), slot};
+    const ListReload reload{orderList, SupplierOfList(orderList), slot};
     FileChange orders(ListFilePath(folder, orderList));
     const std::string position = orders.Value(kListGroup, SlotKey(slot));
     if (IsBlank(position)) {
@@ -100,7 +96,7 @@ OperationOutcome SaveOrderPosition(const std::string& folder, int orderList, int
     const std::string reference = FieldOf(SplitFields(position), 1);
     orders.Set(kListGroup, SlotKey(slot),
                reference + ";" + WithoutSemicolons(quantity) + ";" + (hidden ? "1" : "0"));
-    WriteSequence writes;
+    WriteTransaction writes;
     if (!writes.Write(orders)) {
         return OperationOutcome::WriteFailure();
     }
@@ -116,7 +112,7 @@ OperationOutcome BookInOrderPosition(const std::string& folder, int orderList, i
     if (!IsOrderListNumber(orderList) || !IsSlotNumber(slot)) {
         return OperationOutcome::Refused();
     }
-    const int supplier = orderList - 900;
+    const int supplier = SupplierOfList(orderList);
     FileChange orders(ListFilePath(folder, orderList));
     const std::string position = orders.Value(kListGroup, SlotKey(slot));
     orders.Set(kListGroup, SlotKey(slot), "");
@@ -124,8 +120,8 @@ OperationOutcome BookInOrderPosition(const std::string& folder, int orderList, i
     OperationOutcome outcome;
     outcome.reload = ListReload{orderList, supplier, SlotToSelectAfterRemoval(shownSlots, slot)};
     if (!HasRecords(orders.Document())) {
-        for (int command : {kCommandEditPart, kCommandDeletePart, kCommandCopyPart,
-                            kCommandSortAscending, kCommandSortDescending}) {
+        for (CommandId command : {kCommandEditPart, kCommandDeletePart, kCommandCopyPart,
+                                  kCommandSortAscending, kCommandSortDescending}) {
             outcome.commands.push_back({command, false});
         }
     }
@@ -139,7 +135,7 @@ OperationOutcome BookInOrderPosition(const std::string& folder, int orderList, i
         // Unreadable is not "no part": the position must not go for nothing.
         return OperationOutcome::WriteFailure();
     }
-    WriteSequence writes;
+    WriteTransaction writes;
     if (!writes.Write(orders)) {
         return OperationOutcome::WriteFailure();
     }
@@ -180,8 +176,8 @@ OperationOutcome GoToOrderedPart(const std::string& folder, int orderList, int s
         ReadIniFile(ListFilePath(folder, orderList))->Value(kListGroup, SlotKey(slot));
     const std::optional<PartReference> part = PartOfPosition(position);
     // Only a named category has a tree entry to go to.
-    if (!part || IsBlank(ReadIniValue(kCategoryGroup, "k" + std::to_string(part->category),
-                                      MainFilePath(folder)))) {
+    if (!part ||
+        IsBlank(ReadIniValue(kCategoryGroup, CategoryNameKey(part->category), MainFilePath(folder)))) {
         return OperationOutcome::Refused();
     }
     OperationOutcome outcome;

@@ -6,13 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "DataFiles.h"
+
+// The tags of the two roots. Every other entry's tag is its list number (see
+// DataFiles.h: IsCategoryNumber, IsOrderListNumber, SupplierOfList).
 inline constexpr int kTagCategoryRoot = 800;
 inline constexpr int kTagOrderRoot = 900;
-
-inline bool IsCategoryTag(int tag) { return tag >= 0 && tag < 50; }
-inline bool IsOrderListTag(int tag) { return tag >= 901 && tag <= 903; }
-// 1-3 for an order list, 0 otherwise.
-inline int SupplierOfTag(int tag) { return IsOrderListTag(tag) ? tag - 900 : 0; }
 
 struct TreeEntry {
     int itemTag = 0;
@@ -25,7 +24,7 @@ struct CategoryTree {
     std::vector<TreeEntry> entries;  // in display order
     // Short names of suppliers 1-3, also used by the part editor and the
     // order dialogs.
-    std::array<std::string, 3> supplierNames;
+    std::array<std::string, kSupplierCount> supplierNames;
     int categoryCount = 0;
     std::string statusText;  // status-bar field 0
 };
@@ -34,7 +33,7 @@ struct CategoryTree {
 CategoryTree FillCategoryTree(const std::string& folder);
 
 // Trimmed "k901" ... "k903", or "Lieferant 1" ... "Lieferant 3" when blank.
-std::array<std::string, 3> SupplierShortNames(const std::string& folder);
+std::array<std::string, kSupplierCount> SupplierShortNames(const std::string& folder);
 
 // "<n> Kategorie(n)"
 std::string CategoryCountText(int count);

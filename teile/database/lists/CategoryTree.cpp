@@ -9,10 +9,11 @@
 
 namespace {
 
-std::array<std::string, 3> ShortNamesOf(const IniDocument& main) {
-    std::array<std::string, 3> names;
+std::array<std::string, kSupplierCount> ShortNamesOf(const IniDocument& main) {
+    std::array<std::string, kSupplierCount> names;
     for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
-        std::string name = Trim(main.Value(kCategoryGroup, "k" + std::to_string(900 + supplier)));
+        std::string name =
+            Trim(main.Value(kCategoryGroup, CategoryNameKey(OrderListOfSupplier(supplier))));
         if (name.empty()) {
             name = "Lieferant " + std::to_string(supplier);
         }
@@ -23,7 +24,7 @@ std::array<std::string, 3> ShortNamesOf(const IniDocument& main) {
 
 }  // namespace
 
-std::array<std::string, 3> SupplierShortNames(const std::string& folder) {
+std::array<std::string, kSupplierCount> SupplierShortNames(const std::string& folder) {
     return ShortNamesOf(*ReadIniFile(MainFilePath(folder)));
 }
 
@@ -35,7 +36,7 @@ CategoryTree FillCategoryTree(const std::string& folder) {
 
     std::vector<TreeEntry> categories;
     for (int category = 0; category < kCategoryCount; ++category) {
-        std::string name = main->Value(kCategoryGroup, "k" + std::to_string(category));
+        std::string name = main->Value(kCategoryGroup, CategoryNameKey(category));
         if (!IsBlank(name)) {
             categories.push_back(TreeEntry{category, std::move(name), 1});
         }
@@ -51,7 +52,7 @@ CategoryTree FillCategoryTree(const std::string& folder) {
     tree.entries.push_back(TreeEntry{kTagOrderRoot, "Bestellungen", 0});
     tree.supplierNames = ShortNamesOf(*main);
     for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
-        tree.entries.push_back(TreeEntry{900 + supplier,
+        tree.entries.push_back(TreeEntry{OrderListOfSupplier(supplier),
                                          tree.supplierNames[static_cast<std::size_t>(supplier - 1)],
                                          1});
     }

@@ -8,18 +8,13 @@
 #include "DataFiles.h"
 #include "IniStore.h"
 #include "ListScan.h"
+#include "Messages.h"
 #include "Records.h"
 #include "TextRules.h"
 
 namespace {
 
-const std::string kWarningTitle = "Warnung !";
-const std::string kNewPartNameQuestion = "Teil bereits vorhanden ! Trotzdem anlegen ?     ";
-const std::string kEditedPartNameQuestion = "Teil bereits vorhanden ! Trotzdem speichern ?     ";
-const std::string kPlaceUsedQuestion =
-    "Dieser Lagerort ist bereits belegt. Trotzdem so \xFC" "bernehmen ?     ";
-const std::string kPlaceUsedManyQuestion =
-    "Dieser Lagerort ist bereits mehrfach belegt. Trotzdem so \xFC" "bernehmen ?     ";
+using namespace messages;
 
 std::string WithoutCharacters(std::string_view text, std::string_view removed) {
     std::string result;
@@ -38,12 +33,15 @@ std::string NormalisedStoredPlace(std::string_view place) {
     return WithoutCharacters(TrimView(place), " -_/\\.;:|");
 }
 
-// The text a record is compared by in the given mode, into `out` (reused
-// across the records of a scan).
-void ComparedText(std::string_view record, int mode, SearchFields fields, std::string& out) {
+// What a lookup compares a record by.
+enum class Compared { Name, SearchText, Place };
+
+// The compared text of a record, into `out` (reused across the records of a
+// scan).
+void ComparedText(std::string_view record, Compared what, SearchFields fields, std::string& out) {
     out.clear();
-    switch (mode) {
-        case kFindSearch:
+    switch (what) {
+        case Compared::SearchText:
             if (fields.inNames) {
                 out += FieldView(record, kFieldName);
             }
@@ -51,11 +49,10 @@ void ComparedText(std::string_view record, int mode, SearchFields fields, std::s
                 out += FieldView(record, kFieldRemark);
             }
             return;
-        case kFindCountPlaces:
-        case kFindFirstPlace:
+        case Compared::Place:
             out = NormalisedStoredPlace(FieldView(record, kFieldPlace));
             return;
-        default:
+        case Compared::Name:
             out += FieldView(record, kFieldName);
             return;
     }
@@ -75,106 +72,123 @@ void LowerInPlace(std::string& text) {
 }
 
 bool AskWarning(Prompter& prompter, const std::string& question) {
-    return prompter.Ask(kWarningTitle, question, MessageIcon::Warning, Answer::No) == Answer::Yes;
+    return prompter.Ask(kTitleWarning, question, MessageIcon::Warning, Answer::No) == Answer::Yes;
 }
 
-}  // namespace
-
-int FindPart(std::string_view text, const std::string& listFile, int mode, bool exact,
-             SearchFields fields) {
+// Calls onMatch(slot) for every record whose compared text is not blank and
+// matches `text`, in slot order, until onMatch returns true.
+template <typename OnMatch>
+void ForEachMatch(std::string_view text, const std::string& listFile, Compared what,
+                  TextMatch match, SearchFields fields, OnMatch&& onMatch) {
     const std::shared_ptr<const IniDocument> list = ReadIniFile(listFile);
-    int result = mode == kFindCountNames ? 0 : -1;
     // Containment ignoring letter case is a plain search of the lower-case
     // forms; the search through all categories runs this 25000 times.
     std::string needle(text);
     LowerInPlace(needle);
     std::string compared;
     ForEachListRecord(*list, [&](int slot, std::string_view record) {
-        ComparedText(record, mode, fields, compared);
+        ComparedText(record, what, fields, compared);
         if (IsBlank(compared)) {
             return false;
         }
-        if (mode == kFindCountNames || exact) {
-            if (!EqualsIgnoringCase(compared, text)) {
-                return false;
-            }
-            if (mode == kFindCountNames) {
-                ++result;
-                return false;
-            }
-            result = slot;
-            return true;
+        if (match == TextMatch::Equals) {
+            return EqualsIgnoringCase(compared, text) && onMatch(slot);
         }
         LowerInPlace(compared);
-        if (compared.find(needle) == std::string::npos) {
-            return false;
-        }
-        if (mode == kFindCountPlaces) {
-            ++result;
-            return false;
-        }
-        result = slot;
-        return true;
+        return compared.find(needle) != std::string::npos && onMatch(slot);
     });
-    return result;
 }
 
-int FindCategory(std::string_view name, int mode, const std::string& mainFile) {
+int CountMatches(std::string_view text, const std::string& listFile, Compared what,
+                 TextMatch match) {
+    int count = 0;
+    ForEachMatch(text, listFile, what, match, {}, [&count](int) {
+        ++count;
+        return false;
+    });
+    return count;
+}
+
+int FirstMatch(std::string_view text, const std::string& listFile, Compared what, TextMatch match,
+               SearchFields fields = {}) {
+    int first = -1;
+    ForEachMatch(text, listFile, what, match, fields, [&first](int slot) {
+        first = slot;
+        return true;
+    });
+    return first;
+}
+
+int CategoriesNamed(std::string_view name, const std::string& mainFile, bool firstOnly) {
     const std::shared_ptr<const IniDocument> main = ReadIniFile(mainFile);
     const std::string_view wanted = TrimView(name);
     int count = 0;
     for (int category = 0; category < kCategoryCount; ++category) {
-        const std::string stored = main->Value(kCategoryGroup, "k" + std::to_string(category));
+        const std::string stored = main->Value(kCategoryGroup, CategoryNameKey(category));
         if (IsBlank(stored) || !EqualsIgnoringCase(TrimView(stored), wanted)) {
             continue;
         }
-        if (mode == 1) {
+        if (firstOnly) {
             return category;
         }
         ++count;
     }
-    return mode == 1 ? -1 : count;
+    return firstOnly ? -1 : count;
+}
+
+}  // namespace
+
+int CountPartsNamed(std::string_view name, const std::string& listFile) {
+    return CountMatches(name, listFile, Compared::Name, TextMatch::Equals);
+}
+
+int FindPartByName(std::string_view text, const std::string& listFile, TextMatch match) {
+    return FirstMatch(text, listFile, Compared::Name, match);
+}
+
+int FindSearchMatch(std::string_view text, const std::string& listFile, SearchFields fields) {
+    return FirstMatch(text, listFile, Compared::SearchText, TextMatch::Contains, fields);
+}
+
+int CountPartsAtPlace(std::string_view place, const std::string& listFile) {
+    return CountMatches(place, listFile, Compared::Place, TextMatch::Contains);
+}
+
+int FindPartAtPlace(std::string_view place, const std::string& listFile, TextMatch match) {
+    return FirstMatch(place, listFile, Compared::Place, match);
+}
+
+int CountCategoriesNamed(std::string_view name, const std::string& mainFile) {
+    return CategoriesNamed(name, mainFile, false);
+}
+
+int FindCategoryNamed(std::string_view name, const std::string& mainFile) {
+    return CategoriesNamed(name, mainFile, true);
 }
 
 int CountCategories(const std::string& mainFile) {
     const std::shared_ptr<const IniDocument> main = ReadIniFile(mainFile);
     int count = 0;
     for (int category = 0; category < kCategoryCount; ++category) {
-        if (!IsBlank(main->Value(kCategoryGroup, "k" + std::to_string(category)))) {
+        if (!IsBlank(main->Value(kCategoryGroup, CategoryNameKey(category)))) {
             ++count;
         }
     }
     return count;
 }
 
-int ParsePartReference(std::string_view text, int part) {
-    // Only the strict form counts: a reference is also used to build file
-    // names, so "k../../x" or "k1t../y" must never get that far.
-    const std::optional<PartReference> reference = PartReference::Parse(text);
-    if (!reference) {
-        return -1;
-    }
-    if (part == 0) {
-        return reference->category;
-    }
-    if (part == 1) {
-        return reference->slot;
-    }
-    return -1;
-}
-
 bool ConfirmPartName(std::string_view name, const std::string& listFile, int ownSlot,
                      Prompter& prompter) {
-    const int count = FindPart(name, listFile, kFindCountNames, false);
+    const int count = CountPartsNamed(name, listFile);
     if (ownSlot < 0) {
-        return count == 0 || AskWarning(prompter, kNewPartNameQuestion);
+        return count == 0 || AskWarning(prompter, kPartExistsCreate);
     }
     // The part itself is one of the equal names; only another one counts. The
     // own slot is looked up by equality: a name that merely contains this one
     // (e.g. "BC547B" for "BC547") must not make the part its own duplicate.
     const bool another =
-        count > 1 || (count == 1 && FindPart(name, listFile, kFindFirstName, true) != ownSlot);
-    return !another || AskWarning(prompter, kEditedPartNameQuestion);
+        count > 1 || (count == 1 && FindPartByName(name, listFile, TextMatch::Equals) != ownSlot);
+    return !another || AskWarning(prompter, kPartExistsSave);
 }
 
 bool ConfirmStoragePlace(std::string_view place, const std::string& listFile, int ownSlot,
@@ -192,15 +206,15 @@ bool ConfirmStoragePlace(std::string_view place, const std::string& listFile, in
         // Only separators: an empty text would be "contained" in every place.
         return true;
     }
-    const int matches = FindPart(wanted, listFile, kFindCountPlaces, false);
-    if (matches < 0) {
+    const int matches = CountPartsAtPlace(wanted, listFile);
+    if (matches == 0) {
         return true;
     }
-    if (matches == 0) {
-        if (ownSlot >= 0 && FindPart(wanted, listFile, kFindFirstPlace, false) == ownSlot) {
+    if (matches == 1) {
+        if (ownSlot >= 0 && FindPartAtPlace(wanted, listFile, TextMatch::Contains) == ownSlot) {
             return true;
         }
-        return AskWarning(prompter, kPlaceUsedQuestion);
+        return AskWarning(prompter, kPlaceUsed);
     }
-    return AskWarning(prompter, kPlaceUsedManyQuestion);
+    return AskWarning(prompter, kPlaceUsedMany);
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 #include "DataFiles.h"
 #include "IniStore.h"
@@ -50,3 +51,11 @@ inline std::string_view FieldView(std::string_view value, int number) {
     const std::size_t end = value.find(';', start);
     return value.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
 }
+
+// The slots 0 to the scan limit that hold a non-blank value.
+std::vector<int> OccupiedSlots(const IniDocument& list);
+bool HasRecords(const IniDocument& list);
+
+// The slots of an order list whose position names `reference` (field 1,
+// blanks around it and letter case ignored).
+std::vector<int> PositionsNaming(const IniDocument& orderList, std::string_view reference);

@@ -7,6 +7,7 @@
 #include "DataFiles.h"
 #include "IniStore.h"
 #include "ListScan.h"
+#include "Messages.h"
 #include "PartLookups.h"
 #include "TextRules.h"
 
@@ -17,10 +18,10 @@ namespace {
 bool RecordMatches(std::string_view record, const SearchState& state) {
     std::string compared;
     if (state.inNames) {
-        compared += FieldView(record, 1);
+        compared += FieldView(record, kFieldName);
     }
     if (state.inRemarks) {
-        compared += FieldView(record, 2);
+        compared += FieldView(record, kFieldRemark);
     }
     return !IsBlank(compared) && ContainsIgnoringCase(compared, state.text);
 }
@@ -39,7 +40,7 @@ bool SearchInShownList(SearchState& state, SearchView& view, const std::string& 
     const int last = view.ListRowCount() - 1;
     const int category = view.SelectedTreeTag();
     // At (or, after the list shrank, beyond) the end: the next call walks the tree.
-    if (state.lastHitRow >= last || !IsCategoryTag(category)) {
+    if (state.lastHitRow >= last || !IsCategoryNumber(category)) {
         state.lastHitRow = -1;
         return false;
     }
@@ -48,7 +49,7 @@ bool SearchInShownList(SearchState& state, SearchView& view, const std::string& 
     for (int row = start; row <= last; ++row) {
         const int slot = view.ListRowSlot(row);
         const std::optional<std::string> record =
-            slot >= 0 && slot < kSlotCount ? list->Find(kListGroup, SlotKey(slot)) : std::nullopt;
+            IsSlotNumber(slot) ? list->Find(kListGroup, SlotKey(slot)) : std::nullopt;
         if (!record || !RecordMatches(*record, state)) {
             state.lastHitRow = -1;
             continue;
@@ -65,7 +66,7 @@ SearchOutcome SearchNext(SearchState& state, int origin, SearchView& view,
     if (IsBlank(state.text)) {
         return {};
     }
-    if (IsCategoryTag(view.SelectedTreeTag())) {
+    if (IsCategoryNumber(view.SelectedTreeTag())) {
         if (SearchInShownList(state, view, folder)) {
             return SearchOutcome{true, SearchFocus::Unchanged};
         }
@@ -82,8 +83,8 @@ SearchOutcome SearchNext(SearchState& state, int origin, SearchView& view,
     // without a match need not be scanned a second time on the wrap.
     const auto tryRow = [&](int row, SearchOutcome& outcome) {
         const int tag = view.TreeRowTag(row);
-        if (!IsCategoryTag(tag) ||
-            FindPart(state.text, ListFilePath(folder, tag), kFindSearch, false, fields) == -1) {
+        if (!IsCategoryNumber(tag) ||
+            FindSearchMatch(state.text, ListFilePath(folder, tag), fields) == -1) {
             return false;
         }
         // Decided before selecting: the main window's selection handler keeps
@@ -113,6 +114,6 @@ SearchOutcome SearchNext(SearchState& state, int origin, SearchView& view,
             return outcome;
         }
     }
-    prompter.Tell(kNoMatchTitle, kNoMatchText, MessageIcon::Information);
+    prompter.Tell(messages::kTitleInfo, messages::kNoMatch, MessageIcon::Information);
     return SearchOutcome{false, SearchFocus::TextField};
 }

@@ -5,17 +5,18 @@
 
 #include "DataFiles.h"
 #include "FolderToken.h"
+#include "ListScan.h"
+#include "Messages.h"
+#include "PartClipboard.h"
 #include "PartLookups.h"
-#include "PartOperationsTexts.h"
-#include "PartOperationsWrites.h"
 #include "Records.h"
 #include "Slots.h"
 #include "TextRules.h"
+#include "WriteTransaction.h"
 
 namespace {
 
-using namespace record_texts;
-
+using namespace messages;
 
 // The record as the editor's texts describe it: no ";" can come from a
 // typed text, so the record always has its 14 fields.
@@ -34,28 +35,19 @@ std::string StoredPath(std::string_view typed, const std::string& folder) {
     return StoreFolderToken(Trim(typed), folder);
 }
 
-void Disable(CommandChanges& changes, std::initializer_list<int> commands) {
-    for (int command : commands) {
+void Disable(CommandChanges& changes, std::initializer_list<CommandId> commands) {
+    for (CommandId command : commands) {
         changes.push_back({command, false});
     }
 }
 
-void Enable(CommandChanges& changes, std::initializer_list<int> commands) {
-    for (int command : commands) {
+void Enable(CommandChanges& changes, std::initializer_list<CommandId> commands) {
+    for (CommandId command : commands) {
         changes.push_back({command, true});
     }
 }
 
 }  // namespace
-
-bool PartMayBeDeleted(std::string_view record) {
-    const std::vector<std::string> fields = SplitFields(record);
-    return IntegerOfText(FieldOf(fields, kFieldStock)) == 0;
-}
-
-CommandChange DeletionRuleFor(std::string_view record) {
-    return {kCommandDeletePart, PartMayBeDeleted(record)};
-}
 
 OperationOutcome SavePart(const std::string& folder, int category, int slot,
                           const PartEditorTexts& texts, Prompter& prompter) {
@@ -76,19 +68,20 @@ OperationOutcome SavePart(const std::string& folder, int category, int slot,
     }
 
     const std::string record = RecordOfTexts(name, texts);
-    WriteSequence writes;
+    WriteTransaction writes;
     bool listWasEmpty = false;
     int target = slot;
     if (slot < 0) {
         listWasEmpty = !HasRecords(*ReadIniFile(listFile));
-        target = writes.TakeFreeSlot(listFile);
-        if (target == kSlotWriteFailed) {
+        const FreeSlot free = writes.TakeFreeSlot(listFile);
+        if (free == kSlotWriteFailed) {
             return OperationOutcome::WriteFailure();
         }
-        if (target == kNoFreeSlot) {
-            prompter.Tell(kTitleError, kCategoryFull, MessageIcon::Error);
+        if (!free.Found()) {
+            prompter.Tell(kTitleLimit, kCategoryFull, MessageIcon::Error);
             return OperationOutcome::Refused();
         }
+        target = free.slot;
     }
     const std::string reference = PartReference{category, target}.Text();
 
@@ -160,7 +153,7 @@ OperationOutcome DeleteSelectedRecord(const std::string& folder, const SelectedR
         return OperationOutcome::Refused();
     }
 
-    WriteSequence writes;
+    WriteTransaction writes;
     if (inCategory) {
         const std::string reference = PartReference{row.list, row.slot}.Text();
         // Every position naming the part goes with it: one left behind would
@@ -168,7 +161,8 @@ OperationOutcome DeleteSelectedRecord(const std::string& folder, const SelectedR
         std::vector<FileChange> orderLists;
         bool ordered = false;
         for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
-            FileChange& orders = orderLists.emplace_back(ListFilePath(folder, 900 + supplier));
+            FileChange& orders =
+                orderLists.emplace_back(ListFilePath(folder, OrderListOfSupplier(supplier)));
             for (int position : PositionsNaming(orders.Document(), reference)) {
                 orders.Set(kListGroup, SlotKey(position), "");
                 ordered = true;
@@ -199,7 +193,7 @@ OperationOutcome DeleteSelectedRecord(const std::string& folder, const SelectedR
 
     OperationOutcome outcome;
     const int next = SlotToSelectAfterRemoval(row.shownSlots, row.slot);
-    outcome.reload = ListReload{row.list, ListModeOfListNumber(row.list), next};
+    outcome.reload = ListReload{row.list, SupplierOfList(row.list), next};
     const bool nowEmpty = !HasRecords(list.Document());
     if (nowEmpty) {
         Disable(outcome.commands,

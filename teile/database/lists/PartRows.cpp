@@ -5,7 +5,6 @@
 #include "DataFiles.h"
 #include "IniStore.h"
 #include "ListScan.h"
-#include "PartLookups.h"
 #include "Records.h"
 #include "TextRules.h"
 
@@ -17,7 +16,7 @@ void FillTextsOfRecord(PartRow& row, std::string_view record) {
         const std::size_t end = record.find(';', start);
         const std::string_view text =
             record.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-        if (field <= 12) {
+        if (field <= kPartRowTextCount) {
             row.Text(field).assign(text);
         } else if (field == kFieldStock) {
             row.amount = IntegerOfText(text);
@@ -65,14 +64,12 @@ std::vector<PartRow> ReadOrderRows(const std::string& listFile, int supplier,
         PartRow row;
         // Only the strict reference form reaches a file name, so a crafted
         // reference can never make us read anything but our own list files.
-        const int category = ParsePartReference(position.reference, 0);
-        const int partSlot = ParsePartReference(position.reference, 1);
-        if (category >= 0 && partSlot >= 0) {
-            auto& file = categories[static_cast<std::size_t>(category)];
+        if (const std::optional<PartReference> part = PartReference::Parse(position.reference)) {
+            auto& file = categories[static_cast<std::size_t>(part->category)];
             if (!file) {
-                file = ReadIniFile(ListFilePath(folder, category));
+                file = ReadIniFile(ListFilePath(folder, part->category));
             }
-            const std::optional<std::string> record = file->Find(kListGroup, SlotKey(partSlot));
+            const std::optional<std::string> record = file->Find(kListGroup, SlotKey(part->slot));
             if (record && !IsBlank(*record)) {
                 FillTextsOfRecord(row, *record);
                 row.Text(kFieldOrderNumber1) =
@@ -90,12 +87,11 @@ std::vector<PartRow> ReadOrderRows(const std::string& listFile, int supplier,
 }
 
 std::vector<PartRow> ReadPartRows(const std::string& folder, int listNumber) {
-    if (listNumber >= 0 && listNumber < kCategoryCount) {
+    if (IsCategoryNumber(listNumber)) {
         return ReadCategoryRows(ListFilePath(folder, listNumber));
     }
-    const int supplier = ListModeOf(listNumber);
-    if (supplier > 0) {
-        return ReadOrderRows(ListFilePath(folder, listNumber), supplier, folder);
+    if (IsOrderListNumber(listNumber)) {
+        return ReadOrderRows(ListFilePath(folder, listNumber), SupplierOfList(listNumber), folder);
     }
     return {};
 }

@@ -4,13 +4,13 @@
 
 namespace {
 
-void SetRange(CommandChanges& changes, int first, int last, bool enabled) {
+void SetRange(CommandChanges& changes, CommandId first, CommandId last, bool enabled) {
     for (int command = first; command <= last; ++command) {
-        changes.push_back(CommandChange{command, enabled});
+        changes.push_back(CommandChange{static_cast<CommandId>(command), enabled});
     }
 }
 
-void Set(CommandChanges& changes, int command, bool enabled) {
+void Set(CommandChanges& changes, CommandId command, bool enabled) {
     changes.push_back(CommandChange{command, enabled});
 }
 
@@ -24,7 +24,7 @@ std::string ListCountText(int count, bool orderList) {
 PartListLoad FillPartList(const std::string& folder, int listNumber, int slotToSelect,
                           const ColumnSet& columns, const SortState& sort) {
     PartListLoad load;
-    const int mode = ListModeOf(listNumber);
+    const int mode = SupplierOfList(listNumber);
     load.rows = ReadPartRows(folder, listNumber);
     if (!load.rows.empty()) {
         load.shown = SortPartList(load.rows, mode, columns, sort, slotToSelect);
@@ -45,7 +45,7 @@ CommandChanges SelectedListCommands(int itemTag, int rowCount, bool clipboardHol
         SetRange(changes, kCommandNewCategory, kCommandSortDescending, false);
         return changes;
     }
-    if (IsCategoryTag(itemTag)) {
+    if (IsCategoryNumber(itemTag)) {
         SetRange(changes, kCommandNewCategory, kCommandPrint, true);
         if (rowCount > 0) {
             SetRange(changes, kCommandNewPart, kCommandSortDescending, true);
@@ -64,15 +64,15 @@ CommandChanges SelectedListCommands(int itemTag, int rowCount, bool clipboardHol
         }
         return changes;
     }
-    if (IsOrderListTag(itemTag)) {
+    if (IsOrderListNumber(itemTag)) {
         Set(changes, kCommandNewCategory, false);
         Set(changes, kCommandEditCategory, true);
         Set(changes, kCommandDeleteCategory, false);
         Set(changes, kCommandPrint, false);
         SetRange(changes, kCommandNewPart, kCommandSortDescending, false);
         if (rowCount > 0) {
-            for (int command : {kCommandPrint, kCommandEditPart, kCommandDeletePart,
-                                kCommandSortAscending, kCommandSortDescending}) {
+            for (CommandId command : {kCommandPrint, kCommandEditPart, kCommandDeletePart,
+                                      kCommandSortAscending, kCommandSortDescending}) {
                 Set(changes, command, true);
             }
         }
@@ -89,8 +89,8 @@ SelectedList ShowSelectedList(const std::string& folder, int itemTag, bool clipb
         selected.statusText = "Kategorie ausw\xE4hlen";
     } else if (itemTag == kTagOrderRoot) {
         selected.statusText = "Lieferant ausw\xE4hlen";
-    } else if (IsCategoryTag(itemTag) || IsOrderListTag(itemTag)) {
-        selected.mode = ListModeOf(itemTag);
+    } else if (IsCategoryNumber(itemTag) || IsOrderListNumber(itemTag)) {
+        selected.mode = SupplierOfList(itemTag);
         selected.list = FillPartList(folder, itemTag, -1, columns, sort);
         if (selected.list.RowCount() > 0) {
             selected.statusText = selected.list.statusText;

@@ -54,9 +54,6 @@ struct SearchOutcome {
     SearchFocus focus = SearchFocus::Unchanged;
 };
 
-inline const std::string kNoMatchTitle = "Info";
-inline const std::string kNoMatchText = "Keine Entsprechung gefunden !     ";
-
 // "Suchen" is available, and Return searches, only with a non-blank text and
 // at least one of the two fields chosen.
 bool SearchIsPossible(const SearchState& state);

@@ -4,7 +4,14 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "Records.h"
+
+// The record fields a row keeps as text: 1 (name) to 12 (storage place); the
+// stock and target stock are kept as numbers.
+inline constexpr int kPartRowTextCount = kFieldPlace;
 
 // One row of the part list. In a category list it is one part; in an order
 // list one position together with the part it names.
@@ -12,7 +19,7 @@ struct PartRow {
     // Record fields 1-12 by field number: Text(1) name ... Text(12) storage
     // place. Field 3 reads "k.A." where the record says "frei"; in an order
     // list Text(6) is the part's order number at that list's supplier.
-    std::array<std::string, 12> texts;
+    std::array<std::string, kPartRowTextCount> texts;
     int amount = 0;          // stock; in an order list the position's quantity
     int target = 0;          // target stock; in an order list the hidden flag
     double unitPrice = 0.0;  // order lists: price at the list's supplier
@@ -23,9 +30,6 @@ struct PartRow {
     std::string& Text(int field) { return texts.at(static_cast<std::size_t>(field - 1)); }
     bool IsHiddenPosition() const { return target == 1; }
 };
-
-// List mode: 0 a category, 1-3 the order list of that supplier.
-inline int ListModeOf(int listNumber) { return listNumber >= 901 && listNumber <= 903 ? listNumber - 900 : 0; }
 
 // The rows of the category file listFile, in slot order.
 std::vector<PartRow> ReadCategoryRows(const std::string& listFile);

@@ -3,30 +3,10 @@
 #include "CompactionWork.h"
 #include "DataFiles.h"
 #include "IniStore.h"
+#include "Messages.h"
 #include "TextRules.h"
 
-namespace {
-
-constexpr std::string_view kBlanks = "     ";
-
-bool IsListNumber(int listNumber) {
-    return (listNumber >= 0 && listNumber < kCategoryCount) ||
-           (listNumber >= kFirstOrderList && listNumber < kFirstOrderList + kSupplierCount);
-}
-
-}  // namespace
-
-std::string CompactionQuestion() {
-    std::string text = "Achtung ! F\xFC" "r die Dauer der Kompaktierung";
-    text += kBlanks;
-    text += "\r\nwird die Anwendung f\xFC" "r den Nutzer gesperrt.";
-    text += kBlanks;
-    text += "\rDiese Funktion hat u.U. eine lange Laufzeit.";
-    text += kBlanks;
-    text += "\r\n\r\nSoll die Datenbank jetzt kompaktiert werden ?";
-    text += kBlanks;
-    return text;
-}
+using namespace messages;
 
 std::string CompactionStatusText(std::string_view categoryName) {
     return "Kompaktiere " + std::string(categoryName) + " ... (Anwendung ist gesperrt)";
@@ -35,8 +15,8 @@ std::string CompactionStatusText(std::string_view categoryName) {
 CompactionOutcome CompactDatabase(const std::string& folder, Prompter& prompter,
                                   const CompactionCallbacks& callbacks, CompactionFiles& files) {
     CompactionOutcome outcome;
-    if (prompter.Ask(std::string(kCompactionQuestionTitle), CompactionQuestion(),
-                     MessageIcon::Warning, Answer::No) != Answer::Yes) {
+    if (prompter.Ask(kTitleQuestion, kCompactionQuestion, MessageIcon::Warning, Answer::No) !=
+        Answer::Yes) {
         return outcome;
     }
     if (callbacks.lock) {
@@ -61,7 +41,7 @@ CompactionOutcome CompactDatabase(const std::string& folder, Prompter& prompter,
     if (ok) {
         const IniDocument names = IniDocument::Parse(main.bytes);
         for (int category = 0; category < kCategoryCount; ++category) {
-            const std::string name = names.Value(kCategoryGroup, "k" + std::to_string(category));
+            const std::string name = names.Value(kCategoryGroup, CategoryNameKey(category));
             if (IsBlank(name)) {
                 continue;  // a category without a name is left exactly as it is
             }
@@ -70,7 +50,7 @@ CompactionOutcome CompactDatabase(const std::string& folder, Prompter& prompter,
         }
         progress(std::string(kCompactionOrdersStatusText));
         for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
-            outcome.listsCompacted += work.CompactList(kFirstOrderList + supplier - 1) ? 1 : 0;
+            outcome.listsCompacted += work.CompactList(OrderListOfSupplier(supplier)) ? 1 : 0;
         }
         const CommitResult commit = CommitCompaction(folder, work.PreparedFiles(), files);
         ok = commit == CommitResult::Done;
@@ -82,12 +62,10 @@ CompactionOutcome CompactDatabase(const std::string& folder, Prompter& prompter,
     }
     if (ok) {
         outcome.result = CompactionResult::Compacted;
-        prompter.Tell(std::string(kCompactionDoneTitle), std::string(kCompactionDoneText),
-                      MessageIcon::Information);
+        prompter.Tell(kTitleNotice, kCompacted, MessageIcon::Information);
     } else {
         outcome.result = CompactionResult::Failed;
-        prompter.Tell(std::string(kCompactionFailedTitle), std::string(kCompactionFailedText),
-                      MessageIcon::Error);
+        prompter.Tell(kTitleFailure, kWriteFailed, MessageIcon::Error);
     }
     return outcome;
 }

@@ -66,13 +66,7 @@ enum class ListCompactionResult {
 ListCompactionResult CompactList(const std::string& folder, int listNumber,
                                  CompactionFiles& files = SystemCompactionFiles());
 
-// The texts of the command (cp1252), with the blanks the message boxes show.
-std::string CompactionQuestion();
+// The progress texts of the status bar (cp1252); the messages are in Messages.h.
 std::string CompactionStatusText(std::string_view categoryName);
-inline constexpr std::string_view kCompactionQuestionTitle = "Frage ?";
 inline constexpr std::string_view kCompactionOrdersStatusText =
     "Kompaktiere Bestellungen ... (Anwendung ist gesperrt)";
-inline constexpr std::string_view kCompactionDoneTitle = "Hinweis";
-inline constexpr std::string_view kCompactionDoneText = "Datenbank wurde kompaktiert !     ";
-inline constexpr std::string_view kCompactionFailedTitle = "Fehler!";
-inline constexpr std::string_view kCompactionFailedText = "Datenspeichern nicht m\xF6glich !     ";

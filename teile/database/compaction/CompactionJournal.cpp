@@ -91,10 +91,10 @@ const std::vector<std::string>& CompactableFileNames() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> all;
         for (int category = 0; category < kCategoryCount; ++category) {
-            all.push_back("k" + std::to_string(category) + ".dat");
+            all.push_back(ListFileName(category));
         }
         for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
-            all.push_back("k" + std::to_string(kFirstOrderList + supplier - 1) + ".dat");
+            all.push_back(ListFileName(OrderListOfSupplier(supplier)));
         }
         all.emplace_back(kPictureFile);
         all.emplace_back(kDatasheetFile);

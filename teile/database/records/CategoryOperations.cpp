@@ -1,21 +1,16 @@
 #include "CategoryOperations.h"
 
+#include "CategoryTree.h"
 #include "DataFiles.h"
 #include "IniStore.h"
+#include "ListScan.h"
+#include "Messages.h"
 #include "PartLookups.h"
-#include "PartOperationsTexts.h"
-#include "PartOperationsWrites.h"
 #include "Slots.h"
 #include "TextRules.h"
+#include "WriteTransaction.h"
 
-namespace {
-
-using namespace record_texts;
-
-
-std::string CategoryKey(int category) { return "k" + std::to_string(category); }
-
-}  // namespace
+using namespace messages;
 
 OperationOutcome SaveCategory(const std::string& folder, int category, std::string_view name,
                               Prompter& prompter) {
@@ -28,7 +23,7 @@ OperationOutcome SaveCategory(const std::string& folder, int category, std::stri
         return OperationOutcome::Refused(FocusField::CategoryName);
     }
     const std::string mainFile = MainFilePath(folder);
-    const int sameName = FindCategory(trimmed, 1, mainFile);
+    const int sameName = FindCategoryNamed(trimmed, mainFile);
     if (sameName != -1 && sameName != category) {
         prompter.Tell(kTitleWarning, kCategoryExists, MessageIcon::Warning);
         return OperationOutcome::Refused(FocusField::CategoryName);
@@ -37,14 +32,14 @@ OperationOutcome SaveCategory(const std::string& folder, int category, std::stri
     if (isNew) {
         number = FindFreeCategorySlot(mainFile);
         if (number < 0) {
-            prompter.Tell(kTitleError, kTooManyCategories, MessageIcon::Error);
+            prompter.Tell(kTitleLimit, kTooManyCategories, MessageIcon::Error);
             return OperationOutcome::Refused();
         }
     }
 
     FileChange main(mainFile);
-    main.Set(kCategoryGroup, CategoryKey(number), trimmed);
-    WriteSequence writes;
+    main.Set(kCategoryGroup, CategoryNameKey(number), trimmed);
+    WriteTransaction writes;
     if (!writes.Write(main)) {
         return OperationOutcome::WriteFailure();
     }
@@ -77,8 +72,8 @@ OperationOutcome DeleteCategory(const std::string& folder, int tag, Prompter& pr
     }
     const std::string mainFile = MainFilePath(folder);
     FileChange main(mainFile);
-    main.Set(kCategoryGroup, CategoryKey(tag), "");
-    WriteSequence writes;
+    main.Set(kCategoryGroup, CategoryNameKey(tag), "");
+    WriteTransaction writes;
     if (!writes.Write(main)) {
         return OperationOutcome::WriteFailure();
     }
@@ -87,10 +82,10 @@ OperationOutcome DeleteCategory(const std::string& folder, int tag, Prompter& pr
     outcome.tree = TreeUpdate{TreeChange::RemoveSelected, tag, {}};
     const int count = CountCategories(mainFile);
     if (count == 0) {
-        for (int command : {kCommandEditCategory, kCommandDeleteCategory, kCommandPrint,
-                            kCommandNewPart, kCommandNewPartFromCopy, kCommandEditPart,
-                            kCommandDeletePart, kCommandCutPart, kCommandCopyPart,
-                            kCommandOrderPart, kCommandSearch}) {
+        for (CommandId command : {kCommandEditCategory, kCommandDeleteCategory, kCommandPrint,
+                                  kCommandNewPart, kCommandNewPartFromCopy, kCommandEditPart,
+                                  kCommandDeletePart, kCommandCutPart, kCommandCopyPart,
+                                  kCommandOrderPart, kCommandSearch}) {
             outcome.commands.push_back({command, false});
         }
     } else {

@@ -1,21 +1,23 @@
 #include "PartClipboard.h"
 
 #include <memory>
+#include <optional>
 
 #include "DataFiles.h"
+#include "DeletionRule.h"
 #include "IniStore.h"
+#include "ListScan.h"
+#include "Messages.h"
 #include "OrderOperations.h"
 #include "PartLookups.h"
-#include "PartOperations.h"
-#include "PartOperationsTexts.h"
-#include "PartOperationsWrites.h"
 #include "Records.h"
 #include "Slots.h"
 #include "TextRules.h"
+#include "WriteTransaction.h"
 
 namespace {
 
-using namespace record_texts;
+using namespace messages;
 
 constexpr Tone kOrderNumberCopied{8000, 5};
 
@@ -51,14 +53,13 @@ std::string NameOf(std::string_view record) {
 // order number at that list's supplier, empty when the part is gone.
 std::string OrderNumberOfPosition(const std::string& folder, int orderList, int slot) {
     const std::string position = ReadRecord(folder, orderList, slot);
-    const std::string reference = FieldOf(SplitFields(position), 1);
-    const int category = ParsePartReference(reference, 0);
-    const int partSlot = ParsePartReference(reference, 1);
-    if (category < 0 || partSlot < 0) {
+    const std::optional<PartReference> part =
+        PartReference::Parse(FieldOf(SplitFields(position), 1));
+    if (!part) {
         return {};
     }
-    const std::string record = ReadRecord(folder, category, partSlot);
-    return FieldOf(SplitFields(record), OrderNumberField(orderList - 900));
+    const std::string record = ReadRecord(folder, part->category, part->slot);
+    return FieldOf(SplitFields(record), OrderNumberField(SupplierOfList(orderList)));
 }
 
 }  // namespace
@@ -129,16 +130,17 @@ OperationOutcome PastePart(const std::string& folder, int targetCategory, PartCl
     }
 
     const std::string targetFile = ListFilePath(folder, targetCategory);
-    WriteSequence writes;
-    const int slot = writes.TakeFreeSlot(targetFile);
-    if (slot == kSlotWriteFailed) {
+    WriteTransaction writes;
+    const FreeSlot free = writes.TakeFreeSlot(targetFile);
+    if (free == kSlotWriteFailed) {
         return OperationOutcome::WriteFailure();
     }
-    if (slot == kNoFreeSlot) {
-        prompter.Tell(kTitleError, kCategoryFull, MessageIcon::Error);
+    if (!free.Found()) {
+        prompter.Tell(kTitleLimit, kCategoryFull, MessageIcon::Error);
         return OperationOutcome::Refused();
     }
-    if (FindPart(NameOf(record), targetFile, kFindFirstName, false) != -1 &&
+    const int slot = free.slot;
+    if (FindPartByName(NameOf(record), targetFile, TextMatch::Contains) != -1 &&
         prompter.Ask(kTitleWarning, kPartExistsCreate, MessageIcon::Warning, Answer::No) !=
             Answer::Yes) {
         writes.Undo();
@@ -162,7 +164,7 @@ OperationOutcome PastePart(const std::string& folder, int targetCategory, PartCl
     }
     if (move) {
         for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
-            FileChange orders(ListFilePath(folder, 900 + supplier));
+            FileChange orders(ListFilePath(folder, OrderListOfSupplier(supplier)));
             for (int position : PositionsNaming(orders.Document(), oldReference)) {
                 const std::string value = orders.Value(kListGroup, SlotKey(position));
                 orders.Set(kListGroup, SlotKey(position), ReplaceField(value, 1, newReference));

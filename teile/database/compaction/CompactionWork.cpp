@@ -70,13 +70,13 @@ struct LineRange {
 };
 std::optional<LineRange> FirstGroup(const LineFile& file, std::string_view name) {
     for (std::size_t i = 0; i < file.lines.size(); ++i) {
-        const std::string_view trimmed = TrimView(file.lines[i].text);
+        const std::string_view trimmed = TrimIni(file.lines[i].text);
         if (file.lines[i].removed || !IsIniGroupLine(trimmed) || GroupNameOf(trimmed) != name) {
             continue;
         }
         LineRange range{i + 1, i + 1};
         while (range.end < file.lines.size() &&
-               !IsIniGroupLine(TrimView(file.lines[range.end].text))) {
+               !IsIniGroupLine(TrimIni(file.lines[range.end].text))) {
             ++range.end;
         }
         return range;
@@ -127,8 +127,6 @@ bool ParseSideKey(std::string_view lowerKey, int& list, int& slot) {
     return list >= 0 && slot >= 0;
 }
 
-std::string ListFileName(int listNumber) { return "k" + std::to_string(listNumber) + ".dat"; }
-
 }  // namespace
 
 bool IsDigits(std::string_view text) {
@@ -152,7 +150,7 @@ RenumberedList RenumberList(std::string_view bytes) {
     std::string_view text;
     std::string_view end;
     while (splitter.Next(text, end)) {
-        const std::string_view trimmed = TrimView(text);
+        const std::string_view trimmed = TrimIni(text);
         if (trimmed.empty()) {
             continue;
         }
@@ -179,9 +177,10 @@ RenumberedList RenumberList(std::string_view bytes) {
             result.newSlotOf.try_emplace(oldSlot, newSlot);
         }
         const std::size_t equals = trimmed.find('=');
-        const std::string_view value =
-            equals == std::string_view::npos ? std::string_view() : TrimView(trimmed.substr(equals + 1));
-        if (!IsBlank(value)) {
+        const std::string_view value = equals == std::string_view::npos
+                                           ? std::string_view()
+                                           : TrimIni(trimmed.substr(equals + 1));
+        if (!IsIniBlank(value)) {
             records += SlotKey(newSlot);
             records += '=';
             records += value;
@@ -260,7 +259,7 @@ struct CompactionWork::Data {
         }
         for (std::size_t i = range->begin; i < range->end; ++i) {
             const FileLine& line = content.lines[i];
-            if (line.removed || IsBlank(line.text) || !IsRecordKey(LowerKeyOf(line.text))) {
+            if (line.removed || IsIniBlank(line.text) || !IsRecordKey(LowerKeyOf(line.text))) {
                 continue;
             }
             const std::vector<std::string> fields = SplitFields(ReaderValueOf(line.text));
@@ -294,7 +293,7 @@ struct CompactionWork::Data {
             if (moved == newSlotOf.end()) {
                 continue;
             }
-            if (IsBlank(ReaderValueOf(line.text))) {
+            if (IsIniBlank(ReaderValueOf(line.text))) {
                 actions[i] = kRemove;  // an empty entry means no file
             } else {
                 actions[i] = kMove;
@@ -364,7 +363,7 @@ bool CompactionWork::LoadSharedFiles() {
     }
     std::vector<std::string> shared = {std::string(kPictureFile), std::string(kDatasheetFile)};
     for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
-        shared.push_back(ListFileName(kFirstOrderList + supplier - 1));
+        shared.push_back(ListFileName(OrderListOfSupplier(supplier)));
     }
     for (const std::string& name : shared) {
         if (data.Load(name).state == FileRead::State::Unreadable) {
@@ -401,9 +400,9 @@ bool CompactionWork::CompactList(int listNumber) {
     for (Data::SideGroupWork& side : data.sideGroups) {
         data.MoveSideEntries(side, listNumber, renumbered.newSlotOf, renumbered.records);
     }
-    if (listNumber < kCategoryCount) {
+    if (IsCategoryNumber(listNumber)) {
         for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
-            data.RewriteReferences(ListFileName(kFirstOrderList + supplier - 1), listNumber,
+            data.RewriteReferences(ListFileName(OrderListOfSupplier(supplier)), listNumber,
                                    renumbered.newSlotOf);
         }
     }

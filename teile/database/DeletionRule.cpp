@@ -1,0 +1,12 @@
+#include "DeletionRule.h"
+
+#include "Records.h"
+#include "TextRules.h"
+
+bool PartMayBeDeleted(std::string_view record) {
+    return IntegerOfText(FieldOf(SplitFields(record), kFieldStock)) == 0;
+}
+
+CommandChange DeletionRuleFor(std::string_view record) {
+    return {kCommandDeletePart, PartMayBeDeleted(record)};
+}

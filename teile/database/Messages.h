@@ -1,0 +1,65 @@
+#pragma once
+// Every message box text of teile and its titles, in one place (cp1252 bytes,
+// converted to QString only by the window that shows them). Five blanks follow
+// a message text wherever the users have always seen them; the texts without
+// them say so.
+
+#include <string>
+
+namespace messages {
+
+// Titles. "FEHLER" is the title of the limits, "Fehler!" of failed writes.
+inline const std::string kTitleInfo = "Info";
+inline const std::string kTitleNotice = "Hinweis";
+inline const std::string kTitleWarning = "Warnung !";
+inline const std::string kTitleQuestion = "Frage ?";
+inline const std::string kTitleLimit = "FEHLER";
+inline const std::string kTitleFailure = "Fehler!";
+
+// A data file could not be written; nothing of the operation remains.
+inline const std::string kWriteFailed = "Datenspeichern nicht m\xF6glich !     ";
+
+// Limits (title "FEHLER").
+inline const std::string kTooManyCategories = "Zu viele Kategorien !     ";
+inline const std::string kCategoryFull = "Zu viele Teile in dieser Kategorie !     ";
+inline const std::string kOrderListFull = "Zu viele Teile in der Bestellung !     ";
+
+// Saving a part.
+inline const std::string kNameEmpty = "Bezeichnung darf nicht leer sein !     ";
+inline const std::string kPartExistsCreate = "Teil bereits vorhanden ! Trotzdem anlegen ?     ";
+inline const std::string kPartExistsSave = "Teil bereits vorhanden ! Trotzdem speichern ?     ";
+inline const std::string kPlaceUsed =
+    "Dieser Lagerort ist bereits belegt. Trotzdem so \xFC" "bernehmen ?     ";
+inline const std::string kPlaceUsedMany =
+    "Dieser Lagerort ist bereits mehrfach belegt. Trotzdem so \xFC" "bernehmen ?     ";
+
+// Deleting.
+inline const std::string kDeleteFromList = "Teil aus der Liste l\xF6schen ?     ";
+inline const std::string kDeleteFromOrder = "Teil aus der Bestellung l\xF6schen ?     ";
+inline const std::string kPartIsOrdered =
+    "Teil befindet sich in mindestens einer Bestellung. Trotzdem l\xF6schen ?     ";
+
+// Categories.
+inline const std::string kCategoryExists = "Kategorie existiert bereits !     ";
+inline const std::string kDeleteCategory = "Kategorie aus der Liste l\xF6schen ?     ";
+
+// Orders.
+inline const std::string kAlreadyOrdered = "Teil wurde bereits bestellt !     ";
+inline const std::string kAddedToOrder = "Teil wurde der Bestellung hinzugef\xFCgt !     ";
+// Without trailing blanks, as it always was.
+inline const std::string kNoPartForPosition =
+    "Dieser Position konnte kein Teil zugeordnet werden !";
+inline const std::string kGoToPart = "Soll jetzt zu diesem Teil gewechselt werden ?     ";
+
+// Search.
+inline const std::string kNoMatch = "Keine Entsprechung gefunden !     ";
+
+// Compaction (the question has its line breaks and blanks exactly as shown).
+inline const std::string kCompactionQuestion =
+    "Achtung ! F\xFC" "r die Dauer der Kompaktierung     \r\n"
+    "wird die Anwendung f\xFC" "r den Nutzer gesperrt.     \r"
+    "Diese Funktion hat u.U. eine lange Laufzeit.     \r\n\r\n"
+    "Soll die Datenbank jetzt kompaktiert werden ?     ";
+inline const std::string kCompacted = "Datenbank wurde kompaktiert !     ";
+
+}  // namespace messages
