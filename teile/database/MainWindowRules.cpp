@@ -62,7 +62,7 @@ CommandChanges SelectedRowCommands(const std::string& folder, int itemTag,
                               {kCommandCutPart, true},
                               {kCommandCopyPart, true}};
     std::string record;
-    if (IsCategoryTag(itemTag) && *rowItemData >= 0) {
+    if (IsCategoryNumber(itemTag) && *rowItemData >= 0) {
         record = ReadIniValue(kListGroup, SlotKey(*rowItemData), ListFilePath(folder, itemTag));
     }
     // A part whose record is gone reads as stock 0, like any empty value.
@@ -70,9 +70,9 @@ CommandChanges SelectedRowCommands(const std::string& folder, int itemTag,
     return changes;
 }
 
-bool EditCategoryAppliesTo(int itemTag) { return IsCategoryTag(itemTag) || IsOrderListTag(itemTag); }
+bool EditCategoryAppliesTo(int itemTag) { return IsCategoryNumber(itemTag) || IsOrderListNumber(itemTag); }
 
-bool DeleteCategoryAppliesTo(int itemTag) { return IsCategoryTag(itemTag); }
+bool DeleteCategoryAppliesTo(int itemTag) { return IsCategoryNumber(itemTag); }
 
 void ChooseSortColumn(SortState& sort, int itemTag, int column) {
     if (ListModeOfTag(itemTag) == ListMode::Order) {

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "DesktopLauncher.h"
-#include "PartEditorMessages.h"
+#include "Messages.h"
 #include "PartEditorRules.h"
 #include "PartPaths.h"
 #include "PartPicture.h"
@@ -17,7 +17,7 @@
 
 namespace {
 
-using namespace part_editor_texts;
+using namespace messages;
 
 constexpr int kPictureX[2] = {12, 190};
 constexpr int kPictureFrame = 170;
@@ -55,6 +55,10 @@ QString ChooseFile(QWidget* parent, const char* title, const QStringList& filter
         return {};
     }
     return dialog.selectedFiles().constFirst();
+}
+
+const std::string& PathProblemText(PathProblem problem) {
+    return problem == PathProblem::TooLong ? kPathTooLong : kPathNotInCodePage;
 }
 
 // The path "..." starts from: the file the field names, or none.

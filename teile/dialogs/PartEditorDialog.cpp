@@ -9,7 +9,7 @@
 
 #include "DialogFonts.h"
 #include "PartDocumentsTab.h"
-#include "PartEditorMessages.h"
+#include "Messages.h"
 #include "PartGeneralTab.h"
 #include "PriceField.h"
 #include "Prompter.h"
@@ -125,7 +125,7 @@ std::optional<PartEditorTexts> PartEditorDialog::Texts() {
     PartEditorTexts texts;
     general_->Collect(texts);
     if (!PartRecordFitsFile(texts)) {
-        prompter_.Tell(part_editor_texts::kTitleWarning, part_editor_texts::kRecordTooLong,
+        prompter_.Tell(messages::kTitleWarning, messages::kRecordTooLong,
                        MessageIcon::Warning);
         activateWindow();
         tabs_->setCurrentWidget(general_);

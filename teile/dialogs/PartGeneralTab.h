@@ -55,7 +55,8 @@ private:
     std::array<QLabel*, 3> orderNumberLabels_{};
     std::array<QLineEdit*, 3> orderNumberFields_{};
     std::array<QLabel*, 3> priceLabels_{};
-    std::array<PriceField*, 3> priceFields_{};
+    // "class": Records.h names a function PriceField as well.
+    std::array<class PriceField*, 3> priceFields_{};
     QLineEdit* placeField_ = nullptr;
     DigitsField* targetField_ = nullptr;
     QLabel* stockLabel_ = nullptr;

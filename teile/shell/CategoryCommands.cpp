@@ -33,7 +33,7 @@ void CategoryCommands::NewCategory() {
 
 void CategoryCommands::EditSelected() {
     const int tag = tree_.SelectedTag();
-    if (!EditCategoryAppliesTo(tag) || IsOrderListTag(tag)) {
+    if (!EditCategoryAppliesTo(tag) || IsOrderListNumber(tag)) {
         return;
     }
     OpenDialog(tag, ToWindowText(CategoryNameOf(state_.folder, tag)), nullptr, false);

@@ -5,7 +5,7 @@
 #include <QWindow>
 
 #include "CategoryCommands.h"
-#include "CategoryTree.h"
+#include "DataFiles.h"
 #include "CategoryTreeView.h"
 #include "CommandActions.h"
 #include "CommandTable.h"
@@ -89,7 +89,7 @@ void CommandDispatcher::Dispatch(int command) {
     case kCommandNewPart:
     case kCommandNewPartFromCopy:
     case kCommandEditPart:
-        if (parts_ && IsCategoryTag(window_.Tree()->SelectedTag())) {
+        if (parts_ && IsCategoryNumber(window_.Tree()->SelectedTag())) {
             parts_->Run(command, secondTab_);
         }
         break;
@@ -149,13 +149,13 @@ void CommandDispatcher::HeaderClicked(int column) {
     RememberFocus();
     const int tag = window_.Tree()->SelectedTag();
     ChooseSortColumn(state_.sort, tag, column);
-    list_.SortAgain(ListModeOf(tag), state_.sort);
+    list_.SortAgain(SupplierOfList(tag), state_.sort);
 }
 
 void CommandDispatcher::Sort(bool descending) {
     actions_.SetSortMarks(descending);
     state_.sort.descending = descending;
-    list_.SortAgain(ListModeOf(window_.Tree()->SelectedTag()), state_.sort);
+    list_.SortAgain(SupplierOfList(window_.Tree()->SelectedTag()), state_.sort);
 }
 
 void CommandDispatcher::ToggleStayOnTop() {
@@ -176,7 +176,7 @@ void CommandDispatcher::ToggleSmallPrint() {
     const bool on = !SmallPrintIsOn(state_.folder);
     if (!StoreSmallPrint(state_.folder, on)) {
         actions_.SetChecked(kCommandSmallPrint, !on);
-        TellUser(&window_, ToWindowText(kWriteFailedTitle), ToWindowText(kWriteFailedText),
+        TellUser(&window_, ToWindowText(messages::kTitleFailure), ToWindowText(messages::kWriteFailed),
                  MessageIcon::Error);
         return;
     }

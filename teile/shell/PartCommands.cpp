@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "CategoryTree.h"
+#include "DataFiles.h"
 #include "CategoryTreeView.h"
 #include "Commands.h"
 #include "DialogFrame.h"
@@ -25,7 +25,7 @@ PartCommands::PartCommands(ShellState& state, CategoryTreeView& tree, PartListPa
 
 void PartCommands::Run(int command, bool documentsTab) {
     const int category = tree_.SelectedTag();
-    if (!IsCategoryTag(category)) {
+    if (!IsCategoryNumber(category)) {
         return;
     }
     if (command == kCommandNewPart) {

@@ -70,7 +70,7 @@ void TeileProgram::RecoverCompaction() {
     if (recovery.result == RecoveryResult::Failed) {
         // The start goes on: the record operations refuse to write the files
         // the pending compaction will still replace.
-        prompter_->Tell(kWriteFailedTitle, kRecoveryFailedText, MessageIcon::Error);
+        prompter_->Tell(messages::kTitleFailure, kRecoveryFailedText, MessageIcon::Error);
     }
     if (!recovery.oldWorkFiles.empty()) {
         std::string text = kOldWorkFilesText;
@@ -199,6 +199,6 @@ bool TeileProgram::ShutDown() {
 void TeileProgram::SaveSettingsOnExit(bool tellFailure) {
     if (!SaveSettings(state_.folder, state_.settings) && tellFailure) {
         // The layout is lost, not the data; the user should still know.
-        prompter_->Tell(kWriteFailedTitle, kWriteFailedText, MessageIcon::Error);
+        prompter_->Tell(messages::kTitleFailure, messages::kWriteFailed, MessageIcon::Error);
     }
 }
