@@ -116,7 +116,10 @@ void OpenPartEditor(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(OpenPartEditor)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(OpenPartEditor)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

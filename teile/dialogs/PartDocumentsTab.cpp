@@ -137,8 +137,12 @@ void PartDocumentsTab::BuildDatasheet(Datasheet& datasheet, int index, int y, QL
 }
 
 void PartDocumentsTab::Fill(const PartEditorTexts& texts) {
-    datasheets_[0].path->setText(ShownPath(texts.datasheet1, folder_));
-    datasheets_[1].path->setText(ShownPath(texts.datasheet2, folder_));
+    datasheets_[0].stored = texts.datasheet1;
+    datasheets_[1].stored = texts.datasheet2;
+    for (Datasheet& datasheet : datasheets_) {
+        datasheet.shown = ShownPath(datasheet.stored, folder_);
+        datasheet.path->setText(datasheet.shown);
+    }
     pictures_[0].path->setText(ToWindowText(texts.picture1));
     pictures_[1].path->setText(ToWindowText(texts.picture2));
     DrawPreview(0);
@@ -149,7 +153,14 @@ QLineEdit* PartDocumentsTab::Collect(PartEditorTexts& texts) {
     std::string* stored[2] = {&texts.datasheet1, &texts.datasheet2};
     // The upper field first, as the user reads them.
     for (int index : {1, 0}) {
-        QLineEdit* field = datasheets_[static_cast<std::size_t>(index)].path;
+        const Datasheet& datasheet = datasheets_[static_cast<std::size_t>(index)];
+        QLineEdit* field = datasheet.path;
+        // A path the user left alone keeps its stored spelling, backslashes
+        // of a Windows user included.
+        if (field->text() == datasheet.shown) {
+            *stored[index] = datasheet.stored;
+            continue;
+        }
         const StoredPath path = StoredPathOf(field->text(), folder_);
         if (path.problem != PathProblem::None) {
             Tell(kTitleWarning, PathProblemText(path.problem));

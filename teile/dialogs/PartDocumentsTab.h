@@ -44,6 +44,8 @@ private:
     };
     struct Datasheet {
         QLineEdit* path = nullptr;
+        std::string stored;  // as read from the data file
+        QString shown;       // as the field first showed it
         QPushButton* view = nullptr;
         QPushButton* choose = nullptr;
     };

@@ -112,7 +112,8 @@ QWidget* PartEditorDialog::StartFocus() const {
 void PartEditorDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         // Enter presses the focused button, as everywhere in teile.
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled()) {
+        auto* button = qobject_cast<QPushButton*>(focusWidget());
+        if (button && button->isEnabled()) {
             button->click();
         }
         event->accept();

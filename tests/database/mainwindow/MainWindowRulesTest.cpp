@@ -28,7 +28,11 @@ CommandState StateWithout(std::initializer_list<int> disabled) {
 TEST(CommandState, LaterChangesWinAndForeignNumbersAreIgnored) {
     CommandState state;
     EXPECT_TRUE(state.IsEnabled(0) && state.IsEnabled(26));
-    state.Apply({{7, false}, {3, false}, {7, true}, {27, false}, {-1, false}});
+    state.Apply({{CommandId(7), false},
+                 {CommandId(3), false},
+                 {CommandId(7), true},
+                 {CommandId(27), false},
+                 {CommandId(-1), false}});
     EXPECT_TRUE(state.IsEnabled(7));
     EXPECT_FALSE(state.IsEnabled(3));
     EXPECT_FALSE(state.IsEnabled(27));
