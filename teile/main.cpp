@@ -4,6 +4,7 @@
 
 #include <QApplication>
 
+#include "DesktopTerminal.h"
 #include "MainWindow.h"
 #include "ProgramFolder.h"
 #include "TeileProgram.h"
@@ -17,7 +18,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv);
-    TeileProgram program(ProgramFolder());
+    TeileProgram program(ProgramFolder(), FindDesktopTerminal());
     QObject::connect(&program, &TeileProgram::Ended, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     program.Start();

@@ -3,7 +3,7 @@
 #include "CategoryTree.h"
 #include "DataFiles.h"
 #include "IniStore.h"
-#include "PartOperations.h"
+#include "DeletionRule.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ CommandChanges SelectedRowCommands(const std::string& folder, int itemTag,
     return changes;
 }
 
-bool EditCategoryAppliesTo(int itemTag) { return IsCategoryNumber(itemTag) || IsOrderListNumber(itemTag); }
+bool EditCategoryAppliesTo(int itemTag) { return IsListNumber(itemTag); }
 
 bool DeleteCategoryAppliesTo(int itemTag) { return IsCategoryNumber(itemTag); }
 
@@ -83,7 +83,7 @@ void ChooseSortColumn(SortState& sort, int itemTag, int column) {
 }
 
 std::string CategoryNameOf(const std::string& folder, int category) {
-    return ReadIniValue(kCategoryGroup, "k" + std::to_string(category), MainFilePath(folder));
+    return ReadIniValue(kCategoryGroup, CategoryNameKey(category), MainFilePath(folder));
 }
 
 bool SmallPrintIsOn(const std::string& folder) {

@@ -6,6 +6,7 @@
 #include "CategoryDialog.h"
 #include "CategoryOperations.h"
 #include "CategoryTreeView.h"
+#include "DataFiles.h"
 #include "DialogFrame.h"
 #include "MainWindowRules.h"
 #include "OutcomeApplier.h"

@@ -5,7 +5,6 @@
 #include <QWindow>
 
 #include "CategoryCommands.h"
-#include "DataFiles.h"
 #include "CategoryTreeView.h"
 #include "CommandActions.h"
 #include "CommandTable.h"
@@ -16,13 +15,13 @@
 #include "OutcomeApplier.h"
 #include "PartCommands.h"
 #include "PartListPanel.h"
-#include "PartRows.h"
+#include "DataFiles.h"
+#include "Messages.h"
 #include "ShellState.h"
 #include "WindowText.h"
 
 namespace {
 
-const char kInfoTitle[] = "Info";
 const char kInfoText[] =
     "Teile-Verwaltung, Version " TEILE_VERSION "\n"
     "Bauteile, Lagerorte und Bestellungen der Elektronik-Werkstatt\n"
@@ -184,5 +183,6 @@ void CommandDispatcher::ToggleSmallPrint() {
 }
 
 void CommandDispatcher::ShowInfo() {
-    TellUser(&window_, kInfoTitle, QString::fromUtf8(kInfoText), MessageIcon::Information);
+    TellUser(&window_, ToWindowText(messages::kTitleInfo), QString::fromUtf8(kInfoText),
+             MessageIcon::Information);
 }

@@ -18,7 +18,9 @@
 #include "OutcomeApplier.h"
 #include "PartCommands.h"
 #include "PartListPanel.h"
-#include "ToolSlots.h"
+#include "Messages.h"
+#include "OperationOutcome.h"
+#include "ToolProcesses.h"
 #include "WindowText.h"
 
 namespace {
@@ -33,10 +35,10 @@ const char kOldWorkFilesText[] =
 
 }  // namespace
 
-TeileProgram::TeileProgram(std::string folder, QObject* parent)
+TeileProgram::TeileProgram(std::string folder, QString terminal, QObject* parent)
     : QObject(parent),
       prompter_(std::make_unique<MessageBoxPrompter>()),
-      tools_(std::make_unique<ToolSlots>()) {
+      tools_(std::make_unique<ToolProcesses>(folder, std::move(terminal))) {
     state_.folder = std::move(folder);
 }
 
@@ -77,7 +79,7 @@ void TeileProgram::RecoverCompaction() {
         for (std::size_t i = 0; i < recovery.oldWorkFiles.size(); ++i) {
             text += (i > 0 ? ", " : "") + recovery.oldWorkFiles[i];
         }
-        prompter_->Tell("Hinweis", text + "     ", MessageIcon::Information);
+        prompter_->Tell(messages::kTitleNotice, text + "     ", MessageIcon::Information);
     }
 }
 
@@ -190,7 +192,7 @@ bool TeileProgram::ShutDown() {
     const bool asked = state_.quit == QuitState::Ask;
     ended_ = true;
     dialogs_->Close();
-    tools_->TerminateRunning();
+    tools_->TerminateAll();
     SaveSettingsOnExit(asked);
     emit Ended();
     return true;
@@ -199,6 +201,6 @@ bool TeileProgram::ShutDown() {
 void TeileProgram::SaveSettingsOnExit(bool tellFailure) {
     if (!SaveSettings(state_.folder, state_.settings) && tellFailure) {
         // The layout is lost, not the data; the user should still know.
-        prompter_->Tell(messages::kTitleFailure, messages::kWriteFailed, MessageIcon::Error);
+        ReportWriteFailure(*prompter_);
     }
 }

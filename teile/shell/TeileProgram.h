@@ -4,6 +4,7 @@
 // benchmarks build it on a folder of their own.
 
 #include <QObject>
+#include <QString>
 
 #include <memory>
 #include <string>
@@ -19,13 +20,15 @@ class MessageBoxPrompter;
 class OutcomeApplier;
 class PartCommands;
 class PartListPanel;
-class ToolSlots;
+class ToolProcesses;
 
 class TeileProgram : public QObject {
     Q_OBJECT
 
 public:
-    explicit TeileProgram(std::string folder, QObject* parent = nullptr);
+    // `terminal`: the terminal console tools are shown in, empty for none
+    // (FindDesktopTerminal).
+    explicit TeileProgram(std::string folder, QString terminal = {}, QObject* parent = nullptr);
     ~TeileProgram() override;
 
     // In this order: finish an interrupted compaction, load the settings,
@@ -41,7 +44,7 @@ public:
     CommandDispatcher& Dispatcher() { return *dispatcher_; }
     DialogFrame& Dialogs() { return *dialogs_; }
     PartListPanel& List() { return *list_; }
-    ToolSlots& Tools() { return *tools_; }
+    ToolProcesses& Tools() { return *tools_; }
 
 signals:
     // The settings are saved and the window is closed: the process may end.
@@ -57,7 +60,7 @@ private:
 
     ShellState state_;
     std::unique_ptr<MessageBoxPrompter> prompter_;
-    std::unique_ptr<ToolSlots> tools_;
+    std::unique_ptr<ToolProcesses> tools_;
     std::unique_ptr<CommandActions> actions_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<PartListPanel> list_;

@@ -8,6 +8,8 @@
 #include <QTableView>
 #include <QTest>
 
+#include <filesystem>
+
 #include "CategoryTreeView.h"
 #include "CommandActions.h"
 #include "CommandDispatcher.h"
@@ -16,7 +18,7 @@
 #include "IniStore.h"
 #include "MainWindow.h"
 #include "ShellTestSupport.h"
-#include "ToolSlots.h"
+#include "ToolProcesses.h"
 
 namespace {
 
@@ -118,13 +120,16 @@ TEST_F(StartAndQuit, YesSavesTheSettingsAndEndsRunningTools) {
     Start();
     Window().move(50, 60);
     Window().resize(700, 500);
-    ASSERT_TRUE(program->Tools().Start(ToolSlots::kZelvo, "sleep", {"60"}));
-    ASSERT_TRUE(program->Tools().IsRunning(ToolSlots::kZelvo));
+    // A stand-in for zelvo that runs until it is ended.
+    Write("zelvo", "#!/bin/sh\nexec sleep 60\n");
+    std::filesystem::permissions(folder.File("zelvo"), std::filesystem::perms::owner_all);
+    program->Tools().StartTool(0);
+    ASSERT_TRUE(program->Tools().IsRunning(0));
     Quit("Ja");
     EXPECT_TRUE(boxes.AllAnswered());
     EXPECT_TRUE(ended);
     EXPECT_FALSE(Window().isVisible());
-    EXPECT_FALSE(program->Tools().IsRunning(ToolSlots::kZelvo));
+    EXPECT_FALSE(program->Tools().IsRunning(0));
     EXPECT_EQ(Stored("fenster", "f0"), "50;60;700;500");
     EXPECT_EQ(Stored("fenster", "f2"), "999999;999999");
     EXPECT_EQ(Stored("spalte", "teiler"), "180");

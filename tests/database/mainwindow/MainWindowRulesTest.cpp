@@ -28,11 +28,9 @@ CommandState StateWithout(std::initializer_list<int> disabled) {
 TEST(CommandState, LaterChangesWinAndForeignNumbersAreIgnored) {
     CommandState state;
     EXPECT_TRUE(state.IsEnabled(0) && state.IsEnabled(26));
-    state.Apply({{CommandId(7), false},
-                 {CommandId(3), false},
-                 {CommandId(7), true},
-                 {CommandId(27), false},
-                 {CommandId(-1), false}});
+    state.Apply({{kCommandDeletePart, false}, {kCommandPrint, false}, {kCommandDeletePart, true}});
+    state.Set(27, false);
+    state.Set(-1, false);
     EXPECT_TRUE(state.IsEnabled(7));
     EXPECT_FALSE(state.IsEnabled(3));
     EXPECT_FALSE(state.IsEnabled(27));

@@ -1,0 +1,28 @@
+#pragma once
+// A tool that runs as teile's own child: a window tool, or a console tool
+// run without a terminal, whose output is collected and handed on when it
+// ends (as a console window would have shown it).
+
+#include <QProcess>
+
+#include "ToolRun.h"
+
+class ChildToolRun : public ToolRun {
+    Q_OBJECT
+public:
+    enum class Output { Forwarded, Collected };
+
+    ChildToolRun(const QString& program, Output output);
+    ~ChildToolRun() override;
+
+    bool IsRunning() override;
+    void AskToEnd() override;
+    void WaitForEnd(int milliseconds) override;
+    void Kill() override;
+    qint64 ProcessId() const override { return processId_; }
+
+private:
+    bool collected_;
+    QProcess process_;
+    qint64 processId_ = 0;
+};
