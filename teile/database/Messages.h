@@ -51,6 +51,21 @@ inline const std::string kNoPartForPosition =
     "Dieser Position konnte kein Teil zugeordnet werden !";
 inline const std::string kGoToPart = "Soll jetzt zu diesem Teil gewechselt werden ?     ";
 
+// Pictures and datasheets of the part editor.
+inline const std::string kNoPicture = "Ausgew\xE4hlte Datei ist kein Bild !     ";
+inline const std::string kPictureNotOpened = "Bild konnte nicht aufgerufen werden!     ";
+inline const std::string kDatasheetNotOpened = "Datenblatt konnte nicht aufgerufen werden!     ";
+// Paths and parts the data files could not hold as they are.
+inline const std::string kPathNotInCodePage =
+    "Der Pfad dieser Datei enth\xE4lt Zeichen, die in den Datendateien nicht gespeichert "
+    "werden k\xF6nnen. Bitte die Datei umbenennen oder in einen anderen Ordner legen !     ";
+inline const std::string kPathTooLong =
+    "Der Pfad dieser Datei ist zu lang: h\xF6" "chstens 254 Zeichen k\xF6nnen gespeichert "
+    "werden !     ";
+inline const std::string kRecordTooLong =
+    "Die Angaben dieses Teils sind zu lang: alle Felder zusammen d\xFCrfen h\xF6" "chstens "
+    "254 Zeichen haben !     ";
+
 // Search.
 inline const std::string kNoMatch = "Keine Entsprechung gefunden !     ";
 

@@ -16,6 +16,7 @@
 #include "OperationOutcome.h"
 #include "OrderCommands.h"
 #include "OutcomeApplier.h"
+#include "PartCommands.h"
 #include "PartListPanel.h"
 #include "SearchCommand.h"
 #include "DataFiles.h"
@@ -149,6 +150,11 @@ void CommandDispatcher::Dispatch(int command) {
     case kCommandEnterKey:
         Key(command);
         break;
+    case kCommandNewPart:
+        if (parts_ && IsCategoryNumber(window_.Tree()->SelectedTag())) {
+            parts_->Run(command, secondTab_);
+        }
+        break;
     default:
         // The part commands and the other dialogs come with their own
         // windows; their menu items are there already.
@@ -203,9 +209,12 @@ void CommandDispatcher::ListDoubleClicked(int, bool rightButton) {
 }
 
 void CommandDispatcher::EditSelectedRow(int command) {
-    // In a category the part editor opens.
-    if (IsOrderListNumber(window_.Tree()->SelectedTag()) && orders_) {
+    // An order list edits its position, a category opens the part editor.
+    const int tag = window_.Tree()->SelectedTag();
+    if (IsOrderListNumber(tag) && orders_) {
         orders_->EditSelectedPosition(command == kCommandEditPart && secondTab_);
+    } else if (IsCategoryNumber(tag) && parts_) {
+        parts_->Run(command, secondTab_);
     }
 }
 

@@ -16,6 +16,7 @@ class CommandActions;
 class MainWindow;
 class OrderCommands;
 class OutcomeApplier;
+class PartCommands;
 class PartListPanel;
 class Prompter;
 class ToolCommands;
@@ -38,6 +39,8 @@ public:
     // returns false to leave the command to the built-in one (the supplier
     // dialog takes command 1 only on an order list).
     void AddHandler(int command, std::function<bool()> handler);
+    // Commands 4-6 on a category: the part editor.
+    void AttachPartEditor(PartCommands& parts) { parts_ = &parts; }
 
     // Control notifications of the main window.
     void TreeSelectionChanged();
@@ -71,4 +74,5 @@ private:
     // A right double click opens the dialog of command 6 on its second tab.
     bool secondTab_ = false;
     std::map<int, std::function<bool()>> handlers_;
+    PartCommands* parts_ = nullptr;
 };

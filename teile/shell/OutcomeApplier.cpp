@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
+#include <QTabWidget>
 
 #include "CategoryTreeView.h"
 #include "CommandActions.h"
@@ -51,6 +52,7 @@ void OutcomeApplier::ReloadList(const ListReload& reload) {
 void OutcomeApplier::Apply(const OperationOutcome& outcome) {
     if (outcome.WriteFailed()) {
         ReportWriteFailure(prompter_);
+        ActivateOpenDialog();
         return;
     }
     CategoryTreeView& tree = *window_.Tree();
@@ -101,7 +103,16 @@ void OutcomeApplier::ShowPart(const PartLocation& location) {
     list_.SelectSlot(location.slot);
 }
 
+void OutcomeApplier::ActivateOpenDialog() {
+    // The dialog stays open and takes the keyboard again: after a message
+    // box the main window behind it may have become the active one.
+    if (QDialog* dialog = dialogs_.OpenDialog()) {
+        dialog->activateWindow();
+    }
+}
+
 void OutcomeApplier::GiveFocusTo(::FocusField field) {
+    ActivateOpenDialog();
     const char* name = nullptr;
     switch (field) {
     case FocusField::CategoryName:
@@ -120,8 +131,19 @@ void OutcomeApplier::GiveFocusTo(::FocusField field) {
     if (!dialog) {
         return;
     }
-    dialog->activateWindow();
     if (auto* widget = dialog->findChild<QWidget*>(name)) {
+        ShowTabPageOf(widget);
         widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void OutcomeApplier::ShowTabPageOf(QWidget* widget) {
+    // A field on a tab page the user is not looking at cannot take the focus.
+    for (QWidget* page = widget; page; page = page->parentWidget()) {
+        QWidget* stack = page->parentWidget();
+        auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+        if (tabs && tabs->indexOf(page) >= 0) {
+            tabs->setCurrentWidget(page);
+        }
     }
 }

@@ -9,6 +9,7 @@ class CommandActions;
 class DialogFrame;
 class MainWindow;
 class PartListPanel;
+class QWidget;
 struct ShellState;
 struct ListReload;
 
@@ -30,6 +31,8 @@ public:
 private:
     void ShowPart(const PartLocation& location);
     void GiveFocusTo(::FocusField field);
+    void ActivateOpenDialog();
+    static void ShowTabPageOf(QWidget* widget);
 
     ShellState& state_;
     MainWindow& window_;

@@ -21,6 +21,7 @@
 #include "MessageBox.h"
 #include "OrderCommands.h"
 #include "OutcomeApplier.h"
+#include "PartCommands.h"
 #include "PartListPanel.h"
 #include "Messages.h"
 #include "SearchCommand.h"
@@ -59,6 +60,7 @@ TeileProgram::~TeileProgram() {
     clipboard_.reset();
     orders_.reset();
     categories_.reset();
+    parts_.reset();
     applier_.reset();
     dialogs_.reset();
     list_.reset();
@@ -115,6 +117,9 @@ void TeileProgram::BuildWindow() {
     search_ = std::make_unique<SearchCommand>(state_, *window_, *list_, *dialogs_, *applier_,
                                               *prompter_);
     dispatcher_->AttachPartCommands(orders_.get(), clipboard_.get(), search_.get());
+    parts_ = std::make_unique<PartCommands>(state_, *window_->Tree(), *list_, *dialogs_,
+                                            *applier_, *prompter_);
+    dispatcher_->AttachPartEditor(*parts_);
 
     CommandDispatcher* dispatcher = dispatcher_.get();
     connect(actions_.get(), &CommandActions::Triggered, dispatcher, &CommandDispatcher::Dispatch);

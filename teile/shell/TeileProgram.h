@@ -23,6 +23,7 @@ class MainWindow;
 class MessageBoxPrompter;
 class OrderCommands;
 class OutcomeApplier;
+class PartCommands;
 class PartListPanel;
 class ToolCommands;
 class SearchCommand;
@@ -81,6 +82,7 @@ private:
     std::unique_ptr<OrderCommands> orders_;
     std::unique_ptr<ClipboardCommands> clipboard_;
     std::unique_ptr<SearchCommand> search_;
+    std::unique_ptr<PartCommands> parts_;
     std::unique_ptr<CommandDispatcher> dispatcher_;
     std::unique_ptr<AddressCommands> addresses_;
     std::unique_ptr<ColumnCommand> columns_;

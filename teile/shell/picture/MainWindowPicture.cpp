@@ -2,13 +2,14 @@
 // and for looking at the window without a screen:
 //
 //     teile_picture <data folder> <picture.png> [tree tag] [--menu <n>] [--dialog]
-//                   [--size <width>x<height>]
+//                   [--editor <tab>] [--size <width>x<height>]
 //
 // The tree tag selects a category (0-49) or an order list (901-903) first;
 // --size gives the window another size than the remembered one;
 // --menu n opens menu n (0 "Kategorie" ... 4 "Info") and draws it onto the
-// window; --dialog pictures the category dialog instead. The data folder is
-// used as it is: give it a copy.
+// window; --dialog pictures the category dialog instead, --editor the part
+// editor of the first part of the list on its tab 0 ("Allgemein") or 1
+// ("Dokumente"). The data folder is used as it is: give it a copy.
 
 #include <QApplication>
 #include <QMenu>
@@ -65,6 +66,7 @@ int main(int argc, char* argv[]) {
     int tag = -1;
     int menu = -1;
     bool dialog = false;
+    int editorTab = -1;
     QSize size;
     for (int i = 3; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -72,6 +74,8 @@ int main(int argc, char* argv[]) {
             menu = std::stoi(argv[++i]);
         } else if (argument == "--dialog") {
             dialog = true;
+        } else if (argument == "--editor" && i + 1 < argc) {
+            editorTab = std::stoi(argv[++i]);
         } else if (argument == "--size" && i + 1 < argc) {
             const QStringList parts = QString(argv[++i]).split('x');
             size = QSize(parts.value(0).toInt(), parts.value(1).toInt());
@@ -91,7 +95,12 @@ int main(int argc, char* argv[]) {
         Settle();
     }
     QPixmap picture;
-    if (dialog) {
+    if (editorTab >= 0) {
+        program.Dispatcher().ListDoubleClicked(0, editorTab == 1);
+        Settle();
+        QWidget* open = program.Dialogs().OpenDialog();
+        picture = open ? open->grab() : program.Window().grab();
+    } else if (dialog) {
         program.Dispatcher().Dispatch(kCommandEditCategory);
         Settle();
         QWidget* open = program.Dialogs().OpenDialog();

@@ -1,0 +1,66 @@
+#pragma once
+// The part editor (window 1): a new part, a copy of a part, or a part being
+// changed, on the tabs "Allgemein" and "Dokumente". The part commands of the
+// shell fill it, open it through the dialog frame and save it with SavePart;
+// "Abbrechen", Escape and the close box reject it without writing anything.
+
+#include <QDialog>
+
+#include <optional>
+#include <string>
+
+#include "PartEditorRules.h"
+
+class PartDocumentsTab;
+class PartGeneralTab;
+class Prompter;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+inline constexpr char kPartEditorTitle[] = " Teil";
+
+class PartEditorDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // `programFolder`: the file-system folder of the data, ending in "/".
+    // Messages of the editor itself (pictures, datasheets) go to `prompter`.
+    PartEditorDialog(std::string programFolder, Prompter& prompter, QWidget* parent = nullptr);
+
+    // Title, fields, pictures and the tab to start on.
+    void Fill(const PartEditorContent& content, bool documentsTab);
+    // Where the focus goes when the editor opens: "Bezeichnung:" for a new
+    // part or a copy, "Abbrechen" for an edit.
+    QWidget* StartFocus() const;
+
+    int Category() const { return category_; }
+    int Slot() const { return slot_; }
+    // Everything as typed, paths as they are to be stored; nothing when a
+    // path or the whole record cannot be stored (the user has been told).
+    std::optional<PartEditorTexts> Texts();
+
+    QTabWidget* Tabs() const { return tabs_; }
+    QPushButton* SaveButton() const { return saveButton_; }
+    QPushButton* CancelButton() const { return cancelButton_; }
+
+signals:
+    // "Speichern", or F12 while "Speichern" is enabled.
+    void SaveRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void ChainTabOrder();
+
+    PartEditorMode mode_ = PartEditorMode::New;
+    int category_ = -1;
+    int slot_ = -1;
+    Prompter& prompter_;
+    QTabWidget* tabs_ = nullptr;
+    PartGeneralTab* general_ = nullptr;
+    PartDocumentsTab* documents_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+};

@@ -1,0 +1,251 @@
+#include "PartGeneralTab.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "DialogFonts.h"
+#include "DigitsField.h"
+#include "PriceField.h"
+#include "Records.h"
+#include "WindowText.h"
+
+namespace {
+
+constexpr int kFullWidth = 350;
+constexpr int kColumnWidth = 110;
+constexpr int kColumnX[3] = {12, 132, 252};
+constexpr int kLabelHeight = 15;
+constexpr int kFieldHeight = 20;
+
+const QColor kMarkedText(255, 0, 0);
+const QColor kNormalText(0, 0, 0);
+
+const char* const kChoiceNames[3] = {"rangeBox", "packageBox", "toleranceBox"};
+const char* const kOrderNumberNames[3] = {"orderNumberField1", "orderNumberField2",
+                                          "orderNumberField3"};
+const char* const kPriceNames[3] = {"priceField1", "priceField2", "priceField3"};
+
+const char* const kPriceToolTip = " Strg+N(etto) / Strg+B(rutto) ";
+const char* const kAddToolTip = " 'Menge' zum Bestand hinzuf\u00fcgen ";
+const char* const kRemoveToolTip = " 'Menge' vom Bestand abziehen ";
+
+// A long supplier name would be cut off in the middle of a letter; it ends
+// in "…" instead, and the whole caption is the label's tool tip.
+void SetCaption(QLabel* label, const QString& caption) {
+    const QFontMetrics metrics(label->font());
+    const QString shown = metrics.elidedText(caption, Qt::ElideRight, label->width());
+    label->setText(shown);
+    label->setToolTip(shown == caption ? QString() : caption);
+}
+
+}  // namespace
+
+PartGeneralTab::PartGeneralTab(QWidget* parent) : QWidget(parent) {
+    setObjectName("generalTab");
+    Build();
+}
+
+QLabel* PartGeneralTab::AddLabel(const QString& text, int x, int y, int width) {
+    auto* label = new QLabel(text, this);
+    label->setGeometry(x, y, width, kLabelHeight);
+    return label;
+}
+
+QLineEdit* PartGeneralTab::AddTextField(const char* name, int x, int y, int width) {
+    auto* field = new QLineEdit(this);
+    field->setObjectName(name);
+    field->setGeometry(x, y, width, kFieldHeight);
+    field->setValidator(new Cp1252Validator(field));
+    return field;
+}
+
+QComboBox* PartGeneralTab::AddChoice(const char* name, int x) {
+    auto* box = new QComboBox(this);
+    box->setObjectName(name);
+    box->setGeometry(x, 105, kColumnWidth, kFieldHeight);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    // What is typed is what gets saved; an inline completion would quietly
+    // turn "1" into "100nF".
+    box->setCompleter(nullptr);
+    box->lineEdit()->setValidator(new Cp1252Validator(box));
+    return box;
+}
+
+void PartGeneralTab::Build() {
+    auto* frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(3, 0, 370, 300);
+
+    // The labels first: they take no focus, and the fields after them are
+    // created in the order the Tab key visits them.
+    QLabel* nameLabel = AddLabel("Bezeichnung:", 12, 10, kFullWidth);
+    QLabel* remarkLabel = AddLabel("Bemerkung:", 12, 50, kFullWidth);
+    const char* const choiceCaptions[3] = {"U/I/P (Bereich):", "Bauform:", "Toleranz:"};
+    std::array<QLabel*, 3> choiceLabels{};
+    for (int i = 0; i < 3; ++i) {
+        choiceLabels[i] = AddLabel(choiceCaptions[i], kColumnX[i], 90, kColumnWidth);
+        orderNumberLabels_[i] = AddLabel({}, kColumnX[i], 130, kColumnWidth);
+        priceLabels_[i] = AddLabel({}, kColumnX[i], 170, kColumnWidth);
+    }
+    QLabel* placeLabel = AddLabel("Lagerort:", 12, 210, kFullWidth);
+    QLabel* targetLabel = AddLabel("Soll-Bestand:", kColumnX[0], 250, kColumnWidth);
+    stockLabel_ = AddLabel("Ist-Bestand:", kColumnX[1], 250, kColumnWidth);
+    stockLabel_->setObjectName("stockLabel");
+    QLabel* quantityLabel = AddLabel("Menge:", kColumnX[2], 250, kColumnWidth);
+
+    nameField_ = AddTextField("partNameField", 12, 25, kFullWidth);
+    nameLabel->setBuddy(nameField_);
+    remarkField_ = AddTextField("remarkField", 12, 65, kFullWidth);
+    remarkLabel->setBuddy(remarkField_);
+    for (int i = 0; i < 3; ++i) {
+        choices_[i] = AddChoice(kChoiceNames[i], kColumnX[i]);
+        choiceLabels[i]->setBuddy(choices_[i]);
+    }
+    for (int i = 0; i < 3; ++i) {
+        orderNumberFields_[i] = AddTextField(kOrderNumberNames[i], kColumnX[i], 145, kColumnWidth);
+        orderNumberLabels_[i]->setBuddy(orderNumberFields_[i]);
+        // "class": Records.h names a function PriceField as well.
+        auto* price = new class PriceField(this);
+        price->setObjectName(kPriceNames[i]);
+        price->setGeometry(kColumnX[i], 185, kColumnWidth, kFieldHeight);
+        price->setToolTip(kPriceToolTip);
+        priceLabels_[i]->setBuddy(price);
+        priceFields_[i] = price;
+        connect(price, &PriceField::validityChanged, this,
+                [this] { emit PricesValidityChanged(PricesValid()); });
+    }
+    placeField_ = AddTextField("storagePlaceField", 12, 225, kFullWidth);
+    placeLabel->setBuddy(placeField_);
+
+    targetField_ = new DigitsField(this);
+    targetField_->setObjectName("targetStockField");
+    targetField_->setGeometry(kColumnX[0], 265, kColumnWidth, kFieldHeight);
+    targetLabel->setBuddy(targetField_);
+    stockField_ = new QLineEdit(this);
+    stockField_->setObjectName("stockField");
+    stockField_->setGeometry(kColumnX[1], 265, kColumnWidth, kFieldHeight);
+    stockField_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    stockField_->setReadOnly(true);
+    // Read-only fields look like the dialog around them, as users know them.
+    QPalette readOnly = stockField_->palette();
+    readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Window));
+    stockField_->setPalette(readOnly);
+    quantityField_ = new DigitsField(this);
+    quantityField_->setObjectName("quantityField");
+    quantityField_->setGeometry(kColumnX[2], 265, 70, kFieldHeight);
+    quantityLabel->setBuddy(quantityField_);
+
+    addButton_ = new QPushButton("+", this);
+    addButton_->setObjectName("addStockButton");
+    addButton_->setGeometry(322, 265, 20, 20);
+    addButton_->setToolTip(QString::fromUtf8(kAddToolTip));
+    addButton_->setAutoDefault(false);
+    removeButton_ = new QPushButton("-", this);
+    removeButton_->setObjectName("removeStockButton");
+    removeButton_->setGeometry(342, 265, 20, 20);
+    removeButton_->setToolTip(kRemoveToolTip);
+    removeButton_->setAutoDefault(false);
+
+    connect(addButton_, &QPushButton::clicked, this, [this] { Book(true); });
+    connect(removeButton_, &QPushButton::clicked, this, [this] { Book(false); });
+    // Typed, pasted or deleted: the full rule. The dialog's own filling does
+    // not count, so a copy opens unmarked.
+    connect(targetField_, &QLineEdit::textEdited, this, [this] {
+        MarkStock(StockIsMarked(ToDataText(stockField_->text()),
+                                ToDataText(targetField_->text())));
+    });
+}
+
+void PartGeneralTab::Fill(const PartEditorContent& content) {
+    const PartEditorTexts& texts = content.texts;
+    for (int i = 0; i < 3; ++i) {
+        const std::string& name = content.supplierNames[static_cast<std::size_t>(i)];
+        SetCaption(orderNumberLabels_[i], ToWindowText(OrderNumberCaption(name, i + 1)));
+        SetCaption(priceLabels_[i], ToWindowText(PriceCaption(name, i + 1)));
+    }
+    const std::vector<std::string>* suggestions[3] = {&content.ranges, &content.packages,
+                                                      &content.tolerances};
+    for (int i = 0; i < 3; ++i) {
+        QStringList values;
+        for (const std::string& value : *suggestions[i]) {
+            values.append(ToWindowText(value));
+        }
+        choices_[i]->clear();
+        choices_[i]->addItems(values);
+    }
+
+    nameField_->setText(ToWindowText(texts.Field(kFieldName)));
+    remarkField_->setText(ToWindowText(texts.Field(kFieldRemark)));
+    choices_[0]->setEditText(ToWindowText(texts.Field(kFieldRange)));
+    choices_[1]->setEditText(ToWindowText(texts.Field(kFieldPackage)));
+    choices_[2]->setEditText(ToWindowText(texts.Field(kFieldTolerance)));
+    for (int i = 0; i < 3; ++i) {
+        orderNumberFields_[i]->setText(ToWindowText(texts.Field(kFieldOrderNumber1 + i)));
+        priceFields_[i]->setText(ToWindowText(texts.Field(kFieldPrice1 + i)));
+    }
+    placeField_->setText(ToWindowText(texts.Field(kFieldPlace)));
+    stockField_->setText(ToWindowText(texts.Field(kFieldStock)));
+    targetField_->setText(ToWindowText(texts.Field(kFieldTarget)));
+    quantityField_->setText("1");
+    MarkStock(content.stockMarked);
+}
+
+void PartGeneralTab::Collect(PartEditorTexts& texts) const {
+    texts.Field(kFieldName) = ToDataText(nameField_->text());
+    texts.Field(kFieldRemark) = ToDataText(remarkField_->text());
+    texts.Field(kFieldRange) = ToDataText(choices_[0]->currentText());
+    texts.Field(kFieldPackage) = ToDataText(choices_[1]->currentText());
+    texts.Field(kFieldTolerance) = ToDataText(choices_[2]->currentText());
+    for (int i = 0; i < 3; ++i) {
+        texts.Field(kFieldOrderNumber1 + i) = ToDataText(orderNumberFields_[i]->text());
+        texts.Field(kFieldPrice1 + i) = ToDataText(priceFields_[i]->text());
+    }
+    texts.Field(kFieldPlace) = ToDataText(placeField_->text());
+    texts.Field(kFieldStock) = ToDataText(stockField_->text());
+    texts.Field(kFieldTarget) = ToDataText(targetField_->text());
+}
+
+bool PartGeneralTab::PricesValid() const {
+    for (const class PriceField* price : priceFields_) {
+        if (!price->IsValid()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<QWidget*> PartGeneralTab::TabChain() const {
+    std::vector<QWidget*> chain = {nameField_, remarkField_, choices_[0], choices_[1],
+                                   choices_[2]};
+    for (int i = 0; i < 3; ++i) {
+        chain.push_back(orderNumberFields_[i]);
+        chain.push_back(priceFields_[i]);
+    }
+    chain.insert(chain.end(), {placeField_, targetField_, stockField_, quantityField_,
+                               addButton_, removeButton_});
+    return chain;
+}
+
+void PartGeneralTab::Book(bool add) {
+    const std::string stock = ToDataText(stockField_->text());
+    const std::string quantity = ToDataText(quantityField_->text());
+    const std::string booked = std::to_string(StockAfterBooking(stock, quantity, add));
+    stockField_->setText(QString::fromStdString(booked));
+    const std::optional<bool> mark =
+        StockMarkAfterBooking(booked, ToDataText(targetField_->text()), add);
+    if (mark) {
+        MarkStock(*mark);
+    }
+}
+
+void PartGeneralTab::MarkStock(bool marked) {
+    stockMarked_ = marked;
+    stockLabel_->setFont(DialogFont(marked));
+    QPalette colours = stockLabel_->palette();
+    colours.setColor(QPalette::WindowText, marked ? kMarkedText : kNormalText);
+    stockLabel_->setPalette(colours);
+}

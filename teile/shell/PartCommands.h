@@ -1,0 +1,42 @@
+#pragma once
+// Commands 4, 5 and 6 on a category: the part editor for a new part, for a
+// copy of the selected part, or for the selected part itself. Each reads
+// what the editor shows, opens it through the dialog frame, and hands its
+// "Speichern" to SavePart and the outcome to the OutcomeApplier.
+
+#include <QObject>
+
+#include "PartEditorRules.h"
+
+class CategoryTreeView;
+class DialogFrame;
+class OutcomeApplier;
+class PartEditorDialog;
+class PartListPanel;
+class Prompter;
+struct ShellState;
+
+class PartCommands : public QObject {
+    Q_OBJECT
+
+public:
+    PartCommands(ShellState& state, CategoryTreeView& tree, PartListPanel& list,
+                 DialogFrame& dialogs, OutcomeApplier& applier, Prompter& prompter,
+                 QObject* parent = nullptr);
+
+    // Command 4, 5 or 6 with a category selected; `documentsTab` opens an
+    // edit on "Dokumente" (a right double click). Nothing for another tree
+    // entry, and nothing for a copy or edit without a selected part.
+    void Run(int command, bool documentsTab);
+
+private:
+    void Open(PartEditorMode mode, int category, int slot, bool documentsTab);
+    void Save(PartEditorDialog* editor);
+
+    ShellState& state_;
+    CategoryTreeView& tree_;
+    PartListPanel& list_;
+    DialogFrame& dialogs_;
+    OutcomeApplier& applier_;
+    Prompter& prompter_;
+};
