@@ -6,8 +6,10 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 
 install_missing_packages() {
+    # clang and its runtimes (libFuzzer, the sanitizers) build the sanitized core.
     local needed=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev
-                  libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core locales)
+                  libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core locales
+                  clang libclang-rt-14-dev)
     local missing=()
     for package in "${needed[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
