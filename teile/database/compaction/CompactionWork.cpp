@@ -113,8 +113,10 @@ int PlainNumber(std::string_view digits) {
     return value;
 }
 
-// The compaction's rule for a record key: "t" first, and only digits once
-// every "t" is removed.
+// A key that may hold an order position: "t" first, and only digits once
+// every "t" is removed. Wider than what readers see, so that a position line
+// they cannot see yet (above "max", which a later save may raise) never keeps
+// a reference to an old slot.
 bool IsRecordKey(std::string_view lowerKey) {
     if (lowerKey.empty() || lowerKey.front() != 't') {
         return false;
@@ -350,6 +352,23 @@ struct CompactionWork::Data {
         }
     }
 
+    // Removes the position on line `first` of an order list together with
+    // every later line of its key in that group: those were never read, and
+    // with the first line gone the next one would be.
+    static void RemovePosition(LineFile& content, std::size_t first) {
+        const std::string key = LowerKeyOf(content.lines[first].text);
+        content.lines[first].removed = true;
+        for (std::size_t i = first + 1; i < content.lines.size(); ++i) {
+            FileLine& line = content.lines[i];
+            if (IsIniGroupLine(TrimIni(line.text))) {
+                break;
+            }
+            if (!line.removed && !IsIniBlank(line.text) && LowerKeyOf(line.text) == key) {
+                line.removed = true;
+            }
+        }
+    }
+
     // Each position is rewritten from its value before this list was
     // compacted, once: only positions referring to this list change here. A
     // position whose part does not exist could only come to name another
@@ -374,7 +393,7 @@ struct CompactionWork::Data {
             }
             if (!renumbered.partSlots.contains(reference->slot)) {
                 if (reference->slot < renumbered.records) {
-                    line.removed = true;
+                    RemovePosition(content, i);
                 }
                 continue;
             }

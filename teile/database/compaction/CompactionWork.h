@@ -50,8 +50,10 @@ public:
 
     // Renumbers list `listNumber` (0-49 or 901-903), carries its pictures and
     // datasheets to the new slots and rewrites the order positions that refer
-    // to it. False when the list file is missing or unreadable; the list and
-    // everything that refers to it then stay as they are.
+    // to it; a position naming no part of it goes when a renumbered record
+    // takes its slot number. False when the list file is missing or
+    // unreadable; the list and everything that refers to it then stay as they
+    // are.
     bool CompactList(int listNumber);
 
     // The files whose content changed, with their new content.

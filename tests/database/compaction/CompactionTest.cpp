@@ -234,6 +234,17 @@ TEST(Compaction, PositionNamingNoPartIsNeverAttachedToAPart) {
     EXPECT_EQ(folder.Read("k901.dat"), "[teil]\r\nmax=1\r\nt0=k0t0;2;0\r\nt1=k0t7;3;0\r\n");
 }
 
+// The dropped position's key must not bring a second line of that key, which
+// no reader ever saw, to light.
+TEST(Compaction, DroppedPositionUncoversNoLaterLineOfItsKey) {
+    TempFolder folder;
+    folder.Write("teile.dat", "[kategorie]\r\nk0=Dioden\r\n");
+    folder.Write("k0.dat", "[teil]\r\nt9=B\r\n");
+    folder.Write("k901.dat", "[teil]\r\nt0=k0t0;1;0\r\nT0=k0t9;5;0\r\n");
+    Compact(folder);
+    EXPECT_EQ(folder.Read("k901.dat"), "[teil]\r\nmax=-1\r\n");
+}
+
 // More record lines than slots: only the lines readers see are renumbered, so
 // a visible record never lands at slot 500 or above, where no reader looks.
 TEST(Compaction, RecordsReadersSeeStayWithinTheSlotsOfAList) {
