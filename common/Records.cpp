@@ -77,9 +77,10 @@ std::string PartRecord::Join() const {
 
 namespace {
 
-// Plain decimal digits only, at most `maxValue`; -1 otherwise.
+// Decimal digits only (leading zeros allowed), at most `maxValue`; -1
+// otherwise.
 int DigitsValue(std::string_view text, int maxValue) {
-    if (text.empty() || text.size() > 3) {
+    if (text.empty()) {
         return -1;
     }
     int value = 0;
@@ -88,8 +89,11 @@ int DigitsValue(std::string_view text, int maxValue) {
             return -1;
         }
         value = value * 10 + (c - '0');
+        if (value > maxValue) {
+            return -1;
+        }
     }
-    return value <= maxValue ? value : -1;
+    return value;
 }
 
 }  // namespace

@@ -46,15 +46,23 @@ struct PartRecord {
     std::string Join() const;
 };
 
-// "k" + category + "t" + slot, always in lower case.
+// "k" + category + "t" + slot: the key of a part's pictures and datasheets
+// and field 1 of an order position. Written always as Text() spells it.
 struct PartReference {
     int category = -1;
     int slot = -1;
 
-    // Trimmed and lower-cased, "k" digits "t" digits with the category in
-    // 0-49 and the slot in 0-499; anything else is no reference. Only plain
-    // digits count, so a crafted text can never name a file of its own.
+    // What reads as a reference, letter case ignored: "k", the category, "t",
+    // the slot, with blanks or tabs allowed around the whole text and around
+    // each number. A number is one or more decimal digits, leading zeros
+    // allowed ("k00t0", "k0 t 0" and " K0T0 " all name slot 0 of category 0);
+    // the category must be 0-49, the slot 0-499. Anything else - a sign, "$",
+    // any other character, a second "t" - is no reference, so a crafted text
+    // can never name a file of its own. Two spellings name the same part
+    // exactly when their parsed references are equal: compare those, never
+    // the texts.
     static std::optional<PartReference> Parse(std::string_view text);
+    // "k" + category + "t" + slot, lower case, no zeros in front.
     std::string Text() const;
     bool operator==(const PartReference&) const = default;
 };
@@ -68,6 +76,8 @@ struct OrderPosition {
     static OrderPosition Parse(std::string_view value);
     std::string Join() const;
     bool IsHidden() const;
+    // The part field 1 names, nothing when it is no reference.
+    std::optional<PartReference> Part() const { return PartReference::Parse(reference); }
 };
 
 // Eight fields of a supplier's address (key "a" + list number in "Adressen").

@@ -6,10 +6,12 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 
 install_missing_packages() {
-    # libqt6svg6 carries the image and icon plugins that load the SVG icons at run time.
+    # libqt6svg6 carries the image and icon plugins that load the SVG icons at run time;
+    # clang and its runtimes (libFuzzer, the sanitizers) build the sanitized core;
+    # clang-format checks that every source file is formatted.
     local needed=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
                   libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-                  locales)
+                  locales clang libclang-rt-14-dev clang-format)
     local missing=()
     for package in "${needed[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then

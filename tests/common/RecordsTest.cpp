@@ -149,3 +149,15 @@ TEST(FolderTokenText, StoresOnlyExactFolderAndResolvesAnyCase) {
 
     EXPECT_TRUE(MeansNoFile(" K.a. ") && MeansNoFile("") && !MeansNoFile("k.A.pdf"));
 }
+
+// Every later occurrence of the folder counts too, in any letter case, and a
+// near miss that overlaps one is not mistaken for it.
+TEST(FolderTokenText, EveryOccurrenceOfTheFolderBecomesTheToken) {
+    EXPECT_EQ(StoreFolderToken("/d/aXa//d/ax/D/AXA/y", "/d/aXa/"), "$lopf$/d/ax$lopf$y");
+    EXPECT_EQ(StoreFolderToken("/aa/aa/aa/aa//aa/aa/", "/aa/aa/"), "$lopf$aa/aa/$lopf$");
+    // A path of 240 KB below a folder of 100 KB that repeats one letter.
+    const std::string folder = std::string(100'000, 'a') + "/";
+    const std::string stored = StoreFolderToken(folder + std::string(140'000, 'A'), folder);
+    EXPECT_EQ(stored, "$lopf$" + std::string(140'000, 'A'));
+    EXPECT_EQ(ResolveFolderToken(stored, folder), folder + std::string(140'000, 'A'));
+}

@@ -1,8 +1,10 @@
 #pragma once
 // The command "Kompaktieren": every category with a name and the three order
-// lists get their records in slots 0, 1, 2 ... without holes, in the order the
-// records stand in their files, and the pictures, datasheets and order
-// positions follow their parts to the new slot numbers.
+// lists get the records readers see in slots 0, 1, 2 ... without holes, in the
+// order the records stand in their files, and the pictures, datasheets and
+// order positions follow their parts to the new slot numbers. Nothing changes
+// identity: a position whose part does not exist never comes to name the part
+// that takes its slot number, and lines no reader sees stay unseen.
 //
 // All lists of one run are changed as one unit (see CompactionJournal.h): a
 // crash leaves the database either as it was or completely compacted, never

@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::string_view kLineEnd = kIniLineEnd;
 constexpr int kLongestNumber = 9;  // digits of a slot or list number that still fit an int
+constexpr std::size_t kLongestReaderValue = 254;  // what the Windows routines return
 
 // A file kept line by line, so that every line a change does not touch keeps
 // its exact bytes.
@@ -58,9 +59,23 @@ std::string GroupNameOf(std::string_view trimmed) { return ToLowerCp1252(IniGrou
 
 std::string LowerKeyOf(std::string_view line) { return ToLowerCp1252(IniKey(line)); }
 
-// The value as a reader sees it, but whole: cutting it to the reader's length
-// here would shorten stored data.
-std::string ReaderValueOf(std::string_view line) { return std::string(IniValue(line)); }
+// The value as a reader sees it: trimmed, unquoted, cut to what a reader gets.
+std::string ReaderValueOf(std::string_view line) {
+    return std::string(IniValue(line).substr(0, kLongestReaderValue));
+}
+
+// A position that names `part`, with the quantity and the flag as readers
+// saw them.
+std::string RenamedPosition(const std::vector<std::string>& fields, const PartReference& part) {
+    std::string value = part.Text() + ";" + FieldOf(fields, 2) + ";" + FieldOf(fields, 3);
+    if (value.size() > kLongestReaderValue) {
+        // A longer reference moves the reader's cut; the numbers keep their
+        // meaning in their shortest spelling.
+        value = part.Text() + ";" + std::to_string(IntegerOfText(FieldOf(fields, 2))) + ";" +
+                std::to_string(IntegerOfText(FieldOf(fields, 3)));
+    }
+    return value;
+}
 
 // Lines [begin, end) of the body of the first group with that (lower-case)
 // name; only that group is ever read.
@@ -98,8 +113,10 @@ int PlainNumber(std::string_view digits) {
     return value;
 }
 
-// The compaction's rule for a record key: "t" first, and only digits once
-// every "t" is removed.
+// A key that may hold an order position: "t" first, and only digits once
+// every "t" is removed. Wider than what readers see, so that a position line
+// they cannot see yet (above "max", which a later save may raise) never keeps
+// a reference to an old slot.
 bool IsRecordKey(std::string_view lowerKey) {
     if (lowerKey.empty() || lowerKey.front() != 't') {
         return false;
@@ -142,9 +159,10 @@ bool IsDigits(std::string_view text) {
 }
 
 RenumberedList RenumberList(std::string_view bytes) {
-    RenumberedList result;
-    std::string records;
-    records.reserve(bytes.size());
+    // The key lines of the first group "teil", in file order, and the "max"
+    // they are read with.
+    std::vector<std::string_view> keyLines;
+    std::optional<std::string> maxValue;
     bool inside = false;
     IniLineSplitter splitter(bytes);
     std::string_view text;
@@ -164,28 +182,42 @@ RenumberedList RenumberList(std::string_view bytes) {
         if (!inside) {
             continue;
         }
-        const std::string key = LowerKeyOf(trimmed);
-        if (!IsRecordKey(key)) {
+        if (!maxValue && LowerKeyOf(trimmed) == kMaxKey) {
+            maxValue = ReaderValueOf(trimmed);
+        }
+        keyLines.push_back(trimmed);
+    }
+    const int limit = ScanLimit(maxValue.value_or(std::string()));
+
+    // Only what readers see is renumbered: the first line of "t" + slot for
+    // the slots up to the limit. A later line of the same key, a key such as
+    // "t03" and a slot above "max" were never read, and they must not become
+    // readable (nor push a record out of reach) now.
+    RenumberedList result;
+    std::string records;
+    records.reserve(bytes.size());
+    std::vector<bool> seen(kSlotCount, false);
+    for (const std::string_view line : keyLines) {
+        const std::string key = LowerKeyOf(line);
+        const int oldSlot = key.size() > 1 && key.front() == 't'
+                                ? PlainNumber(std::string_view(key).substr(1))
+                                : -1;
+        if (oldSlot < 0 || oldSlot > limit || seen[static_cast<std::size_t>(oldSlot)]) {
             continue;
         }
+        seen[static_cast<std::size_t>(oldSlot)] = true;
         const int newSlot = result.records++;
-        // Only the first line of a key is what readers saw under that slot; a
-        // duplicate or a key spelled with leading zeros still keeps its record
-        // but nothing else can have referred to it.
-        const int oldSlot = PlainNumber(std::string_view(key).substr(1));
-        if (oldSlot >= 0) {
-            result.newSlotOf.try_emplace(oldSlot, newSlot);
+        result.newSlotOf.emplace(oldSlot, newSlot);
+        if (IsIniBlank(ReaderValueOf(line))) {
+            continue;  // the slot stays empty
         }
-        const std::size_t equals = trimmed.find('=');
-        const std::string_view value = equals == std::string_view::npos
-                                           ? std::string_view()
-                                           : TrimIni(trimmed.substr(equals + 1));
-        if (!IsIniBlank(value)) {
-            records += SlotKey(newSlot);
-            records += '=';
-            records += value;
-            records += kLineEnd;
-        }
+        result.partSlots.insert(oldSlot);
+        // The value as stored, quotes included, so it reads exactly as before.
+        const std::size_t equals = line.find('=');
+        records += SlotKey(newSlot);
+        records += '=';
+        records += TrimIni(line.substr(equals + 1));
+        records += kLineEnd;
     }
     result.bytes = "[" + std::string(kListGroup) + "]" + std::string(kLineEnd) +
                    std::string(kMaxKey) + "=" + std::to_string(result.records - 1) +
@@ -320,10 +352,29 @@ struct CompactionWork::Data {
         }
     }
 
+    // Removes the position on line `first` of an order list together with
+    // every later line of its key in that group: those were never read, and
+    // with the first line gone the next one would be.
+    static void RemovePosition(LineFile& content, std::size_t first) {
+        const std::string key = LowerKeyOf(content.lines[first].text);
+        content.lines[first].removed = true;
+        for (std::size_t i = first + 1; i < content.lines.size(); ++i) {
+            FileLine& line = content.lines[i];
+            if (IsIniGroupLine(TrimIni(line.text))) {
+                break;
+            }
+            if (!line.removed && !IsIniBlank(line.text) && LowerKeyOf(line.text) == key) {
+                line.removed = true;
+            }
+        }
+    }
+
     // Each position is rewritten from its value before this list was
-    // compacted, once: only positions referring to this list change here.
+    // compacted, once: only positions referring to this list change here. A
+    // position whose part does not exist could only come to name another
+    // part: it goes when a renumbered record takes its slot number.
     void RewriteReferences(const std::string& orderFile, int listNumber,
-                           const std::unordered_map<int, int>& newSlotOf) {
+                           const RenumberedList& renumbered) {
         const auto index = referencesOf.find(orderFile);
         if (index == referencesOf.end()) {
             return;
@@ -337,16 +388,18 @@ struct CompactionWork::Data {
             FileLine& line = content.lines[i];
             const std::vector<std::string> fields = SplitFields(ReaderValueOf(line.text));
             const std::optional<PartReference> reference = PartReference::Parse(FieldOf(fields, 1));
-            if (!reference || reference->category != listNumber) {
+            if (line.removed || !reference || reference->category != listNumber) {
                 continue;
             }
-            const auto moved = newSlotOf.find(reference->slot);
-            if (moved == newSlotOf.end()) {
+            if (!renumbered.partSlots.contains(reference->slot)) {
+                if (reference->slot < renumbered.records) {
+                    RemovePosition(content, i);
+                }
                 continue;
             }
-            const PartReference renumbered{listNumber, moved->second};
-            line.text = line.text.substr(0, line.text.find('=')) + "=" + renumbered.Text() + ";" +
-                        FieldOf(fields, 2) + ";" + FieldOf(fields, 3);
+            const PartReference renamed{listNumber, renumbered.newSlotOf.at(reference->slot)};
+            line.text = line.text.substr(0, line.text.find('=')) + "=" +
+                        RenamedPosition(fields, renamed);
         }
     }
 };
@@ -403,7 +456,7 @@ bool CompactionWork::CompactList(int listNumber) {
     if (IsCategoryNumber(listNumber)) {
         for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
             data.RewriteReferences(ListFileName(OrderListOfSupplier(supplier)), listNumber,
-                                   renumbered.newSlotOf);
+                                   renumbered);
         }
     }
     return true;

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "CompactionFiles.h"
@@ -20,15 +21,19 @@ bool IsDigits(std::string_view text);
 // stand in the file.
 struct RenumberedList {
     std::string bytes;  // "[teil]", "max" = records - 1, then "t" + new slot per record
-    int records = 0;    // record lines read, blank ones included
-    // Old slot -> new slot for every record a reader could address by its slot.
+    int records = 0;    // slots the renumbered list uses, blank ones included
+    // Old slot -> new slot for every slot readers saw.
     std::unordered_map<int, int> newSlotOf;
+    // The old slots that held a part (a record that is not blank).
+    std::unordered_set<int> partSlots;
 };
 
-// Reads the first group "teil" line by line. Every key that is "t" and digits
-// once its "t"s are removed is a record line and takes the next slot, even with
-// a blank value (that slot then stays empty). Everything else of the file -
-// other keys, other groups - is dropped.
+// Reads the first group "teil" line by line and renumbers exactly the records
+// readers see: the first line of each key "t" + slot for the slots 0 to the
+// scan limit of "max". Each takes the next slot in file order, even with a
+// blank value (that slot then stays empty), so no record ever lands beyond
+// slot 499. Everything else of the file - lines no reader sees, other keys,
+// other groups - is dropped.
 RenumberedList RenumberList(std::string_view bytes);
 
 class CompactionWork {
@@ -45,8 +50,10 @@ public:
 
     // Renumbers list `listNumber` (0-49 or 901-903), carries its pictures and
     // datasheets to the new slots and rewrites the order positions that refer
-    // to it. False when the list file is missing or unreadable; the list and
-    // everything that refers to it then stay as they are.
+    // to it; a position naming no part of it goes when a renumbered record
+    // takes its slot number. False when the list file is missing or
+    // unreadable; the list and everything that refers to it then stay as they
+    // are.
     bool CompactList(int listNumber);
 
     // The files whose content changed, with their new content.

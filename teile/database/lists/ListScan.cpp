@@ -15,10 +15,10 @@ bool HasRecords(const IniDocument& list) {
     return found;
 }
 
-std::vector<int> PositionsNaming(const IniDocument& orderList, std::string_view reference) {
+std::vector<int> PositionsNaming(const IniDocument& orderList, const PartReference& part) {
     std::vector<int> slots;
     ForEachListRecord(orderList, [&](int slot, std::string_view position) {
-        if (EqualsIgnoringCase(TrimView(FieldView(position, 1)), TrimView(reference))) {
+        if (PartReference::Parse(FieldView(position, 1)) == part) {
             slots.push_back(slot);
         }
     });

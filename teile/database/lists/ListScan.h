@@ -56,6 +56,6 @@ inline std::string_view FieldView(std::string_view value, int number) {
 std::vector<int> OccupiedSlots(const IniDocument& list);
 bool HasRecords(const IniDocument& list);
 
-// The slots of an order list whose position names `reference` (field 1,
-// blanks around it and letter case ignored).
-std::vector<int> PositionsNaming(const IniDocument& orderList, std::string_view reference);
+// The slots of an order list whose position names `part`: field 1 parses to
+// it, however it is spelled.
+std::vector<int> PositionsNaming(const IniDocument& orderList, const PartReference& part);

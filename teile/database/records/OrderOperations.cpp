@@ -9,7 +9,6 @@
 #include "IniStore.h"
 #include "ListScan.h"
 #include "Messages.h"
-#include "PartLookups.h"
 #include "PartOperations.h"
 #include "Slots.h"
 #include "TextRules.h"
@@ -52,7 +51,8 @@ OperationOutcome AddOrderPosition(const std::string& folder, int supplier, const
     }
     const std::string orderFile = ListFilePath(folder, OrderListOfSupplier(supplier));
     const std::string reference = part.Text();
-    if (FindPartByName(reference, orderFile, TextMatch::Equals) != -1) {
+    // The same part in whatever spelling is the same order.
+    if (!PositionsNaming(*ReadIniFile(orderFile), part).empty()) {
         prompter.Tell(kTitleWarning, kAlreadyOrdered, MessageIcon::Warning);
         return OperationOutcome::Refused();
     }

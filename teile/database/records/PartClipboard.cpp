@@ -108,8 +108,8 @@ OperationOutcome PastePart(const std::string& folder, int targetCategory, PartCl
         return outcome;
     }
 
-    const std::string oldReference =
-        PartReference{clipboard.sourceCategory, clipboard.sourceSlot}.Text();
+    const PartReference oldPart{clipboard.sourceCategory, clipboard.sourceSlot};
+    const std::string oldReference = oldPart.Text();
     std::string record = clipboard.record;
     std::array<std::string, 4> sideValues = clipboard.sideValues;
     bool move = clipboard.kind == ClipboardKind::Cut;
@@ -165,7 +165,7 @@ OperationOutcome PastePart(const std::string& folder, int targetCategory, PartCl
     if (move) {
         for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
             FileChange orders(ListFilePath(folder, OrderListOfSupplier(supplier)));
-            for (int position : PositionsNaming(orders.Document(), oldReference)) {
+            for (int position : PositionsNaming(orders.Document(), oldPart)) {
                 const std::string value = orders.Value(kListGroup, SlotKey(position));
                 orders.Set(kListGroup, SlotKey(position), ReplaceField(value, 1, newReference));
             }

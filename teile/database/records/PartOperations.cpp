@@ -155,15 +155,17 @@ OperationOutcome DeleteSelectedRecord(const std::string& folder, const SelectedR
 
     WriteTransaction writes;
     if (inCategory) {
-        const std::string reference = PartReference{row.list, row.slot}.Text();
-        // Every position naming the part goes with it: one left behind would
-        // order whatever part takes the slot next.
+        const PartReference part{row.list, row.slot};
+        const std::string reference = part.Text();
+        // Every position naming the part goes with it, however it spells the
+        // reference: one left behind would order whatever part takes the slot
+        // next.
         std::vector<FileChange> orderLists;
         bool ordered = false;
         for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
             FileChange& orders =
                 orderLists.emplace_back(ListFilePath(folder, OrderListOfSupplier(supplier)));
-            for (int position : PositionsNaming(orders.Document(), reference)) {
+            for (int position : PositionsNaming(orders.Document(), part)) {
                 orders.Set(kListGroup, SlotKey(position), "");
                 ordered = true;
             }

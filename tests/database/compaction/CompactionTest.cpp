@@ -96,6 +96,8 @@ TEST(Compaction, ValuesAreCarriedByteForByte) {
     EXPECT_EQ(folder.Read("bilder.dat"), "[bild0]\r\nk5t1=" + longPath + "\r\n");
 }
 
+// Only the records readers saw survive: the second line of key t4 and the key
+// "t03" were never read and are not made readable now.
 TEST(Compaction, OnlyRecordLinesOfTheFirstTeilGroupSurvive) {
     TempFolder folder;
     folder.Write("teile.dat", "[kategorie]\r\nk6=Reste\r\n");
@@ -104,7 +106,7 @@ TEST(Compaction, OnlyRecordLinesOfTheFirstTeilGroupSurvive) {
                            "[teil]\r\nt0=spaeter\r\n");
     folder.Write("bilder.dat", "[bild0]\r\nk6t4=vier.jpg\r\nk6t03=kein Schluessel.jpg\r\n");
     Compact(folder);
-    EXPECT_EQ(folder.Read("k6.dat"), "[teil]\r\nmax=2\r\nt0=vier\r\nt1=doppelt\r\nt2=null drei\r\n");
+    EXPECT_EQ(folder.Read("k6.dat"), "[teil]\r\nmax=0\r\nt0=vier\r\n");
     // The picture follows the line readers saw under t4; "k6t03" was never a key of a part.
     EXPECT_EQ(folder.Read("bilder.dat"), "[bild0]\r\nk6t0=vier.jpg\r\nk6t03=kein Schluessel.jpg\r\n");
 }
@@ -217,4 +219,47 @@ TEST(Compaction, StrayEntriesNeverBecomeAnotherPartsEntries) {
     Compact(folder);
     EXPECT_EQ(folder.Read("bilder.dat"), "[bild0]\r\nk6t0=drei.jpg\r\nk6t1=fuenf.jpg\r\n[bild1]\r\n"
                                          "k6t7=abseits.jpg\r\n");
+}
+
+// A position whose part does not exist must not come to name the part that
+// takes its slot number; one beyond the renumbered slots names nothing and
+// stays.
+TEST(Compaction, PositionNamingNoPartIsNeverAttachedToAPart) {
+    TempFolder folder;
+    folder.Write("teile.dat", "[kategorie]\r\nk0=Dioden\r\n");
+    folder.Write("k0.dat", "[teil]\r\nt9=B\r\n");
+    folder.Write("k901.dat", "[teil]\r\nt3=k0t0;1;0\r\nt4=k0t9;2;0\r\nt5=k0t7;3;0\r\n");
+    Compact(folder);
+    EXPECT_EQ(folder.Read("k0.dat"), "[teil]\r\nmax=0\r\nt0=B\r\n");
+    EXPECT_EQ(folder.Read("k901.dat"), "[teil]\r\nmax=1\r\nt0=k0t0;2;0\r\nt1=k0t7;3;0\r\n");
+}
+
+// The dropped position's key must not bring a second line of that key, which
+// no reader ever saw, to light.
+TEST(Compaction, DroppedPositionUncoversNoLaterLineOfItsKey) {
+    TempFolder folder;
+    folder.Write("teile.dat", "[kategorie]\r\nk0=Dioden\r\n");
+    folder.Write("k0.dat", "[teil]\r\nt9=B\r\n");
+    folder.Write("k901.dat", "[teil]\r\nt0=k0t0;1;0\r\nT0=k0t9;5;0\r\n");
+    Compact(folder);
+    EXPECT_EQ(folder.Read("k901.dat"), "[teil]\r\nmax=-1\r\n");
+}
+
+// More record lines than slots: only the lines readers see are renumbered, so
+// a visible record never lands at slot 500 or above, where no reader looks.
+TEST(Compaction, RecordsReadersSeeStayWithinTheSlotsOfAList) {
+    TempFolder folder;
+    folder.Write("teile.dat", "[kategorie]\r\nk0=Dioden\r\nk1=Transistoren\r\n");
+    std::string duplicates = "[teil]\r\n";
+    for (int line = 0; line < 500; ++line) {
+        duplicates += "t1=d\r\n";
+    }
+    folder.Write("k0.dat", duplicates + "t0=A\r\n");
+    // "max" hides t5; what readers never saw is not brought to light.
+    folder.Write("k1.dat", "[teil]\r\nmax=2\r\nt5=versteckt\r\nt2=C\r\n");
+    folder.Write("k901.dat", "[teil]\r\nt0=k0t0;1;0\r\nt1=k1t2;2;0\r\n");
+    Compact(folder);
+    EXPECT_EQ(folder.Read("k0.dat"), "[teil]\r\nmax=1\r\nt0=d\r\nt1=A\r\n");
+    EXPECT_EQ(folder.Read("k1.dat"), "[teil]\r\nmax=0\r\nt0=C\r\n");
+    EXPECT_EQ(folder.Read("k901.dat"), "[teil]\r\nmax=1\r\nt0=k0t1;1;0\r\nt1=k1t0;2;0\r\n");
 }
