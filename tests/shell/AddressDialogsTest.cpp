@@ -1,6 +1,7 @@
 // The supplier dialog and the user information, opened from the main window,
 // filled from and saved to real files.
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -109,6 +110,43 @@ TEST_F(AddressDialogs, SupplierDialogEndToEnd) {
     EXPECT_TRUE(Closed());
     EXPECT_EQ(Read("teile.dat"), before);
     EXPECT_EQ(Tree()->currentItem()->text(0), "Lieferant 2");
+}
+
+// The short name saved in the supplier dialog is what the part editor's
+// captions and the order dialog's options show the next time they open.
+TEST_F(AddressDialogs, NewShortNameReachesThePartEditorAndTheOrderDialog) {
+    Write("k0.dat", "[teil]\r\nmax=0\r\n"
+                    "t0=1N4148;Kleinsignal;k.A.;DO-35;k.A.;A1;B1;C1;0,10;0,20;0,30;R1;5;2\r\n");
+    OpenSupplier("Kontor");
+    TypeInto(Field("shortNameField"), "  ");
+    QTest::mouseClick(Button("saveButton"), Qt::LeftButton);
+    ASSERT_TRUE(Closed());
+
+    ClickTreeEntry("Dioden");
+    ClickRow(0);
+    MenuItem(kCommandEditPart)->trigger();
+    ASSERT_NE(OpenDialog(), nullptr);
+    const auto shows = [](const QLabel* label) {
+        return label->text().contains("Lieferant 2") || label->toolTip().contains("Lieferant 2");
+    };
+    int captions = 0;
+    for (const QLabel* label : OpenDialog()->findChildren<QLabel*>()) {
+        captions += shows(label) ? 1 : 0;
+        EXPECT_FALSE(label->text().contains("Kontor")) << label->text().toStdString();
+    }
+    EXPECT_EQ(captions, 2);  // order number and price of supplier 2
+    OpenDialog()->reject();
+    ASSERT_TRUE(Closed());
+
+    MenuItem(kCommandOrderPart)->trigger();
+    ASSERT_NE(OpenDialog(), nullptr);
+    ASSERT_EQ(OpenDialog()->objectName(), "orderDialog");
+    const auto* option = OpenDialog()->findChild<QAbstractButton*>("supplierOption2");
+    ASSERT_NE(option, nullptr);
+    EXPECT_TRUE(option->text().contains("Lieferant 2") ||
+                option->toolTip().contains("Lieferant 2"));
+    OpenDialog()->reject();
+    EXPECT_TRUE(Closed());
 }
 
 TEST_F(AddressDialogs, SupplierAddressFillsOnlyFromEightFields) {
