@@ -161,7 +161,11 @@ bool IsDigits(std::string_view text) {
 RenumberedList RenumberList(std::string_view bytes) {
     // The key lines of the first group "teil", in file order, and the "max"
     // they are read with.
-    std::vector<std::string_view> keyLines;
+    struct KeyLine {
+        std::string key;  // lower case
+        std::string_view line;
+    };
+    std::vector<KeyLine> keyLines;
     std::optional<std::string> maxValue;
     bool inside = false;
     IniLineSplitter splitter(bytes);
@@ -182,10 +186,10 @@ RenumberedList RenumberList(std::string_view bytes) {
         if (!inside) {
             continue;
         }
-        if (!maxValue && LowerKeyOf(trimmed) == kMaxKey) {
+        KeyLine& keyLine = keyLines.emplace_back(KeyLine{LowerKeyOf(trimmed), trimmed});
+        if (!maxValue && keyLine.key == kMaxKey) {
             maxValue = ReaderValueOf(trimmed);
         }
-        keyLines.push_back(trimmed);
     }
     const int limit = ScanLimit(maxValue.value_or(std::string()));
 
@@ -197,8 +201,7 @@ RenumberedList RenumberList(std::string_view bytes) {
     std::string records;
     records.reserve(bytes.size());
     std::vector<bool> seen(kSlotCount, false);
-    for (const std::string_view line : keyLines) {
-        const std::string key = LowerKeyOf(line);
+    for (const auto& [key, line] : keyLines) {
         const int oldSlot = key.size() > 1 && key.front() == 't'
                                 ? PlainNumber(std::string_view(key).substr(1))
                                 : -1;
@@ -208,10 +211,10 @@ RenumberedList RenumberList(std::string_view bytes) {
         seen[static_cast<std::size_t>(oldSlot)] = true;
         const int newSlot = result.records++;
         result.newSlotOf.emplace(oldSlot, newSlot);
-        if (IsIniBlank(ReaderValueOf(line))) {
+        if (IsIniBlank(IniValue(line).substr(0, kLongestReaderValue))) {
             continue;  // the slot stays empty
         }
-        result.partSlots.insert(oldSlot);
+        result.holdsPart[static_cast<std::size_t>(oldSlot)] = true;
         // The value as stored, quotes included, so it reads exactly as before.
         const std::size_t equals = line.find('=');
         records += SlotKey(newSlot);
@@ -391,7 +394,7 @@ struct CompactionWork::Data {
             if (line.removed || !reference || reference->category != listNumber) {
                 continue;
             }
-            if (!renumbered.partSlots.contains(reference->slot)) {
+            if (!renumbered.holdsPart[static_cast<std::size_t>(reference->slot)]) {
                 if (reference->slot < renumbered.records) {
                     RemovePosition(content, i);
                 }

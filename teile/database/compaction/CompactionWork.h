@@ -8,11 +8,11 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "CompactionFiles.h"
 #include "CompactionJournal.h"
+#include "DataFiles.h"
 
 // True when the text is not empty and holds only the digits "0" to "9".
 bool IsDigits(std::string_view text);
@@ -24,8 +24,8 @@ struct RenumberedList {
     int records = 0;    // slots the renumbered list uses, blank ones included
     // Old slot -> new slot for every slot readers saw.
     std::unordered_map<int, int> newSlotOf;
-    // The old slots that held a part (a record that is not blank).
-    std::unordered_set<int> partSlots;
+    // By old slot: whether it held a part (a record that is not blank).
+    std::vector<bool> holdsPart = std::vector<bool>(kSlotCount, false);
 };
 
 // Reads the first group "teil" line by line and renumbers exactly the records

@@ -101,6 +101,13 @@ const std::string& Folder() {
         }
         return pattern + "/";
     }();
+    // Gone when the run ends (registered after the name exists, so it runs
+    // before the name is destroyed); after a finding it stays for a look.
+    static const bool removedAtExit = std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(Folder(), ignored);
+    }) == 0;
+    (void)removedAtExit;
     return folder;
 }
 
