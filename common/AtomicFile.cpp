@@ -51,11 +51,10 @@ bool IsMarkedReadOnly(const std::string& path) {
 }
 
 FileIdentity IdentityOfStat(const struct stat& info) {
-    return FileIdentity{static_cast<unsigned long long>(info.st_dev),
-                        static_cast<unsigned long long>(info.st_ino),
-                        static_cast<long long>(info.st_size),
-                        static_cast<long long>(info.st_mtim.tv_sec),
-                        static_cast<long long>(info.st_mtim.tv_nsec)};
+    return FileIdentity{
+        static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino),
+        static_cast<long long>(info.st_size), static_cast<long long>(info.st_mtim.tv_sec),
+        static_cast<long long>(info.st_mtim.tv_nsec)};
 }
 
 }  // namespace
@@ -106,7 +105,8 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
     if (descriptor < 0) {
         return false;
     }
-    bool ok = fchmod(descriptor, ModeFor(path)) == 0 && WriteAll(descriptor, bytes) && fsync(descriptor) == 0;
+    bool ok = fchmod(descriptor, ModeFor(path)) == 0 && WriteAll(descriptor, bytes) &&
+              fsync(descriptor) == 0;
     // The rename keeps inode, size and modification time, so this is the
     // identity the file will have; taking it from the path afterwards could
     // catch another program's newer file.

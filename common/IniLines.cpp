@@ -1,7 +1,8 @@
 #include "IniLines.h"
 
 IniLineSplitter::IniLineSplitter(std::string_view bytes)
-    : bytes_(bytes), start_(bytes.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0),
+    : bytes_(bytes),
+      start_(bytes.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0),
       position_(start_) {}
 
 bool IniLineSplitter::Next(std::string_view& text, std::string_view& end) {
@@ -73,6 +74,6 @@ std::string_view IniValue(std::string_view line) {
 
 bool ReadsBackAsWritten(std::string_view group, std::string_view key) {
     const std::string_view trimmedKey = TrimIni(key);
-    return TrimIni(group).find(']') == std::string_view::npos &&
-           !trimmedKey.starts_with('[') && trimmedKey.find('=') == std::string_view::npos;
+    return TrimIni(group).find(']') == std::string_view::npos && !trimmedKey.starts_with('[') &&
+           trimmedKey.find('=') == std::string_view::npos;
 }

@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 #include <mutex>
-#include <utility>
 #include <unordered_map>
+#include <utility>
 
 #include "AtomicFile.h"
 #include "IniLines.h"
@@ -25,10 +25,10 @@ enum class LineKind : unsigned char { Blank, Group, Key };
 // string, so copying or writing it costs a few block copies however many
 // lines it has, and a change splices the bytes of one line.
 struct Line {
-    std::size_t start = 0;         // offset of the text in the bytes
-    std::uint32_t length = 0;      // the text without its line end
-    std::uint32_t keyHash = 0;     // of a key line's key, letter case ignored
-    std::uint8_t endLength = 0;    // "\r\n" 2, "\n" or "\r" 1, none 0
+    std::size_t start = 0;       // offset of the text in the bytes
+    std::uint32_t length = 0;    // the text without its line end
+    std::uint32_t keyHash = 0;   // of a key line's key, letter case ignored
+    std::uint8_t endLength = 0;  // "\r\n" 2, "\n" or "\r" 1, none 0
     LineKind kind = LineKind::Blank;
 };
 
@@ -96,8 +96,8 @@ struct IniDocument::Data {
     // built when the file is parsed and kept current by every change, so
     // reading never writes: a shared snapshot can be read from any thread.
     struct Group {
-        std::size_t header = 0;  // line of "[name]"
-        std::size_t end = 0;     // one past its last line
+        std::size_t header = 0;            // line of "[name]"
+        std::size_t end = 0;               // one past its last line
         std::vector<std::uint32_t> table;  // line + 1, 0 = empty
         std::size_t keys = 0;
     };
@@ -235,7 +235,8 @@ struct IniDocument::Data {
             static_cast<std::ptrdiff_t>(text.size()) - static_cast<std::ptrdiff_t>(to - from);
         if (shift != 0) {
             for (std::size_t i = firstMoved; i < lines.size(); ++i) {
-                lines[i].start = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(lines[i].start) + shift);
+                lines[i].start =
+                    static_cast<std::size_t>(static_cast<std::ptrdiff_t>(lines[i].start) + shift);
             }
         }
     }

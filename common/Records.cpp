@@ -53,8 +53,20 @@ PartRecord PartRecord::Parse(std::string_view value) {
 
 PartRecord PartRecord::NewPart(std::string_view name) {
     PartRecord record;
-    record.fields = {std::string(name), "keine", "k.A.", "k.A.", "k.A.", "k.A.", "k.A.",
-                     "k.A.", "0,00", "0,00", "0,00", "k.A.", "0", "0"};
+    record.fields = {std::string(name),
+                     "keine",
+                     "k.A.",
+                     "k.A.",
+                     "k.A.",
+                     "k.A.",
+                     "k.A.",
+                     "k.A.",
+                     "0,00",
+                     "0,00",
+                     "0,00",
+                     "k.A.",
+                     "0",
+                     "0"};
     return record;
 }
 
@@ -108,8 +120,8 @@ std::optional<PartReference> PartReference::Parse(std::string_view text) {
         return std::nullopt;
     }
     PartReference reference;
-    reference.category = DigitsValue(TrimView(std::string_view(lowered).substr(1, t - 1)),
-                                     kCategoryCount - 1);
+    reference.category =
+        DigitsValue(TrimView(std::string_view(lowered).substr(1, t - 1)), kCategoryCount - 1);
     reference.slot = DigitsValue(TrimView(std::string_view(lowered).substr(t + 1)), kHighestSlot);
     if (reference.category < 0 || reference.slot < 0) {
         return std::nullopt;

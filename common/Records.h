@@ -91,7 +91,7 @@ struct SupplierAddress {
 
 // The user's own addresses (keys "rech", "lief", "LgleichR" in "Adressen").
 struct UserAddress {
-    std::array<std::string, 8> invoice;   // field 8: "0" private, "1" business
+    std::array<std::string, 8> invoice;  // field 8: "0" private, "1" business
     std::array<std::string, 4> delivery;
     bool deliveryIsInvoice = false;
 

@@ -1,9 +1,9 @@
 #include "TextRules.h"
 
-#include <cmath>
 #include <charconv>
-#include <system_error>
+#include <cmath>
 #include <limits>
+#include <system_error>
 
 bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
 
@@ -32,11 +32,11 @@ unsigned char Cp1252ToUpper(unsigned char c) {
         return static_cast<unsigned char>(c - 32);
     }
     switch (c) {
-        case 0x9A: return 0x8A;
-        case 0x9C: return 0x8C;
-        case 0x9E: return 0x8E;
-        case 0xFF: return 0x9F;
-        default: return c;
+    case 0x9A: return 0x8A;
+    case 0x9C: return 0x8C;
+    case 0x9E: return 0x8E;
+    case 0xFF: return 0x9F;
+    default: return c;
     }
 }
 
@@ -48,11 +48,11 @@ unsigned char Cp1252ToLower(unsigned char c) {
         return static_cast<unsigned char>(c + 32);
     }
     switch (c) {
-        case 0x8A: return 0x9A;
-        case 0x8C: return 0x9C;
-        case 0x8E: return 0x9E;
-        case 0x9F: return 0xFF;
-        default: return c;
+    case 0x8A: return 0x9A;
+    case 0x8C: return 0x9C;
+    case 0x8E: return 0x9E;
+    case 0x9F: return 0xFF;
+    default: return c;
     }
 }
 

@@ -18,9 +18,8 @@ void WindowProgram::OnTerminationSignal(QObject& owner, std::function<void()> en
     // that serves it, and a signal after the owner's end calls nothing.
     auto* notifier = new QSocketNotifier(signalPipe_, QSocketNotifier::Read, &owner);
     const int pipe = signalPipe_;
-    QObject::connect(notifier, &QSocketNotifier::activated, &owner,
-                     [pipe, end = std::move(end)] {
-                         DrainTerminationSignals(pipe);
-                         end();
-                     });
+    QObject::connect(notifier, &QSocketNotifier::activated, &owner, [pipe, end = std::move(end)] {
+        DrainTerminationSignals(pipe);
+        end();
+    });
 }

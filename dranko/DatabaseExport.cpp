@@ -27,7 +27,7 @@ constexpr std::string_view kCategorySuffix = "...";
 constexpr std::string_view kFileDone = "Fertig!";
 constexpr std::string_view kFileFailed = "Fehlgeschlagen!";
 constexpr std::string_view kAllDone = "Vorgang abgeschlossen!";
-constexpr std::string_view kPrompt = "Dr\xFC" "cke 'Enter', um zu beenden.";
+constexpr std::string_view kPrompt = "Dr\374cke 'Enter', um zu beenden.";
 
 constexpr std::string_view kCsvFolder = "csv";
 

@@ -77,8 +77,8 @@ DutyCycleResult ComputeDutyCycle(std::string_view pr2Text, std::string_view freq
                                  std::string_view dutyEntry) {
     const int pr2 = ::IntegerOfText(WithoutChars(pr2Text, "D'"));
     const int frequency = ::IntegerOfText(frequencyText);
-    const double period = frequency != 0 ? 1.0 / frequency
-                                         : std::numeric_limits<double>::infinity();
+    const double period =
+        frequency != 0 ? 1.0 / frequency : std::numeric_limits<double>::infinity();
     const int duty = ::IntegerOfText(TrimView(WithoutChars(dutyEntry, "%")));
 
     DutyCycleResult result;

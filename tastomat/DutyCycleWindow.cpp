@@ -30,7 +30,8 @@ int TextRoomOf(const QLineEdit* field) {
     option.initFrom(field);
     option.rect = field->rect();
     option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
-    const QRect inside = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+    const QRect inside =
+        field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
     return inside.width() - 2 * 2 - 1;
 }
 
@@ -79,8 +80,7 @@ DutyCycleWindow::DutyCycleWindow(const QString& pr2Text, const QString& frequenc
     connect(closeButton, &QPushButton::clicked, this, &DutyCycleWindow::closeRequested);
 
     ComputeDutyCycle();
-    connect(dutyList_, &QComboBox::currentIndexChanged, this,
-            &DutyCycleWindow::ComputeDutyCycle);
+    connect(dutyList_, &QComboBox::currentIndexChanged, this, &DutyCycleWindow::ComputeDutyCycle);
 }
 
 void DutyCycleWindow::FocusDutyList() { dutyList_->setFocus(); }

@@ -5,9 +5,9 @@
 #include "PwmTables.h"
 #include "WindowFont.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QAbstractItemView>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>

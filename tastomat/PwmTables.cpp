@@ -72,8 +72,8 @@ std::vector<PeriodRow> FillPeriodTable(std::string_view crystalEntry,
         // A prescaler entry without a number would divide by zero; it yields
         // no frequency (an infinite period) instead.
         const int frequency = prescaler != 0 ? quarterClock / (pr2 + 1) / prescaler : 0;
-        rows.push_back({"D'" + std::to_string(pr2) + "'", std::to_string(frequency),
-                        PeriodText(frequency)});
+        rows.push_back(
+            {"D'" + std::to_string(pr2) + "'", std::to_string(frequency), PeriodText(frequency)});
     }
     return rows;
 }

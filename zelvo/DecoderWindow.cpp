@@ -13,14 +13,14 @@
 
 namespace {
 
-constexpr int ClientWidth = 371;
-constexpr int ClientHeight = 170;
+constexpr int kClientWidth = 371;
+constexpr int kClientHeight = 170;
 
 // The picture control starts at (45, 60) and is as large as the picture.
-constexpr int PictureLeft = 45;
-constexpr int PictureTop = 60;
+constexpr int kPictureLeft = 45;
+constexpr int kPictureTop = 60;
 
-constexpr std::array<int, 4> InitialPositions{0, 0, 0, 5};
+constexpr std::array<int, 4> kInitialPositions{0, 0, 0, 5};
 
 QString EntryText(std::string_view name) {
     return QString::fromUtf8(name.data(), qsizetype(name.size()));
@@ -32,10 +32,10 @@ RgbColour ToRgb(const QColor& colour) {
 }
 
 QImage ToImage(const ResistorPicture& picture) {
-    QImage image(ResistorPicture::Width, ResistorPicture::Height, QImage::Format_RGB32);
-    for (int y = 0; y < ResistorPicture::Height; ++y) {
+    QImage image(ResistorPicture::kWidth, ResistorPicture::kHeight, QImage::Format_RGB32);
+    for (int y = 0; y < ResistorPicture::kHeight; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < ResistorPicture::Width; ++x) {
+        for (int x = 0; x < ResistorPicture::kWidth; ++x) {
             const RgbColour pixel = picture.PixelAt(x, y);
             line[x] = qRgb(pixel.red, pixel.green, pixel.blue);
         }
@@ -47,7 +47,7 @@ QImage ToImage(const ResistorPicture& picture) {
 
 DecoderWindow::DecoderWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags) {
     setObjectName("decoderWindow");
-    SetUpFixedWindow(*this, DecoderTitle, QSize(ClientWidth, ClientHeight));
+    SetUpFixedWindow(*this, kDecoderTitle, QSize(kClientWidth, kClientHeight));
     setWindowIcon(QIcon(":/zelvo/zelvo.svg"));
     // Every control takes Arial 10; Qt falls back to a similar face where
     // Arial is missing.
@@ -66,15 +66,16 @@ void DecoderWindow::CreateControls() {
 
     pictureView_ = new QLabel(this);
     pictureView_->setObjectName("resistorPicture");
-    pictureView_->setGeometry(PictureLeft, PictureTop, ResistorPicture::Width, ResistorPicture::Height);
+    pictureView_->setGeometry(kPictureLeft, kPictureTop, ResistorPicture::kWidth,
+                              ResistorPicture::kHeight);
 
-    for (int ring = 0; ring < RingCount; ++ring) {
+    for (int ring = 0; ring < kRingCount; ++ring) {
         auto* caption = new QLabel(QString("%1.Ring").arg(ring + 1), this);
         caption->setObjectName(QString("ring%1Caption").arg(ring + 1));
         caption->setGeometry(10 + 90 * ring, 110, 80, 18);
     }
 
-    for (int ring = 0; ring < RingCount; ++ring) {
+    for (int ring = 0; ring < kRingCount; ++ring) {
         auto* choice = new QComboBox(this);
         choice->setObjectName(QString("ring%1Choice").arg(ring + 1));
         choice->setGeometry(10 + 90 * ring, 132, 80, 25);
@@ -95,8 +96,8 @@ void DecoderWindow::CreateControls() {
         ringChoices_[3]->addItem(EntryText(entry.name));
     }
 
-    for (int ring = 0; ring < RingCount; ++ring) {
-        ringChoices_[ring]->setCurrentIndex(InitialPositions[ring]);
+    for (int ring = 0; ring < kRingCount; ++ring) {
+        ringChoices_[ring]->setCurrentIndex(kInitialPositions[ring]);
         connect(ringChoices_[ring], &QComboBox::currentIndexChanged, this,
                 [this, ring] { OnRingChanged(ring); });
     }
@@ -106,11 +107,11 @@ void DecoderWindow::CreateControls() {
 void DecoderWindow::PreparePicture() {
     // The colour Qt fills this window with: the outside of the resistor takes
     // it so the picture has no white frame around it.
-    picture_.FloodFill(ResistorPicture::OutsidePoint, ToRgb(palette().color(backgroundRole())));
-    for (int ring = 0; ring < RingCount; ++ring) {
-        const std::string_view name = RingEntryNames(ring)[InitialPositions[ring]];
+    picture_.FloodFill(ResistorPicture::kOutsidePoint, ToRgb(palette().color(backgroundRole())));
+    for (int ring = 0; ring < kRingCount; ++ring) {
+        const std::string_view name = RingEntryNames(ring)[kInitialPositions[ring]];
         if (const auto colour = PaintColourOf(name)) {
-            picture_.FloodFill(ResistorPicture::RingPaintPoints[ring], *colour);
+            picture_.FloodFill(ResistorPicture::kRingPaintPoints[ring], *colour);
         }
     }
     ShowPicture();
@@ -121,7 +122,7 @@ void DecoderWindow::OnRingChanged(int ring) {
     const int position = ringChoices_[ring]->currentIndex();
     if (position >= 0 && position < int(names.size())) {
         if (const auto colour = PaintColourOf(names[position])) {
-            picture_.FloodFill(ResistorPicture::RingPaintPoints[ring], *colour);
+            picture_.FloodFill(ResistorPicture::kRingPaintPoints[ring], *colour);
             ShowPicture();
         }
     }

@@ -13,7 +13,7 @@
 class QComboBox;
 class QLabel;
 
-inline constexpr char DecoderTitle[] = " Zelvo-Dekoder";
+inline constexpr char kDecoderTitle[] = " Zelvo-Dekoder";
 
 class DecoderWindow : public QWidget {
     Q_OBJECT

@@ -16,16 +16,16 @@ struct PicturePoint {
 
 class ResistorPicture {
 public:
-    static constexpr int Width = 284;
-    static constexpr int Height = 33;
-    static constexpr RgbColour Background{255, 255, 255};
-    static constexpr RgbColour Outline{128, 128, 128};
+    static constexpr int kWidth = 284;
+    static constexpr int kHeight = 33;
+    static constexpr RgbColour kBackground{255, 255, 255};
+    static constexpr RgbColour kOutline{128, 128, 128};
 
     // A pixel of the outside of the resistor; filling there makes the picture
     // blend into whatever lies behind it.
-    static constexpr PicturePoint OutsidePoint{1, 1};
+    static constexpr PicturePoint kOutsidePoint{1, 1};
     // The points at which ring 1..4 is painted.
-    static constexpr std::array<PicturePoint, 4> RingPaintPoints{
+    static constexpr std::array<PicturePoint, 4> kRingPaintPoints{
         {{50, 20}, {110, 20}, {170, 20}, {230, 20}}};
 
     // The built-in picture, unpainted.
@@ -33,7 +33,7 @@ public:
 
     // x and y must lie inside the picture.
     RgbColour PixelAt(int x, int y) const;
-    // Rows top to bottom, each Width pixels long.
+    // Rows top to bottom, each kWidth pixels long.
     const std::vector<RgbColour>& Pixels() const { return pixels_; }
 
     // Replaces the 4-connected region of the colour found at (x, y) by
@@ -41,7 +41,7 @@ public:
     void FloodFill(PicturePoint point, RgbColour colour);
 
 private:
-    void Set(int x, int y, RgbColour colour) { pixels_[std::size_t(y) * Width + x] = colour; }
+    void Set(int x, int y, RgbColour colour) { pixels_[std::size_t(y) * kWidth + x] = colour; }
 
     std::vector<RgbColour> pixels_;
 };

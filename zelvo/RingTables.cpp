@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::array<MultiplierEntry, 9> MultiplierTable{{
+constexpr std::array<MultiplierEntry, 9> kMultiplierTable{{
     {"schwarz", 1},
     {"braun", 10},
     {"rot", 100},
@@ -20,15 +20,15 @@ constexpr std::array<MultiplierEntry, 9> MultiplierTable{{
     {"gold", -1},
 }};
 
-constexpr std::array<std::string_view, 9> MultiplierNameTable = [] {
+constexpr std::array<std::string_view, 9> kMultiplierNameTable = [] {
     std::array<std::string_view, 9> names{};
     for (std::size_t i = 0; i < names.size(); ++i) {
-        names[i] = MultiplierTable[i].name;
+        names[i] = kMultiplierTable[i].name;
     }
     return names;
 }();
 
-constexpr std::array<ToleranceEntry, 8> ToleranceTable{{
+constexpr std::array<ToleranceEntry, 8> kToleranceTable{{
     {"violett", "0.1%"},
     {"blau", "0.25%"},
     {"grün", "0.5%"},
@@ -39,10 +39,10 @@ constexpr std::array<ToleranceEntry, 8> ToleranceTable{{
     {"farblos", "20%"},
 }};
 
-constexpr std::array<std::string_view, 8> ToleranceNameTable = [] {
+constexpr std::array<std::string_view, 8> kToleranceNameTable = [] {
     std::array<std::string_view, 8> names{};
     for (std::size_t i = 0; i < names.size(); ++i) {
-        names[i] = ToleranceTable[i].name;
+        names[i] = kToleranceTable[i].name;
     }
     return names;
 }();
@@ -52,7 +52,7 @@ struct NamedColour {
     RgbColour colour;
 };
 
-constexpr std::array<NamedColour, 13> PaintColours{{
+constexpr std::array<NamedColour, 13> kPaintColours{{
     {"schwarz", {0, 0, 0}},
     {"braun", {153, 51, 0}},
     {"rot", {255, 0, 0}},
@@ -70,34 +70,30 @@ constexpr std::array<NamedColour, 13> PaintColours{{
 
 }  // namespace
 
-const std::array<std::string_view, 9> FirstDigitRing{
-    "braun", "rot", "orange", "gelb", "grün", "blau", "violett", "grau", "weiß"};
+const std::array<std::string_view, 9> FirstDigitRing{"braun", "rot",     "orange", "gelb", "grün",
+                                                     "blau",  "violett", "grau",   "weiß"};
 
 const std::array<std::string_view, 10> SecondDigitRing{
     "schwarz", "braun", "rot", "orange", "gelb", "grün", "blau", "violett", "grau", "weiß"};
 
-const std::array<MultiplierEntry, 9> MultiplierRing = MultiplierTable;
-const std::array<ToleranceEntry, 8> ToleranceRing = ToleranceTable;
+const std::array<MultiplierEntry, 9> MultiplierRing = kMultiplierTable;
+const std::array<ToleranceEntry, 8> ToleranceRing = kToleranceTable;
 
 std::span<const std::string_view> RingEntryNames(int ring) {
     switch (ring) {
-    case 0:
-        return FirstDigitRing;
-    case 1:
-        return SecondDigitRing;
-    case 2:
-        return MultiplierNameTable;
-    case 3:
-        return ToleranceNameTable;
-    default:
-        return {};
+    case 0: return FirstDigitRing;
+    case 1: return SecondDigitRing;
+    case 2: return kMultiplierNameTable;
+    case 3: return kToleranceNameTable;
+    default: return {};
     }
 }
 
 std::optional<RgbColour> PaintColourOf(std::string_view entryName) {
-    const auto found = std::find_if(PaintColours.begin(), PaintColours.end(),
-                                    [&](const NamedColour& entry) { return entry.name == entryName; });
-    if (found == PaintColours.end()) {
+    const auto found =
+        std::find_if(kPaintColours.begin(), kPaintColours.end(),
+                     [&](const NamedColour& entry) { return entry.name == entryName; });
+    if (found == kPaintColours.end()) {
         return std::nullopt;
     }
     return found->colour;

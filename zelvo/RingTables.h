@@ -27,7 +27,7 @@ extern const std::array<std::string_view, 10> SecondDigitRing;
 extern const std::array<MultiplierEntry, 9> MultiplierRing;
 extern const std::array<ToleranceEntry, 8> ToleranceRing;
 
-inline constexpr int RingCount = 4;
+inline constexpr int kRingCount = 4;
 
 // The entry texts of ring 0..3 in list order; empty for any other ring.
 std::span<const std::string_view> RingEntryNames(int ring);

@@ -5,7 +5,7 @@
 
 int main(int argc, char* argv[]) {
     // One decoder per user: a second copy leaves without showing anything.
-    WindowProgram program(DecoderTitle);
+    WindowProgram program(kDecoderTitle);
     if (!program.IsFirstCopy()) {
         return 0;
     }

@@ -48,9 +48,20 @@ void BM_SavePartInto499PartCategory(benchmark::State& state) {
     }
 
     PartEditorTexts texts;
-    texts.fields = {"Neues Teil 4,7k", "f\xFCr den Benchmark", "0,25W", "axial 0207", "1%",
-                    "BH-17-99999", "EK 117-999/Z", "k.A.", "0,10", "0,12", "0,00",
-                    "Regal Z-99", "25", "10"};
+    texts.fields = {"Neues Teil 4,7k",
+                    "f\xFCr den Benchmark",
+                    "0,25W",
+                    "axial 0207",
+                    "1%",
+                    "BH-17-99999",
+                    "EK 117-999/Z",
+                    "k.A.",
+                    "0,10",
+                    "0,12",
+                    "0,00",
+                    "Regal Z-99",
+                    "25",
+                    "10"};
     texts.datasheet1 = folder + "daten/neu.pdf";
     texts.datasheet2 = "k.A.";
     texts.picture1 = folder + "bilder/neu.jpg";

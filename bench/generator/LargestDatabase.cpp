@@ -63,7 +63,7 @@ constexpr std::array<CategoryKind, kCategoryCount> kCategories = {{
     {"Lautsprecher", "Lautsprecher"},
     {"Summer", "Summer"},
     {"Motoren", "Motor"},
-    {"L\xFC" "fter", "L\xFC" "fter"},
+    {"L\374fter", "L\374fter"},
     {"Batterien", "Batterie"},
     {"Akkus", "Akku"},
     {"Halter", "Halter"},
@@ -83,11 +83,11 @@ constexpr std::array<std::string_view, kSupplierCount> kSupplierNames = {
     "Bauteilhaus", "Elektronik-Kontor", "L\xF6tpunkt"};
 
 constexpr std::array<std::string_view, kSupplierCount> kSupplierAddresses = {
-    "Bauteilhaus Versand GmbH;Frau Sommer;Industriestra\xDF" "e 14;KD-204817;D-26789 Leer;"
+    "Bauteilhaus Versand GmbH;Frau Sommer;Industriestra\337e 14;KD-204817;D-26789 Leer;"
     "0491 555-0100;0491 555-0199;bestellung@bauteilhaus.example",
     "Elektronik-Kontor Weber KG;Herr Weber;Am G\xFCterbahnhof 3;40-7731;D-09112 Chemnitz;"
     "0371 555-2210;0371 555-2219;service@elektronik-kontor.example",
-    "L\xF6tpunkt Bauteile;Frau Kr\xFCger;M\xFChlenstra\xDF" "e 27a;L-11853;D-79098 Freiburg;"
+    "L\xF6tpunkt Bauteile;Frau Kr\xFCger;M\xFChlenstra\337e 27a;L-11853;D-79098 Freiburg;"
     "0761 555-4470;k.A.;info@loetpunkt.example",
 };
 
@@ -100,20 +100,20 @@ constexpr std::array<std::string_view, 8> kRemarks = {
     "keine",
     "f\xFCr das Netzteil-Projekt",
     "Restposten vom Flohmarkt",
-    "aus Bausatz \xFC" "brig",
+    "aus Bausatz \374brig",
     "Muster, nicht nachbestellen",
     "Ersatz f\xFCr defekte Teile",
-    "gepr\xFC" "ft, einwandfrei",
+    "gepr\374ft, einwandfrei",
     "Reihe E12, sortiert",
 };
 constexpr std::array<std::string_view, 8> kRanges = {
     "0,25W", "16V", "50V / 1A", "5V / 100mA", "35V / 1,5A", "250V / 10A", "3,3V / 20mA", "k.A."};
 constexpr std::array<std::string_view, 14> kPackages = {
-    "TO-92", "DIP-8", "DIP-14", "DIP-16", "SO-8", "TO-220", "TO-126", "SOT-23",
-    "axial 0207", "radial 5x11", "RM 2,54", "RM 5,08", "DO-35", "DO-41"};
+    "TO-92",  "DIP-8",      "DIP-14",      "DIP-16",  "SO-8",    "TO-220", "TO-126",
+    "SOT-23", "axial 0207", "radial 5x11", "RM 2,54", "RM 5,08", "DO-35",  "DO-41"};
 constexpr std::array<std::string_view, 6> kTolerances = {"1%", "2%", "5%", "10%", "20%", "k.A."};
-constexpr std::array<std::string_view, 12> kValues = {
-    "1,0", "1,2", "1,5", "1,8", "2,2", "2,7", "3,3", "3,9", "4,7", "5,6", "6,8", "8,2"};
+constexpr std::array<std::string_view, 12> kValues = {"1,0", "1,2", "1,5", "1,8", "2,2", "2,7",
+                                                      "3,3", "3,9", "4,7", "5,6", "6,8", "8,2"};
 
 // Builds the bytes of one file; every line ends in CR LF as the Windows
 // routines write them.
@@ -366,8 +366,7 @@ void GenerateLargestDatabase(const std::string& folder, const LargestDatabaseOpt
 }
 
 TemporaryDatabase::TemporaryDatabase(const LargestDatabaseOptions& options) {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "teile-bench-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "teile-bench-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("cannot create a temporary folder");
     }

@@ -2,8 +2,8 @@
 
 #include "CategoryTree.h"
 #include "DataFiles.h"
-#include "IniStore.h"
 #include "DeletionRule.h"
+#include "IniStore.h"
 
 namespace {
 
@@ -91,5 +91,6 @@ bool SmallPrintIsOn(const std::string& folder) {
 }
 
 bool StoreSmallPrint(const std::string& folder, bool on) {
-    return WriteIniValue(kOutputGroup, kSmallPrintKey, on ? kSmallPrintOn : "", MainFilePath(folder));
+    return WriteIniValue(kOutputGroup, kSmallPrintKey, on ? kSmallPrintOn : "",
+                         MainFilePath(folder));
 }

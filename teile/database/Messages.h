@@ -29,9 +29,9 @@ inline const std::string kNameEmpty = "Bezeichnung darf nicht leer sein !     ";
 inline const std::string kPartExistsCreate = "Teil bereits vorhanden ! Trotzdem anlegen ?     ";
 inline const std::string kPartExistsSave = "Teil bereits vorhanden ! Trotzdem speichern ?     ";
 inline const std::string kPlaceUsed =
-    "Dieser Lagerort ist bereits belegt. Trotzdem so \xFC" "bernehmen ?     ";
+    "Dieser Lagerort ist bereits belegt. Trotzdem so \374bernehmen ?     ";
 inline const std::string kPlaceUsedMany =
-    "Dieser Lagerort ist bereits mehrfach belegt. Trotzdem so \xFC" "bernehmen ?     ";
+    "Dieser Lagerort ist bereits mehrfach belegt. Trotzdem so \374bernehmen ?     ";
 
 // Deleting.
 inline const std::string kDeleteFromList = "Teil aus der Liste l\xF6schen ?     ";
@@ -60,10 +60,10 @@ inline const std::string kPathNotInCodePage =
     "Der Pfad dieser Datei enth\xE4lt Zeichen, die in den Datendateien nicht gespeichert "
     "werden k\xF6nnen. Bitte die Datei umbenennen oder in einen anderen Ordner legen !     ";
 inline const std::string kPathTooLong =
-    "Der Pfad dieser Datei ist zu lang: h\xF6" "chstens 254 Zeichen k\xF6nnen gespeichert "
+    "Der Pfad dieser Datei ist zu lang: h\366chstens 254 Zeichen k\xF6nnen gespeichert "
     "werden !     ";
 inline const std::string kRecordTooLong =
-    "Die Angaben dieses Teils sind zu lang: alle Felder zusammen d\xFCrfen h\xF6" "chstens "
+    "Die Angaben dieses Teils sind zu lang: alle Felder zusammen d\xFCrfen h\366chstens "
     "254 Zeichen haben !     ";
 
 // Search.
@@ -71,18 +71,18 @@ inline const std::string kNoMatch = "Keine Entsprechung gefunden !     ";
 
 // Compaction (the question has its line breaks and blanks exactly as shown).
 inline const std::string kCompactionQuestion =
-    "Achtung ! F\xFC" "r die Dauer der Kompaktierung     \r\n"
-    "wird die Anwendung f\xFC" "r den Nutzer gesperrt.     \r"
+    "Achtung ! F\374r die Dauer der Kompaktierung     \r\n"
+    "wird die Anwendung f\374r den Nutzer gesperrt.     \r"
     "Diese Funktion hat u.U. eine lange Laufzeit.     \r\n\r\n"
     "Soll die Datenbank jetzt kompaktiert werden ?     ";
 inline const std::string kCompacted = "Datenbank wurde kompaktiert !     ";
 // After a failed rename past the commit point (title "Hinweis").
 inline const std::string kCompactionPending =
-    "Die Kompaktierung wird beim n\xE4" "chsten Programmstart abgeschlossen. Bis dahin "
+    "Die Kompaktierung wird beim n\344chsten Programmstart abgeschlossen. Bis dahin "
     "k\xF6nnen die betroffenen Listen nicht ge\xE4ndert werden.     ";
 
 // Addresses: the joined fields must read back whole (title "Warnung !").
 inline const std::string kAddressTooLong =
-    "Die Adresse ist zu lang: zusammen h\xF6" "chstens 254 Zeichen !     ";
+    "Die Adresse ist zu lang: zusammen h\366chstens 254 Zeichen !     ";
 
 }  // namespace messages

@@ -2,9 +2,7 @@
 
 namespace {
 
-bool IsContent(int content) {
-    return content >= 1 && content <= kMaxListColumns;
-}
+bool IsContent(int content) { return content >= 1 && content <= kMaxListColumns; }
 
 int AlignmentOrLeft(int alignment) {
     return alignment == kAlignRight || alignment == kAlignCentred ? alignment : kAlignLeft;

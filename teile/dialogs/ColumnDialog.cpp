@@ -16,9 +16,7 @@ constexpr int kClientHeight = 446;
 constexpr int kFirstRowY = 40;
 constexpr int kRowStep = 25;
 
-std::size_t IndexOfRow(int row) {
-    return static_cast<std::size_t>(row - 1);
-}
+std::size_t IndexOfRow(int row) { return static_cast<std::size_t>(row - 1); }
 
 }  // namespace
 
@@ -103,9 +101,7 @@ ColumnChoices ColumnDialog::Choices() const {
     return choices;
 }
 
-ColumnSet ColumnDialog::Columns() const {
-    return BuildColumnSet(Choices(), widths_);
-}
+ColumnSet ColumnDialog::Columns() const { return BuildColumnSet(Choices(), widths_); }
 
 QComboBox* ColumnDialog::ContentList(int row) const {
     return row >= 1 && row <= kMaxListColumns ? contentLists_[IndexOfRow(row)] : nullptr;
@@ -121,6 +117,4 @@ void ColumnDialog::ContentChanged(int row) {
     UpdateSaveButton();
 }
 
-void ColumnDialog::UpdateSaveButton() {
-    saveButton_->setEnabled(AnyColumnChosen(Choices()));
-}
+void ColumnDialog::UpdateSaveButton() { saveButton_->setEnabled(AnyColumnChosen(Choices())); }

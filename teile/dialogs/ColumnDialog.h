@@ -18,7 +18,7 @@ inline constexpr char kColumnDialogTitle[] = " Spaltendefinition";
 class ColumnDialog : public QDialog {
     Q_OBJECT
 
-  public:
+public:
     explicit ColumnDialog(QWidget* parent = nullptr);
 
     // Row j shows column j of the table; each content remembers the width of
@@ -34,10 +34,10 @@ class ColumnDialog : public QDialog {
     QPushButton* SaveButton() const { return saveButton_; }
     QPushButton* CancelButton() const { return cancelButton_; }
 
-  signals:
+signals:
     void SaveRequested();
 
-  private:
+private:
     void AddRow(int row);
     void ContentChanged(int row);
     void UpdateSaveButton();

@@ -4,5 +4,6 @@
 
 DigitsField::DigitsField(QWidget* parent) : QLineEdit(parent) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
+    setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
 }

@@ -206,8 +206,8 @@ void PartDocumentsTab::Open(const QUrl& file, bool picture) {
     }
     // A missing file is a failure the desktop would only report in its own
     // way, long after it was handed over.
-    const bool opened = (!file.isLocalFile() || QFileInfo(file.toLocalFile()).isFile()) &&
-                        Desktop().open(file);
+    const bool opened =
+        (!file.isLocalFile() || QFileInfo(file.toLocalFile()).isFile()) && Desktop().open(file);
     if (!opened) {
         Tell(kTitleNotice, picture ? kPictureNotOpened : kDatasheetNotOpened);
     }

@@ -8,8 +8,8 @@
 #include <QTabWidget>
 
 #include "DialogFonts.h"
-#include "PartDocumentsTab.h"
 #include "Messages.h"
+#include "PartDocumentsTab.h"
 #include "PartGeneralTab.h"
 #include "PriceField.h"
 #include "Prompter.h"
@@ -21,12 +21,9 @@ constexpr int kClientHeight = 370;
 
 const char* TitleOf(PartEditorMode mode) {
     switch (mode) {
-    case PartEditorMode::New:
-        return " Teil anlegen";
-    case PartEditorMode::Copy:
-        return " Teil anlegen (aus Kopie)";
-    case PartEditorMode::Edit:
-        return " Teil bearbeiten";
+    case PartEditorMode::New: return " Teil anlegen";
+    case PartEditorMode::Copy: return " Teil anlegen (aus Kopie)";
+    case PartEditorMode::Edit: return " Teil bearbeiten";
     }
     return kPartEditorTitle;
 }
@@ -126,8 +123,7 @@ std::optional<PartEditorTexts> PartEditorDialog::Texts() {
     PartEditorTexts texts;
     general_->Collect(texts);
     if (!PartRecordFitsFile(texts)) {
-        prompter_.Tell(messages::kTitleWarning, messages::kRecordTooLong,
-                       MessageIcon::Warning);
+        prompter_.Tell(messages::kTitleWarning, messages::kRecordTooLong, MessageIcon::Warning);
         activateWindow();
         tabs_->setCurrentWidget(general_);
         return std::nullopt;

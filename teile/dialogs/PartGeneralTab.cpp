@@ -155,8 +155,7 @@ void PartGeneralTab::Build() {
     // Typed, pasted or deleted: the full rule. The dialog's own filling does
     // not count, so a copy opens unmarked.
     connect(targetField_, &QLineEdit::textEdited, this, [this] {
-        MarkStock(StockIsMarked(ToDataText(stockField_->text()),
-                                ToDataText(targetField_->text())));
+        MarkStock(StockIsMarked(ToDataText(stockField_->text()), ToDataText(targetField_->text())));
     });
 }
 
@@ -219,14 +218,13 @@ bool PartGeneralTab::PricesValid() const {
 }
 
 std::vector<QWidget*> PartGeneralTab::TabChain() const {
-    std::vector<QWidget*> chain = {nameField_, remarkField_, choices_[0], choices_[1],
-                                   choices_[2]};
+    std::vector<QWidget*> chain = {nameField_, remarkField_, choices_[0], choices_[1], choices_[2]};
     for (int i = 0; i < 3; ++i) {
         chain.push_back(orderNumberFields_[i]);
         chain.push_back(priceFields_[i]);
     }
-    chain.insert(chain.end(), {placeField_, targetField_, stockField_, quantityField_,
-                               addButton_, removeButton_});
+    chain.insert(chain.end(), {placeField_, targetField_, stockField_, quantityField_, addButton_,
+                               removeButton_});
     return chain;
 }
 

@@ -34,8 +34,7 @@ QString ShownPath(const std::string& stored, const std::string& programFolder) {
 }
 
 StoredPath StoredPathOf(const QString& shown, const std::string& programFolder) {
-    const QString withToken =
-        TextOfUtf8(StoreFolderToken(Utf8Of(shown.trimmed()), programFolder));
+    const QString withToken = TextOfUtf8(StoreFolderToken(Utf8Of(shown.trimmed()), programFolder));
     StoredPath path;
     if (!FitsCp1252(withToken)) {
         path.problem = PathProblem::NotInCodePage;

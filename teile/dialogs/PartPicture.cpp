@@ -75,8 +75,8 @@ QImage ShowPartPicture(const std::string& storedPath, const std::string& program
     const QSize scaled(ScaledSide(width, longer), ScaledSide(height, longer));
     QImage canvas = WhiteCanvas();
     QPainter painter(&canvas);
-    painter.drawImage(QPoint((kPartPictureSide - scaled.width()) / 2,
-                             (kPartPictureSide - scaled.height()) / 2),
-                      picture.image.scaled(scaled, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    painter.drawImage(
+        QPoint((kPartPictureSide - scaled.width()) / 2, (kPartPictureSide - scaled.height()) / 2),
+        picture.image.scaled(scaled, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     return canvas;
 }

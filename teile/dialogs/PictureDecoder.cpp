@@ -5,13 +5,13 @@
 
 #include <csetjmp>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 // jpeglib.h needs FILE and size_t declared before it.
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 namespace {
 
@@ -186,7 +186,8 @@ DecodedPicture DecodeBitmap(const std::string& path) {
     }
     QImageReader reader(&file, "bmp");
     const QSize size = reader.size();
-    if (size.isEmpty() || static_cast<long long>(size.width()) * size.height() > kMaxDecodedPixels) {
+    if (size.isEmpty() ||
+        static_cast<long long>(size.width()) * size.height() > kMaxDecodedPixels) {
         return {};
     }
     QImage image;
@@ -214,18 +215,17 @@ DecodedPicture DecodePicture(const std::string& path, int side) {
     }
     DecodedPicture picture;
     switch (KindOf(file)) {
-        case PictureKind::Jpeg:
-            if (!DecodeJpeg(file, side, picture.image, picture.fullSize)) {
-                picture = {};
-            }
-            break;
-        case PictureKind::Bitmap:
-            if (HoldsAllPixelRows(file)) {
-                picture = DecodeBitmap(path);
-            }
-            break;
-        case PictureKind::None:
-            break;
+    case PictureKind::Jpeg:
+        if (!DecodeJpeg(file, side, picture.image, picture.fullSize)) {
+            picture = {};
+        }
+        break;
+    case PictureKind::Bitmap:
+        if (HoldsAllPixelRows(file)) {
+            picture = DecodeBitmap(path);
+        }
+        break;
+    case PictureKind::None: break;
     }
     std::fclose(file);
     return picture;

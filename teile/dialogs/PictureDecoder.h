@@ -19,8 +19,8 @@ inline constexpr long long kMaxDecodedPixels = 16LL * 1024 * 1024;  // 64 MB as 
 inline constexpr long kMaxDecoderMemory = 256L * 1024 * 1024;
 
 struct DecodedPicture {
-    QImage image;       // null when the file is no picture we can show
-    QSize fullSize;     // the picture's own size; `image` may be smaller
+    QImage image;    // null when the file is no picture we can show
+    QSize fullSize;  // the picture's own size; `image` may be smaller
     bool IsPicture() const { return !image.isNull() && !fullSize.isEmpty(); }
 };
 

@@ -32,8 +32,7 @@ void PriceField::Filter() {
     // The rule counts characters; a character cp1252 cannot hold becomes one
     // "?", so the caret column is counted in characters too.
     const int caret = static_cast<int>(QStringView(shown).left(cursorPosition()).toUcs4().size());
-    const PriceInput input =
-        FilterPriceInput(Utf8ToCp1252(shown.toUtf8().toStdString()), caret);
+    const PriceInput input = FilterPriceInput(Utf8ToCp1252(shown.toUtf8().toStdString()), caret);
     const QString filtered = QString::fromLatin1(input.text);  // digits and commas only
     if (filtered != shown) {
         const QSignalBlocker blocker(this);

@@ -73,13 +73,9 @@ QLineEdit* SupplierDialog::AddField(const char* caption, const char* objectName,
     return field;
 }
 
-void SupplierDialog::SetShortName(const QString& name) {
-    shortNameField_->setText(name);
-}
+void SupplierDialog::SetShortName(const QString& name) { shortNameField_->setText(name); }
 
-QString SupplierDialog::ShortName() const {
-    return shortNameField_->text();
-}
+QString SupplierDialog::ShortName() const { return shortNameField_->text(); }
 
 void SupplierDialog::SetAddress(const std::array<QString, 8>& fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) {

@@ -16,7 +16,7 @@ inline constexpr char kSupplierDialogTitle[] = " Lieferanten bearbeiten";
 class SupplierDialog : public QDialog {
     Q_OBJECT
 
-  public:
+public:
     explicit SupplierDialog(QWidget* parent = nullptr);
 
     // The order list being edited, 901-903.
@@ -33,10 +33,10 @@ class SupplierDialog : public QDialog {
     QPushButton* SaveButton() const { return saveButton_; }
     QPushButton* CancelButton() const { return cancelButton_; }
 
-  signals:
+signals:
     void SaveRequested();
 
-  private:
+private:
     QLineEdit* AddField(const char* caption, const char* objectName, int x, int y, int labelWidth,
                         int fieldWidth);
 

@@ -164,13 +164,9 @@ std::array<QString, 7> UserInformationDialog::Invoice() const {
     return fields;
 }
 
-void UserInformationDialog::SetUse(int use) {
-    useList_->setCurrentIndex(use == 0 ? 0 : 1);
-}
+void UserInformationDialog::SetUse(int use) { useList_->setCurrentIndex(use == 0 ? 0 : 1); }
 
-int UserInformationDialog::Use() const {
-    return useList_->currentIndex() == 1 ? 1 : 0;
-}
+int UserInformationDialog::Use() const { return useList_->currentIndex() == 1 ? 1 : 0; }
 
 void UserInformationDialog::SetDelivery(const std::array<QString, 4>& fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -191,9 +187,7 @@ void UserInformationDialog::SetDeliveryIsInvoice(bool same) {
     UpdateDeliveryFields();
 }
 
-bool UserInformationDialog::DeliveryIsInvoice() const {
-    return sameAddressBox_->isChecked();
-}
+bool UserInformationDialog::DeliveryIsInvoice() const { return sameAddressBox_->isChecked(); }
 
 void UserInformationDialog::UpdateNameCaptions() {
     const char* caption = Use() == 1 ? kBusinessNameCaption : kPrivateNameCaption;

@@ -20,7 +20,7 @@ inline constexpr char kUserInformationDialogTitle[] = " Benutzerinformation";
 class UserInformationDialog : public QDialog {
     Q_OBJECT
 
-  public:
+public:
     explicit UserInformationDialog(QWidget* parent = nullptr);
 
     // "rech" fields 1-7: name, addition, street, town, telephone,
@@ -40,10 +40,10 @@ class UserInformationDialog : public QDialog {
     QPushButton* SaveButton() const { return saveButton_; }
     QPushButton* CancelButton() const { return cancelButton_; }
 
-  signals:
+signals:
     void SaveRequested();
 
-  private:
+private:
     QWidget* BuildInvoiceTab();
     QWidget* BuildDeliveryTab();
     void BuildContactContainer();

@@ -164,8 +164,8 @@ std::optional<ListColumn> ParseColumn(std::string_view value) {
 ColumnSet ReadColumns(const IniDocument& file) {
     ColumnSet columns;
     for (int number = 1; number <= kMaxListColumns; ++number) {
-        if (std::optional<ListColumn> column = ParseColumn(file.Value(kColumnGroup,
-                                                                      ColumnKey(number)))) {
+        if (std::optional<ListColumn> column =
+                ParseColumn(file.Value(kColumnGroup, ColumnKey(number)))) {
             columns.push_back(std::move(*column));
         }
     }

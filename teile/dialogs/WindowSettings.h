@@ -43,9 +43,9 @@ inline constexpr int kWidthSplitter = 0;  // entries 1-5: "Menge" ... "Gesamtpre
 
 struct Settings {
     MainWindowGeometry mainWindow;
-    std::array<WindowPosition, 8> dialogs;                // index = key number - 1
+    std::array<WindowPosition, 8> dialogs;                      // index = key number - 1
     std::array<int, 6> widths = {150, 70, 100, 200, 100, 100};  // WidthTable
-    ColumnSet columns;                                    // ColumnTable, in display order
+    ColumnSet columns;                                          // ColumnTable, in display order
 
     WindowPosition& Dialog(DialogWindow window);
     const WindowPosition& Dialog(DialogWindow window) const;

@@ -16,7 +16,7 @@ struct ShellState;
 class AddressCommands : public QObject {
     Q_OBJECT
 
-  public:
+public:
     AddressCommands(ShellState& state, CategoryTreeView& tree, DialogFrame& dialogs,
                     OutcomeApplier& applier, Prompter& prompter, QObject* parent = nullptr);
 
@@ -26,7 +26,7 @@ class AddressCommands : public QObject {
     // Command 21.
     void EditUserInformation();
 
-  private:
+private:
     void SaveSupplier(SupplierDialog* dialog);
     void SaveUserInformation(UserInformationDialog* dialog);
 

@@ -29,12 +29,11 @@ CategoryTreeView::CategoryTreeView(QWidget* parent) : QTreeWidget(parent) {
     setRootIsDecorated(true);
     setUniformRowHeights(true);
     setIconSize(QSize(16, 16));
-    connect(this, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* current) {
-                if (current) {
-                    emit SelectionChanged();
-                }
-            });
+    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+        if (current) {
+            emit SelectionChanged();
+        }
+    });
 }
 
 void CategoryTreeView::Fill(const CategoryTree& tree) {
@@ -142,8 +141,7 @@ void CategoryTreeView::SelectQuietly(QTreeWidgetItem* item) {
 void CategoryTreeView::Apply(const TreeUpdate& update) {
     QTreeWidgetItem* selected = currentItem();
     switch (update.change) {
-    case TreeChange::None:
-        return;
+    case TreeChange::None: return;
     case TreeChange::InsertCategory:
         if (QTreeWidgetItem* root = Root(kTagCategoryRoot)) {
             QTreeWidgetItem* item = MakeItem(update.tag, update.text, false);
@@ -166,7 +164,8 @@ void CategoryTreeView::Apply(const TreeUpdate& update) {
                 delete selected;
             }
             const int count = parentItem->childCount();
-            SelectQuietly(count == 0 ? parentItem : parentItem->child(row < count ? row : count - 1));
+            SelectQuietly(count == 0 ? parentItem
+                                     : parentItem->child(row < count ? row : count - 1));
         }
         return;
     }

@@ -16,14 +16,14 @@ struct ShellState;
 class ColumnCommand : public QObject {
     Q_OBJECT
 
-  public:
+public:
     ColumnCommand(ShellState& state, CategoryTreeView& tree, PartListPanel& list,
                   DialogFrame& dialogs, OutcomeApplier& applier, Prompter& prompter,
                   QObject* parent = nullptr);
 
     void Open();
 
-  private:
+private:
     void Save(ColumnDialog* dialog);
     void ShowListInNewColumns();
 

@@ -20,12 +20,13 @@ std::size_t Index(int command) { return static_cast<std::size_t>(command); }
 CommandActions::CommandActions(QObject* parent) : QObject(parent) {
     for (const CommandEntry& entry : CommandEntries()) {
         const int command = entry.command;
-        auto* menuAction = new QAction(BuiltInImage(entry.menuImage),
-                                       QString::fromUtf8(entry.caption), this);
+        auto* menuAction =
+            new QAction(BuiltInImage(entry.menuImage), QString::fromUtf8(entry.caption), this);
         menuAction->setObjectName(QString("menuCommand%1").arg(command));
         menuAction->setCheckable(entry.checkItem);
         menuAction->setIconVisibleInMenu(entry.menuImage != kNoImage);
-        connect(menuAction, &QAction::triggered, this, [this, command] { emit Triggered(command); });
+        connect(menuAction, &QAction::triggered, this,
+                [this, command] { emit Triggered(command); });
         menuActions_[Index(command)] = menuAction;
 
         if (entry.toolImage == kNoImage) {
@@ -36,7 +37,8 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent) {
         toolAction->setObjectName(QString("toolCommand%1").arg(command));
         toolAction->setToolTip(QString::fromUtf8(entry.toolTip));
         toolAction->setCheckable(entry.checkItem);
-        connect(toolAction, &QAction::triggered, this, [this, command] { emit Triggered(command); });
+        connect(toolAction, &QAction::triggered, this,
+                [this, command] { emit Triggered(command); });
         toolActions_[Index(command)] = toolAction;
     }
     // No exclusive group (the menu would show radio marks instead of check

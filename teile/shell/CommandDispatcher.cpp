@@ -9,6 +9,7 @@
 #include "ClipboardCommands.h"
 #include "CommandActions.h"
 #include "CommandTable.h"
+#include "DataFiles.h"
 #include "MainWindow.h"
 #include "MainWindowRules.h"
 #include "MessageBox.h"
@@ -19,18 +20,16 @@
 #include "PartCommands.h"
 #include "PartListPanel.h"
 #include "SearchCommand.h"
-#include "DataFiles.h"
-#include "Messages.h"
 #include "ShellState.h"
 #include "ToolCommands.h"
 #include "WindowText.h"
 
 namespace {
 
-const char kInfoText[] =
-    "Teile-Verwaltung, Version " TEILE_VERSION "\n"
-    "Bauteile, Lagerorte und Bestellungen der Elektronik-Werkstatt\n"
-    "Freie Software unter der MIT-Lizenz     ";
+const char kInfoText[] = "Teile-Verwaltung, Version " TEILE_VERSION
+                         "\n"
+                         "Bauteile, Lagerorte und Bestellungen der Elektronik-Werkstatt\n"
+                         "Freie Software unter der MIT-Lizenz     ";
 
 }  // namespace
 
@@ -74,31 +73,17 @@ void CommandDispatcher::Dispatch(int command) {
         return;
     }
     switch (command) {
-    case kCommandNewCategory:
-        categories_.NewCategory();
-        break;
-    case kCommandEditCategory:
-        categories_.EditSelected();
-        break;
-    case kCommandDeleteCategory:
-        categories_.DeleteSelected();
-        break;
-    case kCommandPrint:
-        tools_.Print();
-        break;
+    case kCommandNewCategory: categories_.NewCategory(); break;
+    case kCommandEditCategory: categories_.EditSelected(); break;
+    case kCommandDeleteCategory: categories_.DeleteSelected(); break;
+    case kCommandPrint: tools_.Print(); break;
     case kCommandZelvo:
     case kCommandReglo:
     case kCommandCsvFiles:
-    case kCommandTastomat:
-        tools_.StartTool(command);
-        break;
-    case kCommandStatistics:
-        tools_.ShowStatistics();
-        break;
+    case kCommandTastomat: tools_.StartTool(command); break;
+    case kCommandStatistics: tools_.ShowStatistics(); break;
     case kCommandNewPartFromCopy:
-    case kCommandEditPart:
-        EditSelectedRow(command);
-        break;
+    case kCommandEditPart: EditSelectedRow(command); break;
     case kCommandDeletePart:
         if (clipboard_) {
             clipboard_->DeleteSelected();
@@ -127,18 +112,10 @@ void CommandDispatcher::Dispatch(int command) {
         }
         break;
     case kCommandSortAscending:
-    case kCommandSortDescending:
-        Sort(command == kCommandSortDescending);
-        break;
-    case kCommandStayOnTop:
-        ToggleStayOnTop();
-        break;
-    case kCommandSmallPrint:
-        ToggleSmallPrint();
-        break;
-    case kCommandInfo:
-        ShowInfo();
-        break;
+    case kCommandSortDescending: Sort(command == kCommandSortDescending); break;
+    case kCommandStayOnTop: ToggleStayOnTop(); break;
+    case kCommandSmallPrint: ToggleSmallPrint(); break;
+    case kCommandInfo: ShowInfo(); break;
     case kCommandQuit:
         window_.RecordGeometry();
         state_.quit = QuitState::Ask;
@@ -147,9 +124,7 @@ void CommandDispatcher::Dispatch(int command) {
         }
         break;
     case kCommandDeleteKey:
-    case kCommandEnterKey:
-        Key(command);
-        break;
+    case kCommandEnterKey: Key(command); break;
     case kCommandNewPart:
         if (parts_ && IsCategoryNumber(window_.Tree()->SelectedTag())) {
             parts_->Run(command, secondTab_);
@@ -249,8 +224,8 @@ void CommandDispatcher::ToggleSmallPrint() {
     const bool on = !SmallPrintIsOn(state_.folder);
     if (!StoreSmallPrint(state_.folder, on)) {
         actions_.SetChecked(kCommandSmallPrint, !on);
-        TellUser(&window_, ToWindowText(messages::kTitleFailure), ToWindowText(messages::kWriteFailed),
-                 MessageIcon::Error);
+        TellUser(&window_, ToWindowText(messages::kTitleFailure),
+                 ToWindowText(messages::kWriteFailed), MessageIcon::Error);
         return;
     }
     actions_.SetChecked(kCommandSmallPrint, on);

@@ -54,10 +54,22 @@ const std::vector<MenuLayout>& MenuBarLayout() {
 
 const std::vector<int>& ToolBarLayout() {
     static const std::vector<int> buttons = {
-        kCommandNewCategory,   kCommandEditCategory, kCommandDeleteCategory, kSeparator,
-        kCommandNewPart,       kCommandNewPartFromCopy, kCommandEditPart,     kCommandDeletePart,
-        kSeparator,            kCommandCutPart,      kCommandCopyPart,       kCommandPastePart,
-        kSeparator,            kCommandSearch,       kSeparator,             kCommandSortAscending,
+        kCommandNewCategory,
+        kCommandEditCategory,
+        kCommandDeleteCategory,
+        kSeparator,
+        kCommandNewPart,
+        kCommandNewPartFromCopy,
+        kCommandEditPart,
+        kCommandDeletePart,
+        kSeparator,
+        kCommandCutPart,
+        kCommandCopyPart,
+        kCommandPastePart,
+        kSeparator,
+        kCommandSearch,
+        kSeparator,
+        kCommandSortAscending,
         kCommandSortDescending,
     };
     return buttons;

@@ -14,7 +14,7 @@ struct ShellState;
 class CompactionCommand : public QObject {
     Q_OBJECT
 
-  public:
+public:
     CompactionCommand(ShellState& state, MainWindow& window, OutcomeApplier& applier,
                       Prompter& prompter, QObject* parent = nullptr);
 
@@ -23,7 +23,7 @@ class CompactionCommand : public QObject {
     // test puts one that fails in its place.
     void UseFiles(CompactionFiles& files) { files_ = &files; }
 
-  private:
+private:
     void Lock();
     void ShowProgress(const std::string& text);
     void Unlock();

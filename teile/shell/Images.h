@@ -5,9 +5,9 @@
 #include <QIcon>
 
 inline constexpr int kBuiltInImageCount = 19;
-inline constexpr int kImageRoot = 11;             // the two roots of the tree
-inline constexpr int kImageTreeEntry = 12;        // categories and order lists
-inline constexpr int kImageHiddenPosition = 16;   // order row marks
+inline constexpr int kImageRoot = 11;            // the two roots of the tree
+inline constexpr int kImageTreeEntry = 12;       // categories and order lists
+inline constexpr int kImageHiddenPosition = 16;  // order row marks
 inline constexpr int kImageZeroAmount = 17;
 inline constexpr int kImageShownPosition = 18;
 

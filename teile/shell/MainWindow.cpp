@@ -100,7 +100,8 @@ void MainWindow::BuildMainArea() {
 void MainWindow::AttachShortcuts() {
     const auto raise = [this](const QKeySequence& keys, int command) {
         auto* shortcut = new QShortcut(keys, this);
-        connect(shortcut, &QShortcut::activated, this, [this, command] { emit ShortcutPressed(command); });
+        connect(shortcut, &QShortcut::activated, this,
+                [this, command] { emit ShortcutPressed(command); });
     };
     raise(QKeySequence(Qt::Key_Delete), kCommandDeleteKey);
     raise(QKeySequence(Qt::Key_Return), kCommandEnterKey);

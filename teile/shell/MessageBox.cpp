@@ -10,14 +10,10 @@ namespace {
 
 QMessageBox::Icon IconOf(MessageIcon icon) {
     switch (icon) {
-    case MessageIcon::Information:
-        return QMessageBox::Information;
-    case MessageIcon::Warning:
-        return QMessageBox::Warning;
-    case MessageIcon::Error:
-        return QMessageBox::Critical;
-    case MessageIcon::Question:
-        return QMessageBox::Question;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }

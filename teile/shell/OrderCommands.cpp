@@ -58,9 +58,9 @@ void OrderCommands::OrderSelectedPart() {
 
 void OrderCommands::Order(OrderDialog* dialog, int category, int slot) {
     const int supplier = dialog->Supplier();
-    const OperationOutcome outcome = AddOrderPosition(
-        state_.folder, supplier, PartReference{category, slot}, ToDataText(dialog->Quantity()),
-        prompter_);
+    const OperationOutcome outcome =
+        AddOrderPosition(state_.folder, supplier, PartReference{category, slot},
+                         ToDataText(dialog->Quantity()), prompter_);
     if (outcome.IsDone()) {
         lastSupplier_ = supplier;
     }

@@ -31,8 +31,7 @@ void OutcomeApplier::ShowSelectedList() {
     if (list_.Mode() != mode) {
         list_.SwitchListColumns(mode);
     }
-    actions_.SetToolTip(kCommandCopyPart,
-                        ToWindowText(CopyCommandHint(mode == ListMode::Order)));
+    actions_.SetToolTip(kCommandCopyPart, ToWindowText(CopyCommandHint(mode == ListMode::Order)));
     SelectedList selected = ::ShowSelectedList(state_.folder, tag, state_.clipboard.HoldsPart(),
                                                state_.settings.columns, state_.sort);
     // The entry's commands first: the row selected next decides the part
@@ -115,17 +114,10 @@ void OutcomeApplier::GiveFocusTo(::FocusField field) {
     ActivateOpenDialog();
     const char* name = nullptr;
     switch (field) {
-    case FocusField::CategoryName:
-        name = "categoryNameField";
-        break;
-    case FocusField::PartName:
-        name = "partNameField";
-        break;
-    case FocusField::StoragePlace:
-        name = "storagePlaceField";
-        break;
-    case FocusField::None:
-        return;
+    case FocusField::CategoryName: name = "categoryNameField"; break;
+    case FocusField::PartName: name = "partNameField"; break;
+    case FocusField::StoragePlace: name = "storagePlaceField"; break;
+    case FocusField::None: return;
     }
     QDialog* dialog = dialogs_.OpenDialog();
     if (!dialog) {

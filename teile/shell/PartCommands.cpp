@@ -2,9 +2,9 @@
 
 #include <QPushButton>
 
-#include "DataFiles.h"
 #include "CategoryTreeView.h"
 #include "Commands.h"
+#include "DataFiles.h"
 #include "DialogFrame.h"
 #include "OutcomeApplier.h"
 #include "PartEditorDialog.h"

@@ -10,25 +10,18 @@ namespace {
 
 Qt::Alignment AlignmentOf(int alignment) {
     switch (alignment) {
-    case kAlignRight:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    case kAlignCentred:
-        return Qt::AlignHCenter | Qt::AlignVCenter;
-    default:
-        return Qt::AlignLeft | Qt::AlignVCenter;
+    case kAlignRight: return Qt::AlignRight | Qt::AlignVCenter;
+    case kAlignCentred: return Qt::AlignHCenter | Qt::AlignVCenter;
+    default: return Qt::AlignLeft | Qt::AlignVCenter;
     }
 }
 
 int ImageOf(RowIcon icon) {
     switch (icon) {
-    case RowIcon::HiddenPosition:
-        return kImageHiddenPosition;
-    case RowIcon::ZeroAmount:
-        return kImageZeroAmount;
-    case RowIcon::ShownPosition:
-        return kImageShownPosition;
-    case RowIcon::None:
-        break;
+    case RowIcon::HiddenPosition: return kImageHiddenPosition;
+    case RowIcon::ZeroAmount: return kImageZeroAmount;
+    case RowIcon::ShownPosition: return kImageShownPosition;
+    case RowIcon::None: break;
     }
     return -1;
 }
@@ -107,8 +100,7 @@ QVariant PartListModel::data(const QModelIndex& index, int role) const {
     const Row& row = rows_[static_cast<std::size_t>(index.row())];
     const auto column = static_cast<std::size_t>(index.column());
     switch (role) {
-    case Qt::DisplayRole:
-        return column < row.texts.size() ? row.texts[column] : QString();
+    case Qt::DisplayRole: return column < row.texts.size() ? row.texts[column] : QString();
     case Qt::ForegroundRole:
         if (column < row.colours.size() && row.colours[column] != kNormalText) {
             const Rgb& colour = row.colours[column];
@@ -122,10 +114,8 @@ QVariant PartListModel::data(const QModelIndex& index, int role) const {
             return BuiltInImage(ImageOf(row.icon));
         }
         return {};
-    case kItemDataRole:
-        return row.itemData;
-    default:
-        return {};
+    case kItemDataRole: return row.itemData;
+    default: return {};
     }
 }
 

@@ -137,7 +137,6 @@ void SearchCommand::SearchNext(SearchDialog* dialog, int origin) {
         dialog->activateWindow();
         dialog->SearchButton()->setFocus(Qt::OtherFocusReason);
         break;
-    case SearchFocus::Unchanged:
-        break;
+    case SearchFocus::Unchanged: break;
     }
 }

@@ -20,9 +20,8 @@ class SearchCommand : public QObject {
     Q_OBJECT
 
 public:
-    SearchCommand(ShellState& state, MainWindow& window, PartListPanel& list,
-                  DialogFrame& dialogs, OutcomeApplier& applier, Prompter& prompter,
-                  QObject* parent = nullptr);
+    SearchCommand(ShellState& state, MainWindow& window, PartListPanel& list, DialogFrame& dialogs,
+                  OutcomeApplier& applier, Prompter& prompter, QObject* parent = nullptr);
 
     // Opens " Suche" with the state of the run; the first row of the list
     // counts as visited.

@@ -6,8 +6,8 @@
 
 #include "AddressCommands.h"
 #include "CategoryCommands.h"
-#include "CategoryTreeView.h"
 #include "CategoryTree.h"
+#include "CategoryTreeView.h"
 #include "ClipboardCommands.h"
 #include "ColumnCommand.h"
 #include "CommandActions.h"
@@ -19,13 +19,13 @@
 #include "MainWindow.h"
 #include "MainWindowRules.h"
 #include "MessageBox.h"
+#include "Messages.h"
+#include "OperationOutcome.h"
 #include "OrderCommands.h"
 #include "OutcomeApplier.h"
 #include "PartCommands.h"
 #include "PartListPanel.h"
-#include "Messages.h"
 #include "SearchCommand.h"
-#include "OperationOutcome.h"
 #include "ToolCommands.h"
 #include "ToolProcesses.h"
 #include "WindowText.h"
@@ -36,9 +36,9 @@ const char kQuitTitle[] = "Frage ?";
 const char kQuitQuestion[] = "Programm beenden ?     ";
 const char kRecoveryFailedText[] =
     "Eine unterbrochene Kompaktierung konnte nicht abgeschlossen werden. "
-    "Die betroffenen Listen bleiben bis zum n\xE4" "chsten Start gesperrt !     ";
+    "Die betroffenen Listen bleiben bis zum n\344chsten Start gesperrt !     ";
 const char kOldWorkFilesText[] =
-    "Im Programmordner liegen Dateien einer fr\xFC" "heren Kompaktierung: ";
+    "Im Programmordner liegen Dateien einer fr\374heren Kompaktierung: ";
 
 }  // namespace
 
@@ -105,20 +105,20 @@ void TeileProgram::BuildWindow() {
     dialogs_ = std::make_unique<DialogFrame>(*window_, state_.settings);
     applier_ = std::make_unique<OutcomeApplier>(state_, *window_, *actions_, *list_, *dialogs_,
                                                 *prompter_);
-    categories_ = std::make_unique<CategoryCommands>(state_, *window_->Tree(), *dialogs_,
-                                                     *applier_, *prompter_);
+    categories_ = std::make_unique<CategoryCommands>(state_, *window_->Tree(), *dialogs_, *applier_,
+                                                     *prompter_);
     toolCommands_ = std::make_unique<ToolCommands>(state_, *window_, *tools_);
     dispatcher_ = std::make_unique<CommandDispatcher>(state_, *window_, *actions_, *list_,
                                                       *applier_, *categories_, *toolCommands_);
     orders_ = std::make_unique<OrderCommands>(state_, *window_, *actions_, *list_, *dialogs_,
                                               *applier_, *prompter_);
-    clipboard_ = std::make_unique<ClipboardCommands>(state_, *window_, *list_, *applier_,
-                                                     *prompter_);
-    search_ = std::make_unique<SearchCommand>(state_, *window_, *list_, *dialogs_, *applier_,
-                                              *prompter_);
+    clipboard_ =
+        std::make_unique<ClipboardCommands>(state_, *window_, *list_, *applier_, *prompter_);
+    search_ =
+        std::make_unique<SearchCommand>(state_, *window_, *list_, *dialogs_, *applier_, *prompter_);
     dispatcher_->AttachPartCommands(orders_.get(), clipboard_.get(), search_.get());
-    parts_ = std::make_unique<PartCommands>(state_, *window_->Tree(), *list_, *dialogs_,
-                                            *applier_, *prompter_);
+    parts_ = std::make_unique<PartCommands>(state_, *window_->Tree(), *list_, *dialogs_, *applier_,
+                                            *prompter_);
     dispatcher_->AttachPartEditor(*parts_);
 
     CommandDispatcher* dispatcher = dispatcher_.get();

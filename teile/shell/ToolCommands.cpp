@@ -17,9 +17,9 @@ ToolCommands::ToolCommands(ShellState& state, MainWindow& window, ToolProcesses&
     // Queued: the box waits for the user in an event loop of its own, and the
     // run that reported the output must not be replaced by a new start of the
     // tool while it is still reporting.
-    connect(&tools_, &ToolProcesses::ConsoleOutput, this,
-            [this](int, const QString& output) { ShowConsoleOutput(output); },
-            Qt::QueuedConnection);
+    connect(
+        &tools_, &ToolProcesses::ConsoleOutput, this,
+        [this](int, const QString& output) { ShowConsoleOutput(output); }, Qt::QueuedConnection);
 }
 
 void ToolCommands::StartTool(int command) {

@@ -38,8 +38,8 @@ void ParseEverything(const std::string& bytes) {
     const PartRecord record = PartRecord::Parse(bytes);
     EXPECT_EQ(PartRecord::Parse(record.Join()).fields, record.fields);
     if (const auto reference = PartReference::Parse(bytes)) {
-        EXPECT_TRUE(reference->category >= 0 && reference->category < 50 &&
-                    reference->slot >= 0 && reference->slot < 500);
+        EXPECT_TRUE(reference->category >= 0 && reference->category < 50 && reference->slot >= 0 &&
+                    reference->slot < 500);
     }
     EXPECT_TRUE(std::isfinite(PriceOfText(bytes)));
     EXPECT_LE(Utf8ToCp1252(bytes).size(), bytes.size());
@@ -63,9 +63,9 @@ TEST(BadInput, GarbageAndNulBytesParseWithoutHarm) {
     for (int round = 0; round < 300; ++round) {
         ParseEverything(Garbage(random, random() % 400));
     }
-    ParseEverything(std::string("[teil]\0\nmax=\0" "5\nt0=a\0;b\n", 20));
-    EXPECT_EQ(IniDocument::Parse(std::string("[teil]\nmax=\0" "5\n", 14)).Value("teil", "max"),
-              std::string("\0" "5", 2));
+    ParseEverything(std::string("[teil]\0\nmax=\0005\nt0=a\0;b\n", 20));
+    EXPECT_EQ(IniDocument::Parse(std::string("[teil]\nmax=\0005\n", 14)).Value("teil", "max"),
+              std::string("\0005", 2));
 }
 
 TEST(BadInput, TenMegabyteLineIsCutNotFatal) {

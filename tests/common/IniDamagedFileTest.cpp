@@ -27,16 +27,18 @@ TEST(IniDamagedFile, GroupNameRunsToTheLastClosingBracket) {
 }
 
 TEST(IniDamagedFile, VerticalTabFormFeedAndEndOfFileByteAreBlanks) {
-    const std::string bytes = "\v[\fkategorie\x1A]\r\n\x1A k0\v=\f Dioden \x1A\r\n"
-                              "k1=\v\f\x1A\r\n\x1A";
+    const std::string bytes =
+        "\v[\fkategorie\x1A]\r\n\x1A k0\v=\f Dioden \x1A\r\n"
+        "k1=\v\f\x1A\r\n\x1A";
     IniDocument doc = IniDocument::Parse(bytes);
     EXPECT_EQ(doc.Value("kategorie", "k0"), "Dioden");
     EXPECT_EQ(doc.Find("kategorie", "k1"), std::optional<std::string>(""));
     ASSERT_EQ(doc.Entries("kategorie").size(), 2u);
     // The end-of-file byte makes a blank last line: a new key goes before it.
     ASSERT_TRUE(doc.Write("kategorie", "\vk2\f", "Quarze"));
-    EXPECT_EQ(doc.Serialize(), "\v[\fkategorie\x1A]\r\n\x1A k0\v=\f Dioden \x1A\r\n"
-                               "k1=\v\f\x1A\r\nk2=Quarze\r\n\x1A");
+    EXPECT_EQ(doc.Serialize(),
+              "\v[\fkategorie\x1A]\r\n\x1A k0\v=\f Dioden \x1A\r\n"
+              "k1=\v\f\x1A\r\nk2=Quarze\r\n\x1A");
     // A value of such blanks only is blank: writing it removes the key.
     ASSERT_TRUE(doc.Write("kategorie", "k0", "\f\x1A"));
     EXPECT_EQ(doc.Find("kategorie", "k0"), std::nullopt);

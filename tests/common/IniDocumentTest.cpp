@@ -18,16 +18,16 @@ TEST(IniReading, NamesIgnoreLetterCaseAndSurroundingBlanks) {
 }
 
 TEST(IniReading, QuotesAroundTheWholeValueAreDropped) {
-    const IniDocument doc =
-        IniDocument::Parse("[g]\na = \"x y\" \nb='q'\nc=\"open\nd=\"mixed'\ne=\"\"\ng=say \"hi\"\n");
+    const IniDocument doc = IniDocument::Parse(
+        "[g]\na = \"x y\" \nb='q'\nc=\"open\nd=\"mixed'\ne=\"\"\ng=say \"hi\"\n");
     EXPECT_EQ(doc.Value("g", "a") + "|" + doc.Value("g", "b") + "|" + doc.Value("g", "c") + "|" +
                   doc.Value("g", "d") + "|" + doc.Value("g", "e") + "|" + doc.Value("g", "g"),
               "x y|q|\"open|\"mixed'||say \"hi\"");
 }
 
 TEST(IniReading, FirstGroupAndFirstKeyOfANameWin) {
-    const IniDocument doc =
-        IniDocument::Parse("[teil]\nt0=eins\nT0=zwei\n[andere]\nt0=drei\n[TEIL]\nt0=vier\nt1=neu\n");
+    const IniDocument doc = IniDocument::Parse(
+        "[teil]\nt0=eins\nT0=zwei\n[andere]\nt0=drei\n[TEIL]\nt0=vier\nt1=neu\n");
     EXPECT_EQ(doc.Value("teil", "t0"), "eins");
     EXPECT_EQ(doc.Find("teil", "t1"), std::nullopt);  // lives only in the later group
     ASSERT_EQ(doc.Entries("teil").size(), 1u);

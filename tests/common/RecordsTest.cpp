@@ -35,9 +35,16 @@ protected:
 }  // namespace
 
 TEST(ScanLimit, FollowsTheMaxRule) {
-    const std::pair<const char*, int> cases[] = {
-        {"", 499}, {" \t", 499}, {"-1", 0}, {"0", 0}, {" 7 ", 7}, {"700", 499}, {"abc", 0},
-        {"$1F", 31}, {"-99999999999999999999", 0}, {"99999999999999999999", 499}};
+    const std::pair<const char*, int> cases[] = {{"", 499},
+                                                 {" \t", 499},
+                                                 {"-1", 0},
+                                                 {"0", 0},
+                                                 {" 7 ", 7},
+                                                 {"700", 499},
+                                                 {"abc", 0},
+                                                 {"$1F", 31},
+                                                 {"-99999999999999999999", 0},
+                                                 {"99999999999999999999", 499}};
     for (const auto& [max, limit] : cases) {
         EXPECT_EQ(ScanLimit(max), limit) << '"' << max << '"';
     }

@@ -65,7 +65,8 @@ TEST_F(WindowSettings, MainWindowGeometryNeedsAllFourFieldsAndAPositiveSize) {
 TEST_F(WindowSettings, DialogPositionsByKeyNumberWithoutRangeCheck) {
     Settings s = Load(
         "[fenster]\r\nf1=1;2\r\nf2=3;4\r\nf3=5;6\r\nf4=7;8\r\nf5=9;10\r\nf6=11;12\r\n"
-        "f7=-40000;70000\r\nf8=15;16\r\n" + kOneColumn);
+        "f7=-40000;70000\r\nf8=15;16\r\n" +
+        kOneColumn);
     EXPECT_EQ(s.Dialog(DialogWindow::PartEditor).x, 1);
     EXPECT_EQ(s.Dialog(DialogWindow::Category).y, 4);
     EXPECT_EQ(s.Dialog(DialogWindow::Search).x, 5);
@@ -110,22 +111,22 @@ TEST_F(WindowSettings, OlderWidthKeyIsReplacedByTheStartWidths) {
 TEST_F(WindowSettings, DamagedColumnEntriesAreSkippedAndTheRestCloseUp) {
     const Settings s = Load(
         "[spalte]\r\n"
-        "s1=1;30;0\r\n"      // raised to 50
-        "s2=2;110;5\r\n"     // unknown alignment: left
-        "s3=3;65\r\n"        // one ";"
-        "s4=4;65;1;2\r\n"    // three ";"
-        "s5=15;80;1\r\n"     // no such content
+        "s1=1;30;0\r\n"    // raised to 50
+        "s2=2;110;5\r\n"   // unknown alignment: left
+        "s3=3;65\r\n"      // one ";"
+        "s4=4;65;1;2\r\n"  // three ";"
+        "s5=15;80;1\r\n"   // no such content
         "s6=0;80;1\r\n"
-        "s7=5;0;1\r\n"       // no width
-        "s8=6;80;-1\r\n"     // negative alignment
+        "s7=5;0;1\r\n"    // no width
+        "s8=6;80;-1\r\n"  // negative alignment
         "s9= 12 ; 80 ; 2 \r\n"
         "s10=x;80;1\r\n"
         "s13=13;99999999;1\r\n"
         "s14=14;60;1\r\n"
-        "s15=9;60;1\r\n");   // beyond the fourteen columns
+        "s15=9;60;1\r\n");  // beyond the fourteen columns
     const ColumnSet expected = {
-        MakeListColumn(1, 50, kAlignLeft),      MakeListColumn(2, 110, kAlignLeft),
-        MakeListColumn(12, 80, kAlignCentred),  MakeListColumn(13, 9999, kAlignRight),
+        MakeListColumn(1, 50, kAlignLeft),     MakeListColumn(2, 110, kAlignLeft),
+        MakeListColumn(12, 80, kAlignCentred), MakeListColumn(13, 9999, kAlignRight),
         MakeListColumn(14, 60, kAlignRight),
     };
     EXPECT_EQ(s.columns, expected);
@@ -146,8 +147,8 @@ TEST_F(WindowSettings, NoUsableColumnWritesAndShowsTheDefaultLayout) {
     EXPECT_EQ(s.columns[4].alignment, kAlignCentred);
     EXPECT_EQ(s.columns[5].alignment, kAlignCentred);
     EXPECT_EQ(s.columns, DefaultListColumns());
-    const std::vector<std::string> stored = {"1;110;0",  "2;110;0",  "3;65;0",  "4;65;0",
-                                             "5;65;2",   "13;65;2",  "12;110;0"};
+    const std::vector<std::string> stored = {"1;110;0", "2;110;0", "3;65;0",  "4;65;0",
+                                             "5;65;2",  "13;65;2", "12;110;0"};
     for (std::size_t i = 0; i < stored.size(); ++i) {
         EXPECT_EQ(Stored("spalte", "s" + std::to_string(i + 1)), stored[i]);
     }

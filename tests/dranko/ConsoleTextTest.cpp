@@ -14,7 +14,7 @@ TEST(ConsoleEncoding, Utf8AndThePlainCLocaleGetUtf8) {
     for (const char* codeset : {"UTF-8", "utf8", "ANSI_X3.4-1968", ""}) {
         SCOPED_TRACE(codeset);
         const ConsoleEncoding encoding = ConsoleEncoding::ForCodeset(codeset);
-        EXPECT_EQ(encoding.Convert("Dr\xFC" "cke \xC4\x80"), "Dr\xC3\xBC" "cke \xC3\x84\xE2\x82\xAC");
+        EXPECT_EQ(encoding.Convert("Dr\374cke \xC4\x80"), "Dr\xC3\274cke \xC3\x84\xE2\x82\xAC");
     }
 }
 
@@ -25,7 +25,7 @@ TEST(ConsoleEncoding, OtherCodesetsGoThroughIconv) {
     const ConsoleEncoding latin1 = ConsoleEncoding::ForCodeset("ISO-8859-1");
     EXPECT_EQ(latin1.Convert("\xF6 \x80"), "\xF6 EUR");
     // A byte cp1252 leaves undefined cannot stop the rest of the text.
-    EXPECT_EQ(latin1.Convert("a\x81" "b"), "a?b");
+    EXPECT_EQ(latin1.Convert("a\201b"), "a?b");
     // An unknown name falls back to UTF-8.
     EXPECT_EQ(ConsoleEncoding::ForCodeset("NO-SUCH-CODESET").Convert("\xFC"), "\xC3\xBC");
 }

@@ -25,7 +25,7 @@ constexpr std::string_view kHeader =
     "\"Best3\"\t\"Preis1\"\t\"Preis2\"\t\"Preis3\"\t\"Menge\"\t\"Soll\"\t\"Lagerort\"\t"
     "\"Datenblatt\"\t\"Datenblatt2\"\t\"Bild\"\t\"Bild2\"\r\n";
 constexpr std::string_view kStart = "CSV-Dranko (Teile)\n--------------------\n";
-constexpr std::string_view kPromptUtf8 = "Dr\xC3\xBC" "cke 'Enter', um zu beenden.\n";
+constexpr std::string_view kPromptUtf8 = "Dr\xC3\274cke 'Enter', um zu beenden.\n";
 
 // The line of a part that has only a name, with no side values.
 std::string NameOnlyLine(std::string_view name) {
@@ -88,7 +88,8 @@ TEST_F(DrankoRun, WritesEachNamedCategoryByteForByteAndLeavesTheDatabaseAlone) {
                  "k00t4=nicht k0t4.jpg\r\n");
     folder.Write("datenblaetter.dat",
                  "[datenblatt]\r\nk0t0=$LOPF$db\\1n4148.pdf\r\n"
-                 "[datenblatt2]\r\nk0t2=" + longPath + "\r\n");
+                 "[datenblatt2]\r\nk0t2=" +
+                     longPath + "\r\n");
     const std::map<std::string, std::string> before = FolderFiles();
 
     const DrankoResult result = Run();
@@ -105,7 +106,8 @@ TEST_F(DrankoRun, WritesEachNamedCategoryByteForByteAndLeavesTheDatabaseAlone) {
                   "\"C1\"\t\"0,05\"\t\"0,00\"\t\"0,00\"\t\"100\"\t\"20\"\t\"Fach 1\"\t"
                   "\"$LOPF$db\\1n4148.pdf\"\t\"\"\t\"$lopf$bilder\\1n4148.jpg\"\t\"zwei.jpg\"\r\n"
                   "\"BAT43\"\t\"\"\t\"\"\t\"\"\t\"\"\t\"\"\t\"\"\t\"\"\t\"0,00\"\t\"0,00\"\t"
-                  "\"0,00\"\t\"\"\t\"\"\t\"\"\t\"\"\t\"" + longPath.substr(0, 254) +
+                  "\"0,00\"\t\"\"\t\"\"\t\"\"\t\"\"\t\"" +
+                  longPath.substr(0, 254) +
                   "\"\t\"\"\t\"\"\r\n"
                   "\"Stecker \"Mini\"\"\t\"a\"\t\"b\"\t\"c\"\t\"d\"\t\"e\"\t\"f\"\t\"g\"\t"
                   "\"1,50\"\t\"2\"\t\"3\"\t\"5\"\t\"6\"\t\"Kiste\"\t"
@@ -113,12 +115,13 @@ TEST_F(DrankoRun, WritesEachNamedCategoryByteForByteAndLeavesTheDatabaseAlone) {
     EXPECT_EQ(folder.Read("csv/STECKER.csv"),
               std::string(kHeader) + NameOnlyLine(longName.substr(0, 254)));
     EXPECT_EQ(FolderFiles(), before);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.File("csv")), fs::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.File("csv")), fs::directory_iterator()),
+              2);
 }
 
 TEST_F(DrankoRun, MaxBoundsTheSlotsWithoutALowerClamp) {
-    folder.Write("teile.dat", Categories({"k0=Sechshundert", "k1=Minus", "k2=Ohne", "k3=Fehlt",
-                                          "k4=Text"}));
+    folder.Write("teile.dat",
+                 Categories({"k0=Sechshundert", "k1=Minus", "k2=Ohne", "k3=Fehlt", "k4=Text"}));
     folder.Write("k0.dat", "[teil]\r\nmax=600\r\nt0=A\r\nt499=B\r\nt500=C\r\n");
     folder.Write("k1.dat", "[teil]\r\nmax=-1\r\nt0=A\r\n");
     folder.Write("k2.dat", "[teil]\r\nt499=B\r\nt500=C\r\n");
@@ -152,12 +155,13 @@ TEST_F(DrankoRun, BlankNamesAreSkippedAndTheHigherNumberWinsASharedFileName) {
                                  "Vorgang abgeschlossen!\n");
     EXPECT_EQ(folder.Read("csv/ICS___LOGIK.csv"), std::string(kHeader) + NameOnlyLine("neu"));
     EXPECT_EQ(folder.Read("csv/FRUEHER.csv"), "von einem alten Lauf");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.File("csv")), fs::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.File("csv")), fs::directory_iterator()),
+              2);
 }
 
 TEST_F(DrankoRun, UmlautNamesGiveUtf8FileNamesAndReadableConsoleText) {
-    folder.Write("teile.dat", Categories({"k0=Widerst\xE4nde", "k1=Gro\xDF" "e \xDC" "bertr\xE4ger"}));
-    folder.Write("k0.dat", "[teil]\r\nt0=4,7k\xB5;\xFC" "ber 1\x80\r\n");
+    folder.Write("teile.dat", Categories({"k0=Widerst\xE4nde", "k1=Gro\337e \334bertr\xE4ger"}));
+    folder.Write("k0.dat", "[teil]\r\nt0=4,7k\xB5;\374ber 1\x80\r\n");
     for (const std::string lang : {"C.UTF-8", "C"}) {
         SCOPED_TRACE(lang);
         const DrankoResult result = Run({"", "/FRAGNICHT"}, lang);
@@ -165,15 +169,15 @@ TEST_F(DrankoRun, UmlautNamesGiveUtf8FileNamesAndReadableConsoleText) {
         EXPECT_EQ(result.output, std::string(kStart) +
                                      "Erstelle CSV-Dateien...\n"
                                      "Bearbeite Kategorie: Widerst\xC3\xA4nde...Fertig!\n"
-                                     "Bearbeite Kategorie: Gro\xC3\x9F" "e \xC3\x9C" "bertr\xC3\xA4"
+                                     "Bearbeite Kategorie: Gro\xC3\237e \xC3\234bertr\xC3\xA4"
                                      "ger...Fertig!\n"
                                      "Vorgang abgeschlossen!\n");
         // The file holds the database's own cp1252 bytes; only its name is UTF-8.
         EXPECT_EQ(folder.Read("csv/WIDERST\xC3\x84NDE.csv"),
                   std::string(kHeader) +
-                      "\"4,7k\xB5\"\t\"\xFC" "ber 1\x80\"\t\"\"\t\"\"\t\"\"\t\"\"\t\"\"\t\"\"\t"
+                      "\"4,7k\xB5\"\t\"\374ber 1\x80\"\t\"\"\t\"\"\t\"\"\t\"\"\t\"\"\t\"\"\t"
                       "\"0,00\"\t\"0,00\"\t\"0,00\"\t\"\"\t\"\"\t\"\"\t\"\"\t\"\"\t\"\"\t\"\"\r\n");
-        EXPECT_EQ(folder.Read("csv/GRO_E_\xC3\x9C" "BERTR\xC3\x84GER.csv"), kHeader);
+        EXPECT_EQ(folder.Read("csv/GRO_E_\xC3\234BERTR\xC3\x84GER.csv"), kHeader);
         fs::remove_all(folder.File("csv"));
     }
 }
@@ -216,7 +220,8 @@ TEST_F(DrankoRun, APlainFileNamedCsvEndsTheRunAfterTheStartLines) {
     EXPECT_EQ(result.exitStatus, 0);
     EXPECT_EQ(result.output, std::string(kStart) +
                                  "Fehler bei der Verzeichnis-Erstellung!\n"
-                                 "Vorgang abgeschlossen!\n" + std::string(kPromptUtf8));
+                                 "Vorgang abgeschlossen!\n" +
+                                 std::string(kPromptUtf8));
     EXPECT_EQ(folder.Read("csv"), "kein Ordner");
     EXPECT_EQ(FolderFiles(), before);
 }
@@ -243,13 +248,14 @@ TEST_F(DrankoRun, AFileThatCannotBeWrittenFailsAloneAndIsNeverCalledDone) {
 TEST_F(DrankoRun, ColoursOnATerminalAreResetAfterEachColouredLine) {
     folder.Write("csv", "");
     DrankoProcess process(Program(), {}, "C.UTF-8", /*terminal=*/true);
-    const std::string prompt = "\x1b[97mDr\xC3\xBC" "cke 'Enter', um zu beenden.\x1b[0m\n";
+    const std::string prompt = "\x1b[97mDr\xC3\274cke 'Enter', um zu beenden.\x1b[0m\n";
     ASSERT_TRUE(process.ReadUntil(prompt)) << process.Output();
     process.SendInput("\n");
     EXPECT_EQ(process.Wait(), 0);
     EXPECT_EQ(process.Output(), std::string(kStart) +
                                     "\x1b[91mFehler bei der Verzeichnis-Erstellung!\x1b[0m\n"
-                                    "Vorgang abgeschlossen!\n" + prompt);
+                                    "Vorgang abgeschlossen!\n" +
+                                    prompt);
 }
 
 TEST_F(DrankoRun, ClosingTheTerminalAtThePromptEndsWithStatusZero) {

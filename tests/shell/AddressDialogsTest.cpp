@@ -21,7 +21,7 @@
 namespace {
 
 class AddressDialogs : public ShellTest {
-  protected:
+protected:
     void SetUp() override {
         Write(
             "teile.dat",
@@ -115,8 +115,9 @@ TEST_F(AddressDialogs, SupplierDialogEndToEnd) {
 // The short name saved in the supplier dialog is what the part editor's
 // captions and the order dialog's options show the next time they open.
 TEST_F(AddressDialogs, NewShortNameReachesThePartEditorAndTheOrderDialog) {
-    Write("k0.dat", "[teil]\r\nmax=0\r\n"
-                    "t0=1N4148;Kleinsignal;k.A.;DO-35;k.A.;A1;B1;C1;0,10;0,20;0,30;R1;5;2\r\n");
+    Write("k0.dat",
+          "[teil]\r\nmax=0\r\n"
+          "t0=1N4148;Kleinsignal;k.A.;DO-35;k.A.;A1;B1;C1;0,10;0,20;0,30;R1;5;2\r\n");
     OpenSupplier("Kontor");
     TypeInto(Field("shortNameField"), "  ");
     QTest::mouseClick(Button("saveButton"), Qt::LeftButton);

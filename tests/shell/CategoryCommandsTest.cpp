@@ -60,7 +60,8 @@ TEST_F(CategoryCommands, NewCategoryFromTheToolbarEndToEnd) {
     EXPECT_EQ(NameField()->selectedText(), "neue Kategorie");
     EXPECT_TRUE(NameField()->hasFocus());
     // Centred on the main window, no position remembered yet.
-    const QPoint offset = OpenDialog()->frameGeometry().center() - Window().frameGeometry().center();
+    const QPoint offset =
+        OpenDialog()->frameGeometry().center() - Window().frameGeometry().center();
     EXPECT_LE(std::abs(offset.x()), 2);
     EXPECT_LE(std::abs(offset.y()), 2);
 

@@ -23,7 +23,7 @@ constexpr int kPrice1 = 9;
 constexpr int kStock = 13;
 
 class ColumnDialogTest : public ShellTest {
-  protected:
+protected:
     void SetUp() override {
         Write("teile.dat",
               "[kategorie]\r\nk0=Dioden\r\n"

@@ -23,7 +23,7 @@ namespace {
 // The status text each time status field 1 was painted, with whether the
 // main window took input then.
 class PaintedStatus : public QObject {
-  public:
+public:
     struct Painted {
         QString text;
         bool windowEnabled;
@@ -43,7 +43,7 @@ class PaintedStatus : public QObject {
         return texts;
     }
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == field_ && event->type() == QEvent::Paint &&
             (painted.empty() || painted.back().text != field_->text())) {
@@ -55,7 +55,7 @@ class PaintedStatus : public QObject {
         return QObject::eventFilter(watched, event);
     }
 
-  private:
+private:
     QLabel* field_;
     QWidget* window_;
 };
@@ -73,7 +73,7 @@ std::string Renumbered(const std::string& text, const std::regex& key) {
 }
 
 class CompactionCommandTest : public ShellTest {
-  protected:
+protected:
     void SetUp() override {
         CopyDemo();
         MakeHoles();

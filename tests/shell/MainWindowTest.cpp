@@ -65,8 +65,8 @@ TEST_F(MainWindowFrame, MenusCarryEveryCaptionHintAndCheckItem) {
                            "Programm beenden"}));
     EXPECT_EQ(MenuTexts("Teil"),
               (QStringList{"Neu", "Neu aus Kopie", "Bearbeiten\tEingabe", "L\u00f6schen\tEntf", "-",
-                           "Ausschneiden", "Kopieren", "Einf\u00fcgen", "-", "Bestellen\tStrg+B", "-",
-                           "Suchen"}));
+                           "Ausschneiden", "Kopieren", "Einf\u00fcgen", "-", "Bestellen\tStrg+B",
+                           "-", "Suchen"}));
     EXPECT_EQ(MenuTexts("Werkzeuge"),
               (QStringList{"Zelvo-Dekoder", "reglo-Berechnung", "Tastomat f\u00fcr PIC(R)", "-",
                            "Kompaktieren", "CSV-Dateien erzeugen", "Statistik", "-",
@@ -74,11 +74,12 @@ TEST_F(MainWindowFrame, MenusCarryEveryCaptionHintAndCheckItem) {
                            "Kleindruck (Bestelllung)", "im Vordergrund"}));
     EXPECT_EQ(MenuTexts("Sortierung"), (QStringList{"Aufsteigend", "Absteigend"}));
     EXPECT_EQ(MenuTexts("Info"), (QStringList{"Info"}));
-    for (int command : std::initializer_list<int>{kCommandSortAscending, kCommandSortDescending, kCommandSmallPrint,
-                        kCommandStayOnTop}) {
+    for (int command : std::initializer_list<int>{kCommandSortAscending, kCommandSortDescending,
+                                                  kCommandSmallPrint, kCommandStayOnTop}) {
         EXPECT_TRUE(MenuItem(command)->isCheckable()) << command;
     }
-    for (int command : std::initializer_list<int>{kCommandNewCategory, kCommandPrint, kCommandQuit, kCommandInfo}) {
+    for (int command : std::initializer_list<int>{kCommandNewCategory, kCommandPrint, kCommandQuit,
+                                                  kCommandInfo}) {
         EXPECT_FALSE(MenuItem(command)->isCheckable()) << command;
     }
     // The menu shows images where the table gives them.
@@ -104,7 +105,8 @@ TEST_F(MainWindowFrame, ToolbarButtonsAndTheirToolTips) {
         {14, " Absteigend sortieren "},
     };
     int buttons = 0;
-    for (QToolButton* button : Window().findChild<QToolBar*>("toolBar")->findChildren<QToolButton*>()) {
+    for (QToolButton* button :
+         Window().findChild<QToolBar*>("toolBar")->findChildren<QToolButton*>()) {
         buttons += button->objectName().startsWith("toolButton") ? 1 : 0;
     }
     EXPECT_EQ(buttons, static_cast<int>(expected.size()));

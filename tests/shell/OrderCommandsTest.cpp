@@ -34,9 +34,9 @@ protected:
               "[kategorie]\r\nk0=Widerst\xE4nde\r\nk1=Zubeh\xF6r\r\nk901=Bauteilhaus\r\n"
               "k903=L\xF6tpunkt\r\n");
         // Shown by name: R-drei (t0), R-null (t3), R-zehn (t1), R-zwoelf (t2).
-        Write("k0.dat", "[teil]\r\nt0=" + Part("R-drei", 3, 10) + "\r\nt1=" +
-                            Part("R-zehn", 10, 10) + "\r\nt2=" + Part("R-zwoelf", 12, 10) +
-                            "\r\nt3=" + Part("R-null", 5, 0) + "\r\n");
+        Write("k0.dat",
+              "[teil]\r\nt0=" + Part("R-drei", 3, 10) + "\r\nt1=" + Part("R-zehn", 10, 10) +
+                  "\r\nt2=" + Part("R-zwoelf", 12, 10) + "\r\nt3=" + Part("R-null", 5, 0) + "\r\n");
         Write("k1.dat",
               "[teil]\r\nt0=" + Part("C-a", 1, 0) + "\r\nt5=" + Part("C-b", 0, 0) + "\r\n");
         // Bauteilhaus: R-drei (4 pieces), C-b hidden. Lieferant 2: R-null only.

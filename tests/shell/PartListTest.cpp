@@ -16,7 +16,8 @@
 
 namespace {
 
-std::string Part(const std::string& name, int stock, int target, const std::string& price = "0,00") {
+std::string Part(const std::string& name, int stock, int target,
+                 const std::string& price = "0,00") {
     return name + ";;;;;;;;" + price + ";0,00;0,00;;" + std::to_string(stock) + ";" +
            std::to_string(target);
 }

@@ -110,7 +110,9 @@ void ShellTest::Quit(const QString& answer) {
     program->Dispatcher().Dispatch(kCommandQuit);
 }
 
-CategoryTreeView* ShellTest::Tree() { return Window().findChild<CategoryTreeView*>("categoryTree"); }
+CategoryTreeView* ShellTest::Tree() {
+    return Window().findChild<CategoryTreeView*>("categoryTree");
+}
 
 QTableView* ShellTest::List() { return Window().findChild<QTableView*>("partList"); }
 
@@ -118,7 +120,9 @@ QString ShellTest::CategoryCountText() {
     return Window().findChild<QLabel*>("categoryCountField")->text();
 }
 
-QString ShellTest::ListStatusText() { return Window().findChild<QLabel*>("listStatusField")->text(); }
+QString ShellTest::ListStatusText() {
+    return Window().findChild<QLabel*>("listStatusField")->text();
+}
 
 QAction* ShellTest::MenuItem(int command) {
     // The actions belong to the command table, not to a widget.
@@ -133,7 +137,8 @@ QDialog* ShellTest::OpenDialog() { return program->Dialogs().OpenDialog(); }
 
 void ShellTest::ClickTreeEntry(const QString& text) {
     CategoryTreeView* tree = Tree();
-    const QList<QTreeWidgetItem*> found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    const QList<QTreeWidgetItem*> found =
+        tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
     ASSERT_EQ(found.size(), 1) << text.toStdString();
     const QRect place = tree->visualItemRect(found.first());
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, place.center());

@@ -19,8 +19,8 @@
 #include "CommandDispatcher.h"
 #include "CommandTable.h"
 #include "IniStore.h"
-#include "TempFolder.h"
 #include "TeileProgram.h"
+#include "TempFolder.h"
 
 class CategoryTreeView;
 class QAction;

@@ -80,7 +80,8 @@ TEST_F(StartAndQuit, RememberedGeometryOnlyWhenAllFourValuesAreKnown) {
 
 TEST_F(StartAndQuit, SmallPrintIsCheckedOnlyForExactlyJA) {
     for (const char* value : {"JA", "ja"}) {
-        Write("teile.dat", std::string("[ausgabe]\r\nklein=") + value + "\r\n[spalte]\r\ns1=1;110;0\r\n");
+        Write("teile.dat",
+              std::string("[ausgabe]\r\nklein=") + value + "\r\n[spalte]\r\ns1=1;110;0\r\n");
         ForgetIniSnapshots();
         Start();
         EXPECT_EQ(MenuItem(kCommandSmallPrint)->isChecked(), std::string(value) == "JA") << value;
@@ -189,7 +190,7 @@ TEST_F(StartAndQuit, FailedRecoveryIsReportedAndTheStartGoesOn) {
     Start();
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].title, "Fehler!");
-    EXPECT_TRUE(boxes.seen[0].text.startsWith("Eine unterbrochene Kompaktierung")) 
+    EXPECT_TRUE(boxes.seen[0].text.startsWith("Eine unterbrochene Kompaktierung"))
         << boxes.seen[0].text.toStdString();
     EXPECT_TRUE(boxes.seen[0].text.endsWith("     "));
     EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Critical);

@@ -27,14 +27,14 @@ using Clock = std::chrono::steady_clock;
 namespace fs = std::filesystem;
 
 // Only a guard against a hanging program, never a measured expectation.
-constexpr auto Patience = 30s;
+constexpr auto kPatience = 30s;
 
 bool StillRunning(pid_t pid) { return waitpid(pid, nullptr, WNOHANG) == 0; }
 
 // True when the process ended with status 0; kills it if it does not end.
 bool EndsWithStatusZero(pid_t pid) {
     int status = 0;
-    for (const auto deadline = Clock::now() + Patience; Clock::now() < deadline;) {
+    for (const auto deadline = Clock::now() + kPatience; Clock::now() < deadline;) {
         const pid_t ended = waitpid(pid, &status, WNOHANG);
         if (ended != 0) {
             return ended == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -49,7 +49,8 @@ bool EndsWithStatusZero(pid_t pid) {
 // The title claim is a file lock; /proc/locks shows it without touching it.
 bool WaitUntilTitleClaimed(pid_t pid) {
     const std::string owner = " " + std::to_string(pid) + " ";
-    for (const auto deadline = Clock::now() + Patience; Clock::now() < deadline && StillRunning(pid);) {
+    for (const auto deadline = Clock::now() + kPatience;
+         Clock::now() < deadline && StillRunning(pid);) {
         std::ifstream locks("/proc/locks");
         for (std::string line; std::getline(locks, line);) {
             if (line.find("FLOCK") != std::string::npos && line.find(owner) != std::string::npos) {
@@ -87,7 +88,8 @@ protected:
         std::string path = program.File("teile");
         char* arguments[] = {path.data(), nullptr};
         pid_t pid = -1;
-        return posix_spawn(&pid, path.c_str(), nullptr, nullptr, arguments, environ) == 0 ? pid : -1;
+        return posix_spawn(&pid, path.c_str(), nullptr, nullptr, arguments, environ) == 0 ? pid
+                                                                                          : -1;
     }
 
     TempFolder runtime;

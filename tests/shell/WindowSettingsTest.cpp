@@ -31,7 +31,7 @@ protected:
 TEST_F(SettingsInWindow, DamagedColumnEntriesAreSkippedTheOthersCloseUp) {
     StartWith("s1=1;110;0\r\ns2=2;30;0\r\ns3=3;65\r\ns4=12;80;5\r\ns5=13;70;1\r\n");
     EXPECT_EQ(HeaderTitles(), (QStringList{"Bezeichnung*", "Bemerkung", "Lagerort", "Menge"}));
-    EXPECT_EQ(List()->columnWidth(1), 50);  // raised from 30
+    EXPECT_EQ(List()->columnWidth(1), 50);        // raised from 30
     EXPECT_EQ(Alignment(2), int(Qt::AlignLeft));  // 5 is no alignment
     EXPECT_EQ(Alignment(3), int(Qt::AlignRight));
     EXPECT_EQ(ColumnTexts(2), QStringList{"A1"});

@@ -33,6 +33,4 @@ std::string TempFolder::Read(std::string_view name) const {
     return content.str();
 }
 
-bool TempFolder::Exists(std::string_view name) const {
-    return std::filesystem::exists(File(name));
-}
+bool TempFolder::Exists(std::string_view name) const { return std::filesystem::exists(File(name)); }

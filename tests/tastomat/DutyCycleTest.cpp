@@ -104,8 +104,8 @@ TEST(TastomatDutyCycle, NoSelectedRowGivesAnInfiniteOnTime) {
 TEST(TastomatTexts, DecimalPointsStayUnderAGermanLocale) {
     char folder[] = "/tmp/tastomat-locale-XXXXXX";
     ASSERT_NE(mkdtemp(folder), nullptr);
-    const std::string make = std::string("localedef -i de_DE -f UTF-8 ") + folder +
-                             "/de_DE.utf8 >/dev/null 2>&1";
+    const std::string make =
+        std::string("localedef -i de_DE -f UTF-8 ") + folder + "/de_DE.utf8 >/dev/null 2>&1";
     const bool made = std::system(make.c_str()) == 0;
     setenv("LOCPATH", folder, 1);
     const bool german = made && std::setlocale(LC_ALL, "de_DE.utf8") != nullptr;

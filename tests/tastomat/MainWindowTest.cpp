@@ -57,7 +57,9 @@ protected:
         table_->scrollToItem(table_->item(row, 0));
         return table_->visualRect(table_->model()->index(row, 1)).center();
     }
-    void ClickRow(int row) { QTest::mouseClick(table_->viewport(), Qt::LeftButton, {}, RowPoint(row)); }
+    void ClickRow(int row) {
+        QTest::mouseClick(table_->viewport(), Qt::LeftButton, {}, RowPoint(row));
+    }
     void DoubleClickRow(int row) {
         ClickRow(row);
         QTest::mouseDClick(table_->viewport(), Qt::LeftButton, {}, RowPoint(row));
@@ -157,8 +159,8 @@ TEST_F(TastomatWindow, RefilledTableShowsItsFirstRowAtTheTop) {
     for (QComboBox* list : {crystals_, prescalers_}) {
         table_->setFocus();
         QTest::keyClick(table_, Qt::Key_End, Qt::ControlModifier);
-        ASSERT_TRUE(table_->visualItemRect(table_->item(255, 0)).intersects(
-            table_->viewport()->rect()));
+        ASSERT_TRUE(
+            table_->visualItemRect(table_->item(255, 0)).intersects(table_->viewport()->rect()));
         ASSERT_NE(topRowText(), "D'0'");
 
         const QString before = list->currentText();
@@ -263,4 +265,3 @@ TEST_F(TastomatWindow, DutyCycleWindowClosesOnlyByItsButton) {
     ClickClose(dialog);
     EXPECT_TRUE(window_->close());
 }
-

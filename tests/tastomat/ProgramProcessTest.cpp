@@ -15,8 +15,8 @@
 #include <QProcessEnvironment>
 #include <QThread>
 
-#include <csignal>
 #include <sys/stat.h>
+#include <csignal>
 
 namespace {
 

@@ -1,6 +1,4 @@
 // A library that loads but offers none of the functions teile calls.
 #include <cstdint>
 
-extern "C" int32_t KeineDruckfunktion() {
-    return 0;
-}
+extern "C" int32_t KeineDruckfunktion() { return 0; }

@@ -63,13 +63,9 @@ int32_t RecordPrint(const char* function, const char* programName, int32_t numbe
     return 1;
 }
 
-__attribute__((constructor)) void Loaded() {
-    Record("loaded\n");
-}
+__attribute__((constructor)) void Loaded() { Record("loaded\n"); }
 
-__attribute__((destructor)) void Unloaded() {
-    Record("unloaded\n");
-}
+__attribute__((destructor)) void Unloaded() { Record("unloaded\n"); }
 
 }  // namespace
 

@@ -99,9 +99,7 @@ protected:
     }
 
     // A window tool is up once it holds its title.
-    static bool TitleTaken(const char* title) {
-        return WindowTitleClaim::Claim(title) == nullptr;
-    }
+    static bool TitleTaken(const char* title) { return WindowTitleClaim::Claim(title) == nullptr; }
 
     TempFolder runtime_;
     TempFolder programs_;
@@ -158,8 +156,7 @@ TEST_F(ToolProcessTest, TerminateAllEndsEveryRunningTool) {
     CopyProgram(programs_, "tastomat");
     // reglo is not ours; this one refuses SIGTERM (ignored stays ignored
     // across exec) and says when it is ready.
-    WriteScript(programs_, "reglo",
-                "#!/bin/sh\ntrap '' TERM\n: > \"$0.ready\"\nexec sleep 600\n");
+    WriteScript(programs_, "reglo", "#!/bin/sh\ntrap '' TERM\n: > \"$0.ready\"\nexec sleep 600\n");
     // A console tool that takes its time.
     WriteScript(programs_, "dranko", "#!/bin/sh\necho Hallo\n: > \"$0.ready\"\nexec sleep 600\n");
     ToolProcesses tools(programs_.Path(), QString());
@@ -240,12 +237,17 @@ TEST_F(ToolProcessTest, DrankoInATerminalIsTrackedItself) {
     ASSERT_GE(keyboard, 0);
     WriteScript(desk, "terminal",
                 "#!/bin/sh\n"
-                "echo \"$*\" >> '" + desk.File("calls") + "'\n"
-                "[ \"$1\" = -e ] || exit 2\n"
-                "shift\n"
-                "cd /\n"
-                "\"$@\" < '" + desk.File("keyboard") + "' > '" + desk.File("screen") + "' 2>&1 &\n"
-                "echo $! > '" + desk.File("pid") + "'\n");
+                "echo \"$*\" >> '" +
+                    desk.File("calls") +
+                    "'\n"
+                    "[ \"$1\" = -e ] || exit 2\n"
+                    "shift\n"
+                    "cd /\n"
+                    "\"$@\" < '" +
+                    desk.File("keyboard") + "' > '" + desk.File("screen") +
+                    "' 2>&1 &\n"
+                    "echo $! > '" +
+                    desk.File("pid") + "'\n");
     ToolProcesses tools(programs_.Path(), QString::fromStdString(desk.File("terminal")));
     const auto atPrompt = [&desk] {
         return desk.Read("screen").find("'Enter'") != std::string::npos;

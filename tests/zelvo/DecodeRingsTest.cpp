@@ -7,7 +7,8 @@
 
 namespace {
 
-std::string ValuePart(std::string_view first, std::string_view second, std::string_view multiplier) {
+std::string ValuePart(std::string_view first, std::string_view second,
+                      std::string_view multiplier) {
     const std::string text = DecodeNamed(first, second, multiplier, "gold");
     EXPECT_TRUE(text.ends_with(", 5%")) << text;
     return text.substr(0, text.size() - 4);
@@ -94,7 +95,8 @@ TEST(ZelvoDecodeRings, EveryRingCombinationReadsAsItsExactValue) {
                     ASSERT_EQ(text, valuePart + unit + toleranceText);
 
                     ASSERT_FALSE(valuePart.ends_with(".0") || valuePart.ends_with(".00"));
-                    ASSERT_FALSE(valuePart.find('.') != std::string::npos && valuePart.back() == '0');
+                    ASSERT_FALSE(valuePart.find('.') != std::string::npos &&
+                                 valuePart.back() == '0');
                 }
             }
         }

@@ -16,7 +16,7 @@ struct Area {
     int left, right;
     bool Contains(int x, int y) const { return x >= left && x <= right && y >= 4 && y <= 28; }
 };
-constexpr Area RingAreas[4] = {{30, 81}, {85, 139}, {143, 197}, {201, 252}};
+constexpr Area kRingAreas[4] = {{30, 81}, {85, 139}, {143, 197}, {201, 252}};
 
 QRgb Rgb(std::string_view entryName) {
     const RgbColour colour = PaintColourOf(entryName).value();
@@ -36,7 +36,9 @@ protected:
     }
 
     // What the picture control shows, not what the window keeps in memory.
-    QImage Shown() const { return picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32); }
+    QImage Shown() const {
+        return picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    }
     QString Text() const { return result->text(); }
 
     DecoderWindow window;
@@ -50,7 +52,8 @@ TEST_F(ZelvoDecoderWindow, OpensWithTheInitialChoicesPainted) {
     EXPECT_EQ(window.windowTitle(), " Zelvo-Dekoder");
     EXPECT_EQ(window.size(), QSize(371, 170));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
-    EXPECT_FALSE(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(window.windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(Text(), "10 Ohm, 5%");
     EXPECT_EQ(choices[2]->itemText(7), "silber");
     for (QComboBox* choice : choices) {
@@ -61,8 +64,8 @@ TEST_F(ZelvoDecoderWindow, OpensWithTheInitialChoicesPainted) {
     ASSERT_EQ(shown.size(), QSize(284, 33));
     const char* initial[] = {"braun", "schwarz", "schwarz", "gold"};
     for (int ring = 0; ring < 4; ++ring) {
-        EXPECT_EQ(shown.pixel(RingAreas[ring].left, 4), Rgb(initial[ring]));
-        EXPECT_EQ(shown.pixel(RingAreas[ring].right, 28), Rgb(initial[ring]));
+        EXPECT_EQ(shown.pixel(kRingAreas[ring].left, 4), Rgb(initial[ring]));
+        EXPECT_EQ(shown.pixel(kRingAreas[ring].right, 28), Rgb(initial[ring]));
     }
 }
 
@@ -70,7 +73,8 @@ TEST_F(ZelvoDecoderWindow, OutsideOfTheResistorHasTheWindowBackground) {
     const QImage grabbed = window.grab().toImage();
     const QRgb background = grabbed.pixel(5, 5);
     const QImage shown = Shown();
-    for (auto [x, y] : {std::pair{0, 0}, {1, 1}, {283, 32}, {0, 16}, {283, 16}, {150, 0}, {8, 25}}) {
+    for (auto [x, y] :
+         {std::pair{0, 0}, {1, 1}, {283, 32}, {0, 16}, {283, 16}, {150, 0}, {8, 25}}) {
         EXPECT_EQ(shown.pixel(x, y), background) << x << "," << y;
     }
     // The window shows the picture in the control as it is in memory.
@@ -90,7 +94,7 @@ TEST_F(ZelvoDecoderWindow, ChangingRingFourRepaintsOnlyItsAreaAndTolerance) {
     const QImage after = Shown();
     for (int y = 0; y < 33; ++y) {
         for (int x = 0; x < 284; ++x) {
-            if (RingAreas[3].Contains(x, y)) {
+            if (kRingAreas[3].Contains(x, y)) {
                 ASSERT_EQ(after.pixel(x, y), Rgb("silber")) << x << "," << y;
             } else {
                 ASSERT_EQ(after.pixel(x, y), before.pixel(x, y)) << x << "," << y;
@@ -108,12 +112,12 @@ TEST_F(ZelvoDecoderWindow, EveryChoiceOfEveryRingPaintsItsColourAndText) {
         for (int position = 0; position < int(names.size()); ++position) {
             choices[ring]->setCurrentIndex(position);
             const QImage shown = Shown();
-            const PicturePoint point = ResistorPicture::RingPaintPoints[ring];
+            const PicturePoint point = ResistorPicture::kRingPaintPoints[ring];
             ASSERT_EQ(shown.pixel(point.x, point.y), Rgb(names[position]))
                 << "ring " << ring + 1 << " " << names[position];
-            const std::string expected =
-                DecodeRings(choices[0]->currentIndex(), choices[1]->currentIndex(),
-                            MultiplierRing[choices[2]->currentIndex()].code, choices[3]->currentIndex());
+            const std::string expected = DecodeRings(
+                choices[0]->currentIndex(), choices[1]->currentIndex(),
+                MultiplierRing[choices[2]->currentIndex()].code, choices[3]->currentIndex());
             ASSERT_EQ(Text().toStdString(), expected);
         }
     }

@@ -20,7 +20,7 @@ TEST(ZelvoRingTables, SilverComesBeforeGoldAndDividesMore) {
 
 TEST(ZelvoRingTables, EveryEntryOfEveryRingHasAPaintColour) {
     const std::size_t sizes[] = {9, 10, 9, 8};
-    for (int ring = 0; ring < RingCount; ++ring) {
+    for (int ring = 0; ring < kRingCount; ++ring) {
         const auto names = RingEntryNames(ring);
         EXPECT_EQ(names.size(), sizes[ring]);
         std::set<std::string_view> distinct(names.begin(), names.end());

@@ -24,7 +24,7 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
 // Only a guard against a hanging program, never a measured expectation.
-constexpr auto Patience = 30s;
+constexpr auto kPatience = 30s;
 
 pid_t StartZelvo() {
     std::string program = SUITE_PROGRAM_DIR "zelvo";
@@ -36,7 +36,7 @@ pid_t StartZelvo() {
 // True when the process ended with status 0; kills it if it does not end.
 bool EndsWithStatusZero(pid_t pid) {
     int status = 0;
-    for (const auto deadline = Clock::now() + Patience; Clock::now() < deadline;) {
+    for (const auto deadline = Clock::now() + kPatience; Clock::now() < deadline;) {
         const pid_t ended = waitpid(pid, &status, WNOHANG);
         if (ended != 0) {
             return ended == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -54,7 +54,8 @@ bool StillRunning(pid_t pid) { return waitpid(pid, nullptr, WNOHANG) == 0; }
 // disturbing it, where trying the lock ourselves could take it away.
 bool WaitUntilTitleClaimed(pid_t pid) {
     const std::string owner = " " + std::to_string(pid) + " ";
-    for (const auto deadline = Clock::now() + Patience; Clock::now() < deadline && StillRunning(pid);) {
+    for (const auto deadline = Clock::now() + kPatience;
+         Clock::now() < deadline && StillRunning(pid);) {
         std::ifstream locks("/proc/locks");
         for (std::string line; std::getline(locks, line);) {
             if (line.find("FLOCK") != std::string::npos && line.find(owner) != std::string::npos) {

@@ -70,7 +70,8 @@ CompactionOutcome CompactDatabase(const std::string& folder, Prompter& prompter,
     return outcome;
 }
 
-ListCompactionResult CompactList(const std::string& folder, int listNumber, CompactionFiles& files) {
+ListCompactionResult CompactList(const std::string& folder, int listNumber,
+                                 CompactionFiles& files) {
     if (!IsListNumber(listNumber)) {
         return ListCompactionResult::Skipped;
     }

@@ -14,7 +14,8 @@ public:
             result.state = FileRead::State::Read;
             result.bytes = std::move(*bytes);
         } else {
-            result.state = FileExists(path) ? FileRead::State::Unreadable : FileRead::State::Missing;
+            result.state =
+                FileExists(path) ? FileRead::State::Unreadable : FileRead::State::Missing;
         }
         return result;
     }
@@ -52,9 +53,7 @@ public:
 
     bool Remove(const std::string& path) override { return RemoveFile(path); }
 
-    bool SyncFolder(const std::string& folder) override {
-        return SyncFolderOf(folder + "/");
-    }
+    bool SyncFolder(const std::string& folder) override { return SyncFolderOf(folder + "/"); }
 };
 
 }  // namespace

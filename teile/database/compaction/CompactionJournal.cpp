@@ -29,7 +29,9 @@ std::string JournalPath(const std::string& folder) {
 }
 
 // Where the system writes the journal before renaming it into place.
-std::string IncompleteJournalPath(const std::string& folder) { return JournalPath(folder) + ".neu"; }
+std::string IncompleteJournalPath(const std::string& folder) {
+    return JournalPath(folder) + ".neu";
+}
 
 bool IsCompactableFile(std::string_view name) {
     const std::vector<std::string>& names = CompactableFileNames();
@@ -127,7 +129,8 @@ ParsedJournal ParseJournal(std::string_view bytes) {
     ParsedJournal parsed;
     // A journal cut short inside its first line was still being written.
     if (bytes.size() < kJournalHeader.size()) {
-        parsed.state = kJournalHeader.starts_with(bytes) ? JournalState::Torn : JournalState::Foreign;
+        parsed.state =
+            kJournalHeader.starts_with(bytes) ? JournalState::Torn : JournalState::Foreign;
         return parsed;
     }
     if (!bytes.starts_with(kJournalHeader)) {
@@ -144,9 +147,10 @@ ParsedJournal ParseJournal(std::string_view bytes) {
         }
         const std::string_view line = bytes.substr(start, end - start);
         if (line.starts_with(kJournalEnd)) {
-            const std::string expected = std::to_string(names.size()) + " " +
-                                         ChecksumText(bytes.substr(0, start));
-            if (line.substr(kJournalEnd.size()) != expected || end + kLineEnd.size() != bytes.size()) {
+            const std::string expected =
+                std::to_string(names.size()) + " " + ChecksumText(bytes.substr(0, start));
+            if (line.substr(kJournalEnd.size()) != expected ||
+                end + kLineEnd.size() != bytes.size()) {
                 return parsed;
             }
             // Complete and intact. Names outside our own files, or one file
@@ -186,9 +190,7 @@ RecoveryOutcome RecoverInterruptedCompaction(const std::string& folder, Compacti
     if (journal.state == FileRead::State::Read) {
         const ParsedJournal parsed = ParseJournal(journal.bytes);
         switch (parsed.state) {
-        case JournalState::Foreign:
-            outcome.result = RecoveryResult::Failed;
-            return outcome;
+        case JournalState::Foreign: outcome.result = RecoveryResult::Failed; return outcome;
         case JournalState::Complete:
             outcome.result = FinishJournal(folder, parsed.dataFiles, files)
                                  ? RecoveryResult::Finished
@@ -210,12 +212,14 @@ RecoveryOutcome RecoverInterruptedCompaction(const std::string& folder, Compacti
     if (!DiscardPreparedFiles(folder, files, &removedAny)) {
         outcome.result = RecoveryResult::Failed;
     } else if (removedAny) {
-        outcome.result = files.SyncFolder(folder) ? RecoveryResult::Discarded : RecoveryResult::Failed;
+        outcome.result =
+            files.SyncFolder(folder) ? RecoveryResult::Discarded : RecoveryResult::Failed;
     }
     return outcome;
 }
 
-bool AwaitsCompaction(const std::string& folder, std::string_view dataFile, CompactionFiles& files) {
+bool AwaitsCompaction(const std::string& folder, std::string_view dataFile,
+                      CompactionFiles& files) {
     if (!IsCompactableFile(dataFile) || !files.Exists(folder + PreparedFileName(dataFile))) {
         return false;  // the usual case costs one look at the folder
     }

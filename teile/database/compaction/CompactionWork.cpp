@@ -278,7 +278,8 @@ struct CompactionWork::Data {
         for (std::size_t i = range->begin; i < range->end; ++i) {
             int list = -1;
             int slot = -1;
-            if (!content.lines[i].removed && ParseSideKey(LowerKeyOf(content.lines[i].text), list, slot)) {
+            if (!content.lines[i].removed &&
+                ParseSideKey(LowerKeyOf(content.lines[i].text), list, slot)) {
                 side.linesOfList[list].push_back(SideLine{i, slot});
             }
         }
@@ -298,7 +299,8 @@ struct CompactionWork::Data {
                 continue;
             }
             const std::vector<std::string> fields = SplitFields(ReaderValueOf(line.text));
-            if (const std::optional<PartReference> reference = PartReference::Parse(FieldOf(fields, 1))) {
+            if (const std::optional<PartReference> reference =
+                    PartReference::Parse(FieldOf(fields, 1))) {
                 index[reference->category].push_back(i);
             }
         }
@@ -349,7 +351,8 @@ struct CompactionWork::Data {
                 line.removed = true;
             } else if (actions[i] == kMove) {
                 const int newSlot = newSlotOf.at(entries[i].slot);
-                line.text = prefix + std::to_string(newSlot) + line.text.substr(line.text.find('='));
+                line.text =
+                    prefix + std::to_string(newSlot) + line.text.substr(line.text.find('='));
                 entries[i].slot = newSlot;
             }
         }
@@ -401,8 +404,8 @@ struct CompactionWork::Data {
                 continue;
             }
             const PartReference renamed{listNumber, renumbered.newSlotOf.at(reference->slot)};
-            line.text = line.text.substr(0, line.text.find('=')) + "=" +
-                        RenamedPosition(fields, renamed);
+            line.text =
+                line.text.substr(0, line.text.find('=')) + "=" + RenamedPosition(fields, renamed);
         }
     }
 };
@@ -428,7 +431,8 @@ bool CompactionWork::LoadSharedFiles() {
     }
     data.sideGroups.clear();
     for (const SideGroup& side : kSideGroups) {
-        data.sideGroups.push_back(Data::SideGroupWork{std::string(side.file), std::string(side.group), {}});
+        data.sideGroups.push_back(
+            Data::SideGroupWork{std::string(side.file), std::string(side.group), {}});
         data.IndexSideGroup(data.sideGroups.back());
     }
     for (std::size_t i = 2; i < shared.size(); ++i) {

@@ -27,10 +27,9 @@ FieldValueTable CollectFieldValues(const std::string& listFile, int field) {
         table.values.emplace_back(value);
         return false;
     });
-    std::stable_sort(table.values.begin(), table.values.end(),
-                     [](const std::string& a, const std::string& b) {
-                         return CompareIgnoringCase(a, b) < 0;
-                     });
+    std::stable_sort(
+        table.values.begin(), table.values.end(),
+        [](const std::string& a, const std::string& b) { return CompareIgnoringCase(a, b) < 0; });
     table.lastIndexText = std::to_string(static_cast<int>(table.values.size()) - 1);
     return table;
 }
@@ -38,10 +37,10 @@ FieldValueTable CollectFieldValues(const std::string& listFile, int field) {
 std::vector<std::string> FillValueSuggestions(const std::string& listFile, int which) {
     int field = 0;
     switch (which) {
-        case kSuggestPackage: field = kFieldPackage; break;
-        case kSuggestTolerance: field = kFieldTolerance; break;
-        case kSuggestRange: field = kFieldRange; break;
-        default: return {};
+    case kSuggestPackage: field = kFieldPackage; break;
+    case kSuggestTolerance: field = kFieldTolerance; break;
+    case kSuggestRange: field = kFieldRange; break;
+    default: return {};
     }
     std::vector<std::string> suggestions = CollectFieldValues(listFile, field).values;
     std::erase_if(suggestions, [](const std::string& value) { return value.empty(); });

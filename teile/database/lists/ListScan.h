@@ -49,7 +49,8 @@ inline std::string_view FieldView(std::string_view value, int number) {
         start = next + 1;
     }
     const std::size_t end = value.find(';', start);
-    return value.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+    return value.substr(start,
+                        end == std::string_view::npos ? std::string_view::npos : end - start);
 }
 
 // The slots 0 to the scan limit that hold a non-blank value.

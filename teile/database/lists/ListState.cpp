@@ -24,9 +24,9 @@ ListColumn MakeListColumn(int content, int width, int alignment) {
 
 ColumnSet DefaultListColumns() {
     return {
-        MakeListColumn(1, 110, kAlignLeft),    MakeListColumn(2, 110, kAlignLeft),
-        MakeListColumn(3, 65, kAlignLeft),     MakeListColumn(4, 65, kAlignLeft),
-        MakeListColumn(5, 65, kAlignCentred),  MakeListColumn(13, 65, kAlignCentred),
+        MakeListColumn(1, 110, kAlignLeft),   MakeListColumn(2, 110, kAlignLeft),
+        MakeListColumn(3, 65, kAlignLeft),    MakeListColumn(4, 65, kAlignLeft),
+        MakeListColumn(5, 65, kAlignCentred), MakeListColumn(13, 65, kAlignCentred),
         MakeListColumn(12, 110, kAlignLeft),
     };
 }

@@ -46,7 +46,7 @@ const std::vector<std::string>& OrderColumnTitles();
 
 // Sorting lives for the program run and is never stored.
 struct SortState {
-    bool descending = false;       // "Aufsteigend" (default) / "Absteigend"
-    int categorySortColumn = 0;    // index into the column set
+    bool descending = false;     // "Aufsteigend" (default) / "Absteigend"
+    int categorySortColumn = 0;  // index into the column set
     int orderSortColumn = kOrderColumnName;
 };

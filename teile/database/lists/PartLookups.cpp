@@ -51,20 +51,16 @@ enum class Compared { Name, SearchText, Place };
 void ComparedText(std::string_view record, Compared what, SearchFields fields, std::string& out) {
     out.clear();
     switch (what) {
-        case Compared::SearchText:
-            if (fields.inNames) {
-                out += FieldView(record, kFieldName);
-            }
-            if (fields.inRemarks) {
-                out += FieldView(record, kFieldRemark);
-            }
-            return;
-        case Compared::Place:
-            out = NormalisedPlace(FieldView(record, kFieldPlace));
-            return;
-        case Compared::Name:
+    case Compared::SearchText:
+        if (fields.inNames) {
             out += FieldView(record, kFieldName);
-            return;
+        }
+        if (fields.inRemarks) {
+            out += FieldView(record, kFieldRemark);
+        }
+        return;
+    case Compared::Place: out = NormalisedPlace(FieldView(record, kFieldPlace)); return;
+    case Compared::Name: out += FieldView(record, kFieldName); return;
     }
 }
 

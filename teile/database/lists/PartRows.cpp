@@ -14,8 +14,8 @@ void FillTextsOfRecord(PartRow& row, std::string_view record) {
     std::size_t start = 0;
     for (int field = 1; field <= kPartFieldCount; ++field) {
         const std::size_t end = record.find(';', start);
-        const std::string_view text =
-            record.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        const std::string_view text = record.substr(
+            start, end == std::string_view::npos ? std::string_view::npos : end - start);
         if (field <= kPartRowTextCount) {
             row.Text(field).assign(text);
         } else if (field == kFieldStock) {

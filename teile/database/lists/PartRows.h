@@ -26,7 +26,9 @@ struct PartRow {
     double total = 0.0;      // order lists: unit price x quantity
     int slot = -1;           // slot of the record in its list file
 
-    const std::string& Text(int field) const { return texts.at(static_cast<std::size_t>(field - 1)); }
+    const std::string& Text(int field) const {
+        return texts.at(static_cast<std::size_t>(field - 1));
+    }
     std::string& Text(int field) { return texts.at(static_cast<std::size_t>(field - 1)); }
     bool IsHiddenPosition() const { return target == 1; }
 };

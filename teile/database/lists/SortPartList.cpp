@@ -43,11 +43,13 @@ std::vector<int> Identity(std::size_t count) {
 void SortByField(std::vector<int>& order, const std::vector<PartRow>& rows, int field,
                  bool descending) {
     if (field == kFieldStock) {
-        SortIndices(order, rows, descending,
-                    [](const PartRow& a, const PartRow& b) { return CompareValues(a.amount, b.amount); });
+        SortIndices(order, rows, descending, [](const PartRow& a, const PartRow& b) {
+            return CompareValues(a.amount, b.amount);
+        });
     } else if (field == kFieldTarget) {
-        SortIndices(order, rows, descending,
-                    [](const PartRow& a, const PartRow& b) { return CompareValues(a.target, b.target); });
+        SortIndices(order, rows, descending, [](const PartRow& a, const PartRow& b) {
+            return CompareValues(a.target, b.target);
+        });
     } else if (field >= 1 && field <= 12) {
         SortIndices(order, rows, descending, [field](const PartRow& a, const PartRow& b) {
             return CompareIgnoringCase(a.Text(field), b.Text(field));
@@ -130,28 +132,27 @@ ShownList SortOrderList(std::vector<PartRow>& rows, const SortState& sort, int s
     };
     SortIndices(order, rows, sort.descending, byName);
     switch (sort.orderSortColumn) {
-        case kOrderColumnAmount:
-            SortIndices(order, rows, sort.descending, [](const PartRow& a, const PartRow& b) {
-                return CompareValues(a.amount, b.amount);
-            });
-            break;
-        case kOrderColumnOrderNumber:
-            SortIndices(order, rows, sort.descending, [](const PartRow& a, const PartRow& b) {
-                return CompareIgnoringCase(a.Text(kFieldOrderNumber1), b.Text(kFieldOrderNumber1));
-            });
-            break;
-        case kOrderColumnUnitPrice:
-            SortIndices(order, rows, sort.descending, [](const PartRow& a, const PartRow& b) {
-                return CompareValues(a.unitPrice, b.unitPrice);
-            });
-            break;
-        case kOrderColumnTotal:
-            SortIndices(order, rows, sort.descending, [](const PartRow& a, const PartRow& b) {
-                return CompareValues(a.total, b.total);
-            });
-            break;
-        default:
-            break;  // already in name order
+    case kOrderColumnAmount:
+        SortIndices(order, rows, sort.descending, [](const PartRow& a, const PartRow& b) {
+            return CompareValues(a.amount, b.amount);
+        });
+        break;
+    case kOrderColumnOrderNumber:
+        SortIndices(order, rows, sort.descending, [](const PartRow& a, const PartRow& b) {
+            return CompareIgnoringCase(a.Text(kFieldOrderNumber1), b.Text(kFieldOrderNumber1));
+        });
+        break;
+    case kOrderColumnUnitPrice:
+        SortIndices(order, rows, sort.descending, [](const PartRow& a, const PartRow& b) {
+            return CompareValues(a.unitPrice, b.unitPrice);
+        });
+        break;
+    case kOrderColumnTotal:
+        SortIndices(order, rows, sort.descending, [](const PartRow& a, const PartRow& b) {
+            return CompareValues(a.total, b.total);
+        });
+        break;
+    default: break;  // already in name order
     }
     ApplyOrder(rows, order);
 

@@ -6,8 +6,8 @@
 #include "DataFiles.h"
 #include "IniStore.h"
 #include "Messages.h"
-#include "WriteTransaction.h"
 #include "TextRules.h"
+#include "WriteTransaction.h"
 
 namespace {
 
@@ -19,12 +19,8 @@ const char kInvoiceKey[] = "rech";
 const char kDeliveryKey[] = "lief";
 const char kSameAddressKey[] = "LgleichR";
 
-std::string ShortNameKey(int tag) {
-    return "k" + std::to_string(tag);
-}
-std::string AddressKey(int tag) {
-    return "a" + std::to_string(tag);
-}
+std::string ShortNameKey(int tag) { return "k" + std::to_string(tag); }
+std::string AddressKey(int tag) { return "a" + std::to_string(tag); }
 
 }  // namespace
 

@@ -82,10 +82,10 @@ OperationOutcome DeleteCategory(const std::string& folder, int tag, Prompter& pr
     outcome.tree = TreeUpdate{TreeChange::RemoveSelected, tag, {}};
     const int count = CountCategories(mainFile);
     if (count == 0) {
-        for (CommandId command : {kCommandEditCategory, kCommandDeleteCategory, kCommandPrint,
-                                  kCommandNewPart, kCommandNewPartFromCopy, kCommandEditPart,
-                                  kCommandDeletePart, kCommandCutPart, kCommandCopyPart,
-                                  kCommandOrderPart, kCommandSearch}) {
+        for (CommandId command :
+             {kCommandEditCategory, kCommandDeleteCategory, kCommandPrint, kCommandNewPart,
+              kCommandNewPartFromCopy, kCommandEditPart, kCommandDeletePart, kCommandCutPart,
+              kCommandCopyPart, kCommandOrderPart, kCommandSearch}) {
             outcome.commands.push_back({command, false});
         }
     } else {

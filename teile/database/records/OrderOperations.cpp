@@ -22,8 +22,8 @@ using namespace messages;
 std::string StockAfterBooking(std::string_view stock, std::string_view quantity) {
     const std::int64_t sum =
         static_cast<std::int64_t>(IntegerOfText(stock)) + IntegerOfText(quantity);
-    const std::int64_t clamped =
-        std::clamp<std::int64_t>(sum, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    const std::int64_t clamped = std::clamp<std::int64_t>(sum, std::numeric_limits<int>::min(),
+                                                          std::numeric_limits<int>::max());
     return std::to_string(clamped);
 }
 
@@ -43,8 +43,9 @@ std::string ReplaceField(std::string_view record, int number, std::string_view t
     return JoinFields(fields);
 }
 
-OperationOutcome AddOrderPosition(const std::string& folder, int supplier, const PartReference& part,
-                                  std::string_view quantity, Prompter& prompter) {
+OperationOutcome AddOrderPosition(const std::string& folder, int supplier,
+                                  const PartReference& part, std::string_view quantity,
+                                  Prompter& prompter) {
     if (supplier < 1 || supplier > kSupplierCount || !IsCategoryNumber(part.category) ||
         !IsSlotNumber(part.slot)) {
         return OperationOutcome::Refused();
@@ -149,9 +150,8 @@ OperationOutcome BookInOrderPosition(const std::string& folder, int orderList, i
     }
 
     // A damaged record short of fields would silently lose the delivery.
-    std::string booked = SplitFields(record).size() < kPartFieldCount
-                             ? PartRecord::Parse(record).Join()
-                             : record;
+    std::string booked =
+        SplitFields(record).size() < kPartFieldCount ? PartRecord::Parse(record).Join() : record;
     const std::string stock = FieldOf(SplitFields(booked), kFieldStock);
     booked = ReplaceField(booked, kFieldStock, StockAfterBooking(stock, quantity));
     booked = ReplaceField(booked, PriceField(supplier), newPrice);
@@ -176,8 +176,8 @@ OperationOutcome GoToOrderedPart(const std::string& folder, int orderList, int s
         ReadIniFile(ListFilePath(folder, orderList))->Value(kListGroup, SlotKey(slot));
     const std::optional<PartReference> part = PartOfPosition(position);
     // Only a named category has a tree entry to go to.
-    if (!part ||
-        IsBlank(ReadIniValue(kCategoryGroup, CategoryNameKey(part->category), MainFilePath(folder)))) {
+    if (!part || IsBlank(ReadIniValue(kCategoryGroup, CategoryNameKey(part->category),
+                                      MainFilePath(folder)))) {
         return OperationOutcome::Refused();
     }
     OperationOutcome outcome;

@@ -12,8 +12,9 @@
 
 // "Bestellen" of the order dialog: `part` onto the order list of `supplier`
 // (1-3) with the quantity as typed.
-OperationOutcome AddOrderPosition(const std::string& folder, int supplier, const PartReference& part,
-                                  std::string_view quantity, Prompter& prompter);
+OperationOutcome AddOrderPosition(const std::string& folder, int supplier,
+                                  const PartReference& part, std::string_view quantity,
+                                  Prompter& prompter);
 
 // "Speichern" of the position dialog: the position keeps its part and gets
 // the quantity and the hidden flag ("Ausblenden").

@@ -32,7 +32,8 @@ std::array<std::string, 4> ReadSideValues(const std::string& folder, const std::
     std::array<std::string, 4> values;
     for (std::size_t i = 0; i < values.size(); ++i) {
         const SideGroup& side = kSideGroups[i];
-        values[i] = (side.file == kDatasheetFile ? *datasheets : *pictures).Value(side.group, reference);
+        values[i] =
+            (side.file == kDatasheetFile ? *datasheets : *pictures).Value(side.group, reference);
     }
     return values;
 }

@@ -198,10 +198,9 @@ OperationOutcome DeleteSelectedRecord(const std::string& folder, const SelectedR
     outcome.reload = ListReload{row.list, SupplierOfList(row.list), next};
     const bool nowEmpty = !HasRecords(list.Document());
     if (nowEmpty) {
-        Disable(outcome.commands,
-                {kCommandNewPartFromCopy, kCommandEditPart, kCommandDeletePart, kCommandCutPart,
-                 kCommandCopyPart, kCommandOrderPart, kCommandSortAscending,
-                 kCommandSortDescending});
+        Disable(outcome.commands, {kCommandNewPartFromCopy, kCommandEditPart, kCommandDeletePart,
+                                   kCommandCutPart, kCommandCopyPart, kCommandOrderPart,
+                                   kCommandSortAscending, kCommandSortDescending});
         if (inCategory) {
             Enable(outcome.commands, {kCommandDeleteCategory});
         }

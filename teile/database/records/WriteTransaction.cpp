@@ -28,7 +28,8 @@ bool IsReadable(const std::string& path, const IniDocument& snapshot) {
 // the file with content made from the data as they were then.
 bool StillToBeCompacted(const std::string& path) {
     const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string folder =
+        slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     return AwaitsCompaction(folder, std::string_view(path).substr(folder.size()));
 }
 
@@ -114,7 +115,7 @@ void FileChange::Set(std::string_view group, std::string_view key, std::string_v
 }
 
 WriteTransaction::Original& WriteTransaction::OriginalOf(const std::string& path,
-                                                   std::shared_ptr<const IniDocument> known) {
+                                                         std::shared_ptr<const IniDocument> known) {
     for (Original& original : originals_) {
         if (original.path == path) {
             return original;

@@ -57,8 +57,9 @@ QPixmap WithOpenMenu(MainWindow& window, int menuNumber) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "teile_picture <Datenordner> <Bild.png> [Tag] [--menu n] [--dialog] "
-                             "[--size BxH]\n");
+        std::fprintf(stderr,
+                     "teile_picture <Datenordner> <Bild.png> [Tag] [--menu n] [--dialog] "
+                     "[--size BxH]\n");
         return 2;
     }
     const std::string folder = WithTrailingSeparator(argv[1]);

@@ -11,9 +11,7 @@
 // Called directly: glibc 2.36's <sys/pidfd.h> lacks the C linkage C++ needs.
 namespace {
 
-int OpenPidfd(pid_t pid) {
-    return static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
-}
+int OpenPidfd(pid_t pid) { return static_cast<int>(syscall(SYS_pidfd_open, pid, 0)); }
 
 void SendSignal(int pidfd, int signal) {
     syscall(SYS_pidfd_send_signal, pidfd, signal, nullptr, 0);

@@ -46,19 +46,22 @@ TerminalToolRun::TerminalToolRun(const QString& terminal, const QString& program
     notePoll_.start();
 }
 
-TerminalToolRun::~TerminalToolRun() {
-    Kill();
-}
+TerminalToolRun::~TerminalToolRun() { Kill(); }
 
 bool TerminalToolRun::WriteStartScript(const QString& program) {
     const QString note = NotePath();
     const QString pending = note + QStringLiteral(".new");
     // The note is renamed into place, so it is never read half-written.
-    const QByteArray script = "#!/bin/sh\n"
-                              "echo $$ > " + ShellWord(pending) + " && mv " + ShellWord(pending) +
-                              " " + ShellWord(note) + "\n"
-                              "cd " + ShellWord(QDir::currentPath()) + " 2>/dev/null\n"
-                              "exec " + ShellWord(program) + "\n";
+    const QByteArray script =
+        "#!/bin/sh\n"
+        "echo $$ > " +
+        ShellWord(pending) + " && mv " + ShellWord(pending) + " " + ShellWord(note) +
+        "\n"
+        "cd " +
+        ShellWord(QDir::currentPath()) +
+        " 2>/dev/null\n"
+        "exec " +
+        ShellWord(program) + "\n";
     QFile file(folder_.filePath(QString::fromLatin1(kScriptName)));
     return file.open(QIODevice::WriteOnly) && file.write(script) == script.size();
 }

@@ -19,9 +19,7 @@ ToolProcesses::ToolProcesses(std::string programFolder, QString terminal, QObjec
     }
 }
 
-ToolProcesses::~ToolProcesses() {
-    TerminateAll();
-}
+ToolProcesses::~ToolProcesses() { TerminateAll(); }
 
 QString ToolProcesses::ProgramPath(const ToolProgram& program) const {
     return programFolder_ + QString::fromLatin1(program.file);

@@ -6,7 +6,7 @@
 inline constexpr int kToolSlotCount = 12;
 
 struct ToolProgram {
-    int command;       // the CommandId that starts it
+    int command;  // the CommandId that starts it
     int slot;
     const char* file;  // in the program folder; no ".exe" here
     bool console;      // writes text the user must see (no window of its own)

@@ -97,7 +97,7 @@ TEST(CompactionFailure, OldWorkFilesAreNeitherReadNorDeleted) {
     // Left by an interrupted run of an older version: perhaps the only copy
     // of some pictures.
     folder.Write("~kompakt.tmp", "[teil]\r\nmax=0\r\nt0=" + PartText("alt") + "\r\n");
-    folder.Write("~kompakt_bilder1.tmp", "0\x01" "c:\\alt.jpg\r\n");
+    folder.Write("~kompakt_bilder1.tmp", "0\001c:\\alt.jpg\r\n");
     TempFolder reference;
     WriteCrashFixture(reference);
     ScriptedPrompter referencePrompter({Answer::Yes});
@@ -106,9 +106,10 @@ TEST(CompactionFailure, OldWorkFilesAreNeitherReadNorDeleted) {
     ScriptedPrompter prompter({Answer::Yes});
     const CompactionOutcome outcome = CompactDatabase(folder.Path(), prompter);
     EXPECT_EQ(outcome.result, CompactionResult::Compacted);
-    EXPECT_EQ(outcome.oldWorkFiles, (std::vector<std::string>{"~kompakt.tmp", "~kompakt_bilder1.tmp"}));
+    EXPECT_EQ(outcome.oldWorkFiles,
+              (std::vector<std::string>{"~kompakt.tmp", "~kompakt_bilder1.tmp"}));
     EXPECT_EQ(folder.Read("~kompakt.tmp"), "[teil]\r\nmax=0\r\nt0=" + PartText("alt") + "\r\n");
-    EXPECT_EQ(folder.Read("~kompakt_bilder1.tmp"), "0\x01" "c:\\alt.jpg\r\n");
+    EXPECT_EQ(folder.Read("~kompakt_bilder1.tmp"), "0\001c:\\alt.jpg\r\n");
     EXPECT_EQ(DataFileBytes(folder.Path()), DataFileBytes(reference.Path()));
 }
 
@@ -123,10 +124,10 @@ TEST(CompactionJournal, PreparedFilesAreInTheFolderForGoodBeforeTheJournalNamesT
     const auto journal = std::find(files.log.begin(), files.log.end(),
                                    "journal " + std::string(kCompactionJournalName));
     ASSERT_NE(journal, files.log.end());
-    const auto lastPrepared = std::find_if(std::make_reverse_iterator(journal), files.log.rend(),
-                                           [](const std::string& step) {
-                                               return step.starts_with("prepare ");
-                                           }).base();
+    const auto lastPrepared =
+        std::find_if(std::make_reverse_iterator(journal), files.log.rend(),
+                     [](const std::string& step) { return step.starts_with("prepare "); })
+            .base();
     ASSERT_NE(lastPrepared, files.log.begin());
     EXPECT_NE(std::find(lastPrepared, journal, "sync"), journal);
 }

@@ -117,7 +117,8 @@ DatabaseView ViewOf(const std::string& folder) {
             }
             const OrderPosition position = OrderPosition::Parse(value);
             const auto reference = PartReference::Parse(position.reference);
-            const auto name = reference ? nameOfReference.find(reference->Text()) : nameOfReference.end();
+            const auto name =
+                reference ? nameOfReference.find(reference->Text()) : nameOfReference.end();
             if (name == nameOfReference.end()) {
                 view.danglingPositions[listNumber].push_back(value);
                 continue;
@@ -128,7 +129,8 @@ DatabaseView ViewOf(const std::string& folder) {
             }
             order = position.quantity + ";" + position.hidden;
         }
-        std::sort(view.danglingPositions[listNumber].begin(), view.danglingPositions[listNumber].end());
+        std::sort(view.danglingPositions[listNumber].begin(),
+                  view.danglingPositions[listNumber].end());
     }
     return view;
 }
@@ -186,16 +188,16 @@ void WriteCrashFixture(const TempFolder& folder) {
     folder.Write("k0.dat", Lines({"[teil]", "max=7", "t0=" + PartText("R 10k"),
                                   "t3=" + PartText("R 4k7", "R=4,7k"), "t7=" + PartText("R 1M")}));
     // Out of slot order, with a blank record that takes a slot of its own.
-    folder.Write("k1.dat", Lines({"[teil]", "max=9", "t4=" + PartText("C 100n"), "t6=  ",
-                                  "t1=" + PartText("C 10u"), "t9=" + PartText("C 1n")}));
+    folder.Write("k1.dat", Lines({"[teil]", "max=9", "t4=" + PartText("C 100n"),
+                                  "t6=  ", "t1=" + PartText("C 10u"), "t9=" + PartText("C 1n")}));
     // No name: never touched.
     folder.Write("k2.dat", Lines({"[teil]", "max=5", "t2=" + PartText("Relais"),
                                   "t5=" + PartText("Taster")}));
     // Slot 2 re-used last.
-    folder.Write("k3.dat", Lines({"[teil]", "max=5", "t0=" + PartText("1N4148"),
-                                  "t1=" + PartText("1N4007"), "t3=" + PartText("BAT43"),
-                                  "t4=" + PartText("ZPD 5,1"), "t5=" + PartText("LED rot"),
-                                  "t2=" + PartText("BZX 12")}));
+    folder.Write("k3.dat",
+                 Lines({"[teil]", "max=5", "t0=" + PartText("1N4148"), "t1=" + PartText("1N4007"),
+                        "t3=" + PartText("BAT43"), "t4=" + PartText("ZPD 5,1"),
+                        "t5=" + PartText("LED rot"), "t2=" + PartText("BZX 12")}));
     folder.Write("k4.dat", Lines({"[teil]", "max=3"}));
     folder.Write("bilder.dat", Lines({"[bild0]", "k0t7=$lopf$r1m.jpg", "k3t2=$lopf$bzx.jpg",
                                       "k3t5=c:\\bilder\\led.bmp", "k1t9=$lopf$c1n.jpg",
@@ -207,7 +209,8 @@ void WriteCrashFixture(const TempFolder& folder) {
                         "k3t0=$lopf$1n4148.pdf", "k1t4=$lopf$kerko.pdf", "k3t4=$lopf$zpd.pdf"}));
     folder.Write("k901.dat", Lines({"[teil]", "max=7", "t0=k3t2;5;0", "t2=k0t7;1;1", "t5=k1t9;3;0",
                                     "t3=k3t5;2;0", "t4=k2t5;1;0", "t7=k1t99;1;0"}));
-    folder.Write("k902.dat", Lines({"[teil]", "max=3", "t1=k3t4;10;0", "t0=k0t3;2;0", "t3=k1t1;1;0"}));
+    folder.Write("k902.dat",
+                 Lines({"[teil]", "max=3", "t1=k3t4;10;0", "t0=k0t3;2;0", "t3=k1t1;1;0"}));
     folder.Write("k903.dat", Lines({"[teil]", "max=9", "t2=k3t0;1;0", "t6=k1t4;4;1", "t9=k0t0;7;0",
                                     "t8=k3t3;2;0"}));
 }

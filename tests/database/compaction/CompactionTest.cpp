@@ -27,9 +27,9 @@ TEST(Compaction, HolesCloseAndSideEntriesFollowTheirParts) {
     TempFolder folder;
     WriteCrashFixture(folder);
     Compact(folder);
-    EXPECT_EQ(folder.Read("k0.dat"), "[teil]\r\nmax=2\r\nt0=" + PartText("R 10k") + "\r\nt1=" +
-                                         PartText("R 4k7", "R=4,7k") + "\r\nt2=" +
-                                         PartText("R 1M") + "\r\n");
+    EXPECT_EQ(folder.Read("k0.dat"), "[teil]\r\nmax=2\r\nt0=" + PartText("R 10k") +
+                                         "\r\nt1=" + PartText("R 4k7", "R=4,7k") +
+                                         "\r\nt2=" + PartText("R 1M") + "\r\n");
     EXPECT_EQ(Value(folder, "bilder.dat", "bild0", "k0t2"), "$lopf$r1m.jpg");
     EXPECT_EQ(Value(folder, "bilder.dat", "bild1", "k0t2"), "$lopf$r1m-2.jpg");
     EXPECT_EQ(Value(folder, "bilder.dat", "bild0", "k0t7"), "");
@@ -62,8 +62,9 @@ TEST(Compaction, BlankRecordKeepsItsSlotEmptyAndOrderListsCloseUp) {
     Compact(folder);
     EXPECT_EQ(folder.Read("k1.dat"), "[teil]\r\nmax=3\r\nt0=" + PartText("C 100n") + "\r\nt2=" +
                                          PartText("C 10u") + "\r\nt3=" + PartText("C 1n") + "\r\n");
-    EXPECT_EQ(folder.Read("k903.dat"), "[teil]\r\nmax=3\r\nt0=k3t0;1;0\r\nt1=k1t0;4;1\r\n"
-                                       "t2=k0t0;7;0\r\nt3=k3t2;2;0\r\n");
+    EXPECT_EQ(folder.Read("k903.dat"),
+              "[teil]\r\nmax=3\r\nt0=k3t0;1;0\r\nt1=k1t0;4;1\r\n"
+              "t2=k0t0;7;0\r\nt3=k3t2;2;0\r\n");
     EXPECT_EQ(folder.Read("k4.dat"), "[teil]\r\nmax=-1\r\n");
     // A position naming no part is carried unchanged.
     EXPECT_EQ(Value(folder, "k901.dat", "teil", "t5"), "k1t99;1;0");
@@ -86,8 +87,8 @@ TEST(Compaction, ValuesAreCarriedByteForByte) {
     TempFolder folder;
     const std::string longPath = "$lopf$" + std::string(300, 'x') + ".jpg";
     folder.Write("teile.dat", "[kategorie]\r\nk5=Diverses\r\n");
-    folder.Write("k5.dat", "[teil]\r\nmax=9\r\nt4=" + PartText("Poti", "R=10k") +
-                               "\r\nt9 = \"" + PartText("a=b") + "\"\r\n");
+    folder.Write("k5.dat", "[teil]\r\nmax=9\r\nt4=" + PartText("Poti", "R=10k") + "\r\nt9 = \"" +
+                               PartText("a=b") + "\"\r\n");
     folder.Write("bilder.dat", "[bild0]\r\nk5t9=" + longPath + "\r\n");
     Compact(folder);
     EXPECT_EQ(folder.Read("k5.dat"), "[teil]\r\nmax=1\r\nt0=" + PartText("Poti", "R=10k") +
@@ -101,14 +102,16 @@ TEST(Compaction, ValuesAreCarriedByteForByte) {
 TEST(Compaction, OnlyRecordLinesOfTheFirstTeilGroupSurvive) {
     TempFolder folder;
     folder.Write("teile.dat", "[kategorie]\r\nk6=Reste\r\n");
-    folder.Write("k6.dat", "t1=davor\r\n[info]\r\nt2=anderswo\r\n [ TEIL ] \r\nmax=4\r\nname=x\r\n"
-                           "t12a=kein Satz\r\nT4=vier\r\n\r\nt4=doppelt\r\nt03=null drei\r\n"
-                           "[teil]\r\nt0=spaeter\r\n");
+    folder.Write("k6.dat",
+                 "t1=davor\r\n[info]\r\nt2=anderswo\r\n [ TEIL ] \r\nmax=4\r\nname=x\r\n"
+                 "t12a=kein Satz\r\nT4=vier\r\n\r\nt4=doppelt\r\nt03=null drei\r\n"
+                 "[teil]\r\nt0=spaeter\r\n");
     folder.Write("bilder.dat", "[bild0]\r\nk6t4=vier.jpg\r\nk6t03=kein Schluessel.jpg\r\n");
     Compact(folder);
     EXPECT_EQ(folder.Read("k6.dat"), "[teil]\r\nmax=0\r\nt0=vier\r\n");
     // The picture follows the line readers saw under t4; "k6t03" was never a key of a part.
-    EXPECT_EQ(folder.Read("bilder.dat"), "[bild0]\r\nk6t0=vier.jpg\r\nk6t03=kein Schluessel.jpg\r\n");
+    EXPECT_EQ(folder.Read("bilder.dat"),
+              "[bild0]\r\nk6t0=vier.jpg\r\nk6t03=kein Schluessel.jpg\r\n");
 }
 
 // The compaction reads a damaged list line by line with the reader's rules:
@@ -132,7 +135,9 @@ TEST(Compaction, AsksShowsProgressAndReports) {
     CompactionCallbacks callbacks;
     callbacks.lock = [&] { events.push_back("lock"); };
     callbacks.progress = [&](const std::string& text) { events.push_back(text); };
-    callbacks.unlock = [&] { events.push_back("unlock after " + std::to_string(prompter.messages.size())); };
+    callbacks.unlock = [&] {
+        events.push_back("unlock after " + std::to_string(prompter.messages.size()));
+    };
     const CompactionOutcome outcome = CompactDatabase(folder.Path(), prompter, callbacks);
 
     EXPECT_EQ(outcome.result, CompactionResult::Compacted);
@@ -172,7 +177,8 @@ TEST(Compaction, DecliningChangesNothing) {
     bool locked = false;
     CompactionCallbacks callbacks;
     callbacks.lock = [&] { locked = true; };
-    EXPECT_EQ(CompactDatabase(folder.Path(), prompter, callbacks).result, CompactionResult::Declined);
+    EXPECT_EQ(CompactDatabase(folder.Path(), prompter, callbacks).result,
+              CompactionResult::Declined);
     EXPECT_FALSE(locked);
     EXPECT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(DataFileBytes(folder.Path()), before);
@@ -209,16 +215,18 @@ TEST(Compaction, SingleListTakesOnlyItsOwnEntriesAlong) {
 TEST(Compaction, StrayEntriesNeverBecomeAnotherPartsEntries) {
     TempFolder folder;
     folder.Write("teile.dat", "[kategorie]\r\nk6=Reste\r\n");
-    folder.Write("k6.dat", "[teil]\r\nmax=5\r\nt3=" + PartText("drei") + "\r\nt5=" + PartText("fuenf") +
-                               "\r\n");
+    folder.Write("k6.dat", "[teil]\r\nmax=5\r\nt3=" + PartText("drei") +
+                               "\r\nt5=" + PartText("fuenf") + "\r\n");
     // Stray entries without their parts and a second, unread line of a moved
     // key. A stray one on a slot that a part takes now would become its picture.
-    folder.Write("bilder.dat", "[bild0]\r\nk6t0=waise.jpg\r\nk6t3=drei.jpg\r\nk6t5=fuenf.jpg\r\n"
-                               "k6t3=doppelt.jpg\r\n[bild1]\r\nk6t3=\r\nk6t1=waise.jpg\r\n"
-                               "k6t7=abseits.jpg\r\n");
+    folder.Write("bilder.dat",
+                 "[bild0]\r\nk6t0=waise.jpg\r\nk6t3=drei.jpg\r\nk6t5=fuenf.jpg\r\n"
+                 "k6t3=doppelt.jpg\r\n[bild1]\r\nk6t3=\r\nk6t1=waise.jpg\r\n"
+                 "k6t7=abseits.jpg\r\n");
     Compact(folder);
-    EXPECT_EQ(folder.Read("bilder.dat"), "[bild0]\r\nk6t0=drei.jpg\r\nk6t1=fuenf.jpg\r\n[bild1]\r\n"
-                                         "k6t7=abseits.jpg\r\n");
+    EXPECT_EQ(folder.Read("bilder.dat"),
+              "[bild0]\r\nk6t0=drei.jpg\r\nk6t1=fuenf.jpg\r\n[bild1]\r\n"
+              "k6t7=abseits.jpg\r\n");
 }
 
 // A position whose part does not exist must not come to name the part that

@@ -21,8 +21,7 @@ TEST(PartEditorContent, NewCopyAndEditFromTheFiles) {
     folder.Write("datenblaetter.dat", "[datenblatt]\r\nk0t3=$LOPF$daten\\1n4148.pdf\r\n");
     folder.Write("bilder.dat", "[bild1]\r\nk0t3=/home/ich/bild.jpg\r\n");
 
-    const PartEditorContent fresh =
-        LoadPartEditorContent(folder.Path(), PartEditorMode::New, 0, 3);
+    const PartEditorContent fresh = LoadPartEditorContent(folder.Path(), PartEditorMode::New, 0, 3);
     EXPECT_EQ(fresh.slot, -1);
     EXPECT_EQ(fresh.texts.fields, PartRecord::NewPart("").fields);
     EXPECT_EQ(fresh.texts.datasheet1, "k.A.");

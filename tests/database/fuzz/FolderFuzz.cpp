@@ -104,9 +104,9 @@ const std::string& Folder() {
     // Gone when the run ends (registered after the name exists, so it runs
     // before the name is destroyed); after a finding it stays for a look.
     static const bool removedAtExit = std::atexit([] {
-        std::error_code ignored;
-        std::filesystem::remove_all(Folder(), ignored);
-    }) == 0;
+                                          std::error_code ignored;
+                                          std::filesystem::remove_all(Folder(), ignored);
+                                      }) == 0;
     (void)removedAtExit;
     return folder;
 }
@@ -128,10 +128,10 @@ void WriteFolder(std::string_view input) {
             break;
         }
         const std::size_t end = input.find(kSeparator, start);
-        const std::string_view part =
-            input.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-        std::ofstream(Folder() + name, std::ios::binary).write(part.data(),
-                                                               static_cast<std::streamsize>(part.size()));
+        const std::string_view part = input.substr(
+            start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        std::ofstream(Folder() + name, std::ios::binary)
+            .write(part.data(), static_cast<std::streamsize>(part.size()));
         start = end == std::string_view::npos ? input.size() + 1 : end + kSeparator.size();
     }
 }
@@ -179,8 +179,7 @@ std::vector<Record> RecordsOf(const std::string& file, bool fileOrder) {
         records.push_back(Record{slot, std::string(value)});
     });
     if (fileOrder) {
-        const auto lines =
-            FirstLineOfKeys(ReadWholeFile(Folder() + file).value_or(""), kListGroup);
+        const auto lines = FirstLineOfKeys(ReadWholeFile(Folder() + file).value_or(""), kListGroup);
         const auto lineOf = [&lines](const Record& record) {
             const auto line = lines.find(SlotKey(record.slot));
             if (line == lines.end()) {
@@ -188,19 +187,21 @@ std::vector<Record> RecordsOf(const std::string& file, bool fileOrder) {
             }
             return line->second;
         };
-        std::stable_sort(records.begin(), records.end(),
-                         [&lineOf](const Record& a, const Record& b) { return lineOf(a) < lineOf(b); });
+        std::stable_sort(
+            records.begin(), records.end(),
+            [&lineOf](const Record& a, const Record& b) { return lineOf(a) < lineOf(b); });
     }
     return records;
 }
 
 std::array<std::string, 4> SidesOf(int slot, const IniDocument& datasheets,
-                                    const IniDocument& pictures) {
+                                   const IniDocument& pictures) {
     std::array<std::string, 4> sides;
     const std::string reference = PartReference{kCategory, slot}.Text();
     for (std::size_t i = 0; i < sides.size(); ++i) {
         const SideGroup& side = kSideGroups[i];
-        sides[i] = (side.file == kDatasheetFile ? datasheets : pictures).Value(side.group, reference);
+        sides[i] =
+            (side.file == kDatasheetFile ? datasheets : pictures).Value(side.group, reference);
     }
     return sides;
 }
@@ -273,9 +274,9 @@ void CheckPositions(const View& before, const View& after, bool categoryCompacte
         const std::vector<std::string> is = SplitFields(now.value);
         const bool canonical = position.value.size() + 3 > kLongestReaderValue;
         for (int field : {2, 3}) {
-            const bool same = canonical ? IntegerOfText(FieldOf(was, field)) ==
-                                              IntegerOfText(FieldOf(is, field))
-                                        : FieldOf(was, field) == FieldOf(is, field);
+            const bool same =
+                canonical ? IntegerOfText(FieldOf(was, field)) == IntegerOfText(FieldOf(is, field))
+                          : FieldOf(was, field) == FieldOf(is, field);
             if (!same) {
                 Broken("order position changed its numbers: " + position.value + " -> " +
                        now.value);
@@ -296,10 +297,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WriteFolder(input);
     const std::map<std::string, std::string> bytesBefore = FolderBytes();
     ForgetIniSnapshots();
-    const bool categoryCompacted =
-        !IsBlank(ReadIniValue(kCategoryGroup, CategoryNameKey(kCategory),
-                              Folder() + std::string(kMainFile))) &&
-        bytesBefore.contains(ListFileName(kCategory));
+    const bool categoryCompacted = !IsBlank(ReadIniValue(kCategoryGroup, CategoryNameKey(kCategory),
+                                                         Folder() + std::string(kMainFile))) &&
+                                   bytesBefore.contains(ListFileName(kCategory));
     const View before = ViewOf(categoryCompacted);
 
     YesPrompter prompter;

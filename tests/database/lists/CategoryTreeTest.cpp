@@ -12,16 +12,9 @@ TEST(CategoryTree, CategoriesSortedByNameBetweenTheRootsThenTheSuppliers) {
                  "k11=ALU\r\nk49=dioden\r\nk901=  Reichel  \r\nk903=Conrad\r\n");
     const CategoryTree tree = FillCategoryTree(folder.Path());
     const std::vector<TreeEntry> expected = {
-        {800, "Kategorien", 0},
-        {11, "ALU", 1},
-        {2, "Dioden", 1},
-        {49, "dioden", 1},
-        {0, "widerst\xE4nde", 1},
-        {9, "zener", 1},
-        {900, "Bestellungen", 0},
-        {901, "Reichel", 1},
-        {902, "Lieferant 2", 1},
-        {903, "Conrad", 1},
+        {800, "Kategorien", 0},   {11, "ALU", 1},     {2, "Dioden", 1},         {49, "dioden", 1},
+        {0, "widerst\xE4nde", 1}, {9, "zener", 1},    {900, "Bestellungen", 0}, {901, "Reichel", 1},
+        {902, "Lieferant 2", 1},  {903, "Conrad", 1},
     };
     EXPECT_EQ(tree.entries, expected);
     EXPECT_EQ(tree.categoryCount, 5);

@@ -27,8 +27,7 @@ TEST(FieldSuggestions, DistinctValuesInTheCaseOfTheirFirstOccurrenceSorted) {
     EXPECT_EQ(table.lastIndexText, "2");
 
     EXPECT_EQ(FillValueSuggestions(file, 0), (std::vector<std::string>{"DIL8", "sot23", "TO92"}));
-    EXPECT_EQ(FillValueSuggestions(file, 1),
-              (std::vector<std::string>{"1%", "10%", "5 %", "5%"}));
+    EXPECT_EQ(FillValueSuggestions(file, 1), (std::vector<std::string>{"1%", "10%", "5 %", "5%"}));
     EXPECT_EQ(FillValueSuggestions(file, 2), (std::vector<std::string>{"frei", "k.A."}));
     EXPECT_TRUE(FillValueSuggestions(file, 3).empty());
 }

@@ -45,7 +45,8 @@ inline std::string ListFile(const std::string& max,
     return text;
 }
 
-inline std::string PartsFile(const std::string& max, const std::vector<std::pair<int, TestPart>>& parts) {
+inline std::string PartsFile(const std::string& max,
+                             const std::vector<std::pair<int, TestPart>>& parts) {
     std::vector<std::pair<int, std::string>> slots;
     for (const auto& [slot, part] : parts) {
         slots.emplace_back(slot, part.Record());

@@ -48,8 +48,8 @@ TEST_F(LookupsTest, ScanStopsAtMaxAndSkipsBlankSlots) {
 }
 
 TEST_F(LookupsTest, SearchModeJoinsNameAndRemarkAsChosen) {
-    folder.Write("k0.dat", PartsFile("", {{0, WithRemark("XY", "nix")},
-                                          {5, WithRemark("AB", "CD")}}));
+    folder.Write("k0.dat",
+                 PartsFile("", {{0, WithRemark("XY", "nix")}, {5, WithRemark("AB", "CD")}}));
     EXPECT_EQ(FindSearchMatch("bc", file, {true, true}), 5);
     EXPECT_EQ(FindSearchMatch("BC", file, {true, false}), -1);
     EXPECT_EQ(FindSearchMatch("cd", file, {false, true}), 5);
@@ -111,9 +111,10 @@ void ExpectWarningQuestion(const ScriptedPrompter& prompter, const std::string& 
 
 const std::string kCreateAnyway = "Teil bereits vorhanden ! Trotzdem anlegen ?     ";
 const std::string kSaveAnyway = "Teil bereits vorhanden ! Trotzdem speichern ?     ";
-const std::string kPlaceUsed = "Dieser Lagerort ist bereits belegt. Trotzdem so \xFC" "bernehmen ?     ";
+const std::string kPlaceUsed =
+    "Dieser Lagerort ist bereits belegt. Trotzdem so \374bernehmen ?     ";
 const std::string kPlaceUsedMany =
-    "Dieser Lagerort ist bereits mehrfach belegt. Trotzdem so \xFC" "bernehmen ?     ";
+    "Dieser Lagerort ist bereits mehrfach belegt. Trotzdem so \374bernehmen ?     ";
 
 TEST_F(LookupsTest, NewPartWithAnExistingNameIsConfirmedOrRefused) {
     folder.Write("k0.dat", PartsFile("", {{3, Named("LM317")}}));
@@ -128,8 +129,10 @@ TEST_F(LookupsTest, NewPartWithAnExistingNameIsConfirmedOrRefused) {
 }
 
 TEST_F(LookupsTest, EditedPartAsksOnlyWhenAnotherPartHasTheName) {
-    folder.Write("k0.dat", PartsFile("", {{0, Named("LM317T")}, {3, Named("LM317")},
-                                          {5, Named("NE555")}, {6, Named("ne555")}}));
+    folder.Write("k0.dat", PartsFile("", {{0, Named("LM317T")},
+                                          {3, Named("LM317")},
+                                          {5, Named("NE555")},
+                                          {6, Named("ne555")}}));
     ScriptedPrompter silent;
     // Its own name only; "LM317T" in an earlier slot merely contains it.
     EXPECT_TRUE(ConfirmPartName("LM317", file, 3, silent));
@@ -189,7 +192,8 @@ TEST_F(LookupsTest, StoragePlacesWithCommasAreFoundOnBothSides) {
 }
 
 TEST_F(LookupsTest, StoragePlacesThatNeedNoCheckAskNothing) {
-    folder.Write("k0.dat", PartsFile("", {{0, WithPlace("a", "A-12")}, {1, WithPlace("b", "k.A.")}}));
+    folder.Write("k0.dat",
+                 PartsFile("", {{0, WithPlace("a", "A-12")}, {1, WithPlace("b", "k.A.")}}));
     ScriptedPrompter prompter;  // any question would throw
     EXPECT_TRUE(ConfirmStoragePlace("   ", file, -1, prompter));
     EXPECT_TRUE(ConfirmStoragePlace("K.A.", file, -1, prompter));

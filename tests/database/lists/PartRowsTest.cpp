@@ -16,7 +16,7 @@ TEST(CategoryRows, OneRowPerNonBlankSlotUpToMax) {
     full.orderNumbers[0] = "R-1";
     full.prices[2] = "1,5";
     full.place = "A1";
-    full.stock = "12 St\xFC" "ck";
+    full.stock = "12 St\374ck";
     full.target = "$10";
     folder.Write("k4.dat", ListFile("7", {{0, full.Record()},
                                           {1, "   "},
@@ -103,17 +103,18 @@ TEST_F(OrderRowsTest, CraftedReferencesNeverReachAFile) {
     std::filesystem::create_directory(folder.File("k.."));
     folder.Write("x.dat", ListFile("", {{5, secret}}));
     // "k1t../y": the key "t../y" of k1.dat.
-    folder.Write("k1.dat", "[teil]\r\nt../y=" + secret + "\r\nt1=" + Named("echt").Record() + "\r\n");
+    folder.Write("k1.dat",
+                 "[teil]\r\nt../y=" + secret + "\r\nt1=" + Named("echt").Record() + "\r\n");
     folder.Write("k99.dat", ListFile("", {{1, secret}}));
     // The traps are real: a naive split of each reference would find the secret.
     ASSERT_EQ(ReadIniValue("teil", "t5", folder.Path() + "k../../x" + ".dat"), secret);
     ASSERT_EQ(ReadIniValue("teil", "t../y", folder.File("k1.dat")), secret);
     ASSERT_EQ(ReadIniValue("teil", "t1", folder.File("k99.dat")), secret);
 
-    folder.Write("k903.dat", ListFile("", {{0, "k../../xt5;1;0"},
-                                           {1, "k1t../y;2;0"},
-                                           {2, "k99t1;3;0"},
-                                           {3, "k1t1;4;0"}}));
+    folder.Write(
+        "k903.dat",
+        ListFile("",
+                 {{0, "k../../xt5;1;0"}, {1, "k1t../y;2;0"}, {2, "k99t1;3;0"}, {3, "k1t1;4;0"}}));
     const std::vector<PartRow> rows = ReadPartRows(folder.Path(), 903);
     ASSERT_EQ(rows.size(), 4u);
     for (int i = 0; i < 3; ++i) {

@@ -146,8 +146,8 @@ TEST(OrderListSort, RowsShowFixedColumnsTwoDecimalPricesAndHiddenPositions) {
     const ShownRow& sum = list.rows[4];
     EXPECT_EQ(sum.texts, (std::vector<std::string>{"", "", "Gesamtsumme:", "", "3,95"}));
     EXPECT_EQ(sum.itemData, -1);
-    EXPECT_EQ(sum.colours, (std::vector<Rgb>{kNormalText, kNormalText, kSumText, kNormalText,
-                                             kSumText}));
+    EXPECT_EQ(sum.colours,
+              (std::vector<Rgb>{kNormalText, kNormalText, kSumText, kNormalText, kSumText}));
     EXPECT_EQ(sum.colours[2], (Rgb{0, 0, 255}));
     EXPECT_EQ(list.selectedRow, 0);
 }

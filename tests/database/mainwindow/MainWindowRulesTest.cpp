@@ -49,7 +49,8 @@ TEST(CommandOfKey, TheFocusedControlDecidesAndDisabledCommandsDoNothing) {
     // A part with stock: delete is disabled, and the tree is not asked instead.
     EXPECT_EQ(CommandOfKey(del, FocusedControl::PartList, true, true, StateWithout({7})), -1);
     // No category at all: command 1 disabled.
-    EXPECT_EQ(CommandOfKey(enter, FocusedControl::CategoryTree, false, true, StateWithout({1})), -1);
+    EXPECT_EQ(CommandOfKey(enter, FocusedControl::CategoryTree, false, true, StateWithout({1})),
+              -1);
     // Nothing selected, or the focus elsewhere.
     EXPECT_EQ(CommandOfKey(enter, FocusedControl::PartList, false, true, all), -1);
     EXPECT_EQ(CommandOfKey(enter, FocusedControl::CategoryTree, true, false, all), -1);

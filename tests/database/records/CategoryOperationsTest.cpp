@@ -58,7 +58,8 @@ TEST(SaveCategory, FiftyCategoriesAreTheLimit) {
     EXPECT_EQ(outcome.status, OutcomeStatus::Refused);
     EXPECT_FALSE(outcome.closeDialog);
     ASSERT_EQ(prompter.messages.size(), 1u);
-    ExpectMessage(prompter.messages[0], false, "FEHLER", "Zu viele Kategorien !     ", MessageIcon::Error);
+    ExpectMessage(prompter.messages[0], false, "FEHLER", "Zu viele Kategorien !     ",
+                  MessageIcon::Error);
 }
 
 TEST(DeleteCategory, YesRemovesOnlyTheNameNoKeepsIt) {
@@ -69,8 +70,9 @@ TEST(DeleteCategory, YesRemovesOnlyTheNameNoKeepsIt) {
         ScriptedPrompter prompter({answer});
         const OperationOutcome outcome = DeleteCategory(db.Folder(), 2, prompter);
         ASSERT_EQ(prompter.messages.size(), 1u);
-        ExpectMessage(prompter.messages[0], true, "Warnung !", "Kategorie aus der Liste l\xF6schen ?     ",
-                      MessageIcon::Warning, Answer::No);
+        ExpectMessage(prompter.messages[0], true, "Warnung !",
+                      "Kategorie aus der Liste l\xF6schen ?     ", MessageIcon::Warning,
+                      Answer::No);
         const std::string name = ReadIniValue("kategorie", "k2", MainFilePath(db.Folder()));
         EXPECT_TRUE(db.Exists("k2.dat"));
         if (answer == Answer::No) {

@@ -17,9 +17,11 @@ void WriteOrderedParts(const RecordDatabase& db) {
     db.WriteList(901, {{0, "k1t3;2;0"}, {1, "k1t30;1;0"}});
     db.WriteList(902, {{0, "k1t30;4;0"}});
     db.WriteList(903, {{7, "K1T3;9;1"}});
-    db.WriteFile("datenblaetter.dat", "[datenblatt]\r\nk1t3=a.pdf\r\nk1t30=b.pdf\r\n"
-                                      "[datenblatt2]\r\nk1t3=a2.pdf\r\n");
-    db.WriteFile("bilder.dat", "[bild0]\r\nk1t3=a.jpg\r\n[bild1]\r\nk1t3=a2.jpg\r\nk1t30=b.jpg\r\n");
+    db.WriteFile("datenblaetter.dat",
+                 "[datenblatt]\r\nk1t3=a.pdf\r\nk1t30=b.pdf\r\n"
+                 "[datenblatt2]\r\nk1t3=a2.pdf\r\n");
+    db.WriteFile("bilder.dat",
+                 "[bild0]\r\nk1t3=a.jpg\r\n[bild1]\r\nk1t3=a2.jpg\r\nk1t30=b.jpg\r\n");
 }
 
 TEST(DeleteSelectedRecord, OrderedPartAsksTwiceAndTakesPositionsAndSideEntriesAlong) {
@@ -33,8 +35,10 @@ TEST(DeleteSelectedRecord, OrderedPartAsksTwiceAndTakesPositionsAndSideEntriesAl
 
     ASSERT_TRUE(outcome.IsDone());
     ASSERT_EQ(prompter.messages.size(), 2u);
-    ExpectMessage(prompter.messages[0], true, "Warnung !", kDeletePart, MessageIcon::Warning, Answer::No);
-    ExpectMessage(prompter.messages[1], true, "Warnung !", kOrderedPart, MessageIcon::Warning, Answer::No);
+    ExpectMessage(prompter.messages[0], true, "Warnung !", kDeletePart, MessageIcon::Warning,
+                  Answer::No);
+    ExpectMessage(prompter.messages[1], true, "Warnung !", kOrderedPart, MessageIcon::Warning,
+                  Answer::No);
     EXPECT_EQ(db.Record(1, 3), "");
     EXPECT_EQ(db.Record(901, 0), "");
     EXPECT_EQ(db.Record(903, 7), "");
@@ -58,7 +62,8 @@ TEST(DeleteSelectedRecord, NoToEitherQuestionChangesNothing) {
          {std::deque<Answer>{Answer::No}, std::deque<Answer>{Answer::Yes, Answer::No}}) {
         RecordDatabase db;
         WriteOrderedParts(db);
-        const std::string files[] = {"k1.dat", "k901.dat", "k903.dat", "bilder.dat", "datenblaetter.dat"};
+        const std::string files[] = {"k1.dat", "k901.dat", "k903.dat", "bilder.dat",
+                                     "datenblaetter.dat"};
         std::vector<std::string> before;
         for (const std::string& file : files) {
             before.push_back(db.Bytes(file));
@@ -98,8 +103,8 @@ TEST(DeleteSelectedRecord, LastPositionOfAnOrderListEmptiesItWithoutTouchingPart
         DeleteSelectedRecord(db.Folder(), {902, 4, {4, -1}}, clipboard, prompter);
     ASSERT_TRUE(outcome.IsDone());
     ASSERT_EQ(prompter.messages.size(), 1u);
-    ExpectMessage(prompter.messages[0], true, "Warnung !", "Teil aus der Bestellung l\xF6schen ?     ",
-                  MessageIcon::Warning, Answer::No);
+    ExpectMessage(prompter.messages[0], true, "Warnung !",
+                  "Teil aus der Bestellung l\xF6schen ?     ", MessageIcon::Warning, Answer::No);
     EXPECT_EQ(db.Record(902, 4), "");
     EXPECT_EQ(db.Record(1, 3), PartText("A"));
     EXPECT_EQ(db.Side("bild0", "k1t3"), "a.jpg");

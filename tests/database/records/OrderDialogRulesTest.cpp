@@ -39,17 +39,17 @@ TEST(OrderDialogRules, OrderStartsOnlyOnAStoredPartOfACategory) {
 
     EXPECT_FALSE(StartOrder(db.Folder(), 2, std::nullopt));  // no row selected
     EXPECT_FALSE(StartOrder(db.Folder(), 2, -1));
-    EXPECT_FALSE(StartOrder(db.Folder(), 2, 5));             // slot without a part
+    EXPECT_FALSE(StartOrder(db.Folder(), 2, 5));  // slot without a part
     EXPECT_FALSE(StartOrder(db.Folder(), 2, 500));
-    EXPECT_FALSE(StartOrder(db.Folder(), 901, 0));           // an order list
-    EXPECT_FALSE(StartOrder(db.Folder(), 800, 0));           // the root
-    EXPECT_FALSE(StartOrder(db.Folder(), 3, 4));             // missing file
+    EXPECT_FALSE(StartOrder(db.Folder(), 901, 0));  // an order list
+    EXPECT_FALSE(StartOrder(db.Folder(), 800, 0));  // the root
+    EXPECT_FALSE(StartOrder(db.Folder(), 3, 4));    // missing file
 }
 
 TEST(OrderDialogRules, PositionToEditReadsQuantityAndHiddenFlag) {
     RecordDatabase db;
-    db.WriteList(902, {{0, "k1t3;007;0"}, {1, "k1t4;5;1"}, {2, "k1t5;2;x"}, {3, "k1t6;;2"},
-                       {4, "k1t7"}});
+    db.WriteList(
+        902, {{0, "k1t3;007;0"}, {1, "k1t4;5;1"}, {2, "k1t5;2;x"}, {3, "k1t6;;2"}, {4, "k1t7"}});
     const auto first = ReadPositionToEdit(db.Folder(), 902, 0);
     ASSERT_TRUE(first);
     EXPECT_EQ(first->quantity, "007");  // as stored, not as a number

@@ -89,7 +89,8 @@ TEST(BookInOrderPosition, AddsTheDeliveryToStockAndSetsThePrice) {
 
 TEST(BookInOrderPosition, StockSaturatesAndAnEmptyPriceEmptiesThePrice) {
     RecordDatabase db;
-    db.WriteList(1, {{0, PartText("A", "2147483647")}, {1, PartText("B", "-2147483648")}, {2, "C;k"}});
+    db.WriteList(1,
+                 {{0, PartText("A", "2147483647")}, {1, PartText("B", "-2147483648")}, {2, "C;k"}});
     db.WriteList(901, {{0, "k1t0;5;0"}, {1, "k1t1;-5;0"}, {2, "k1t2;4;0"}});
     ScriptedPrompter prompter;
     ASSERT_TRUE(BookInOrderPosition(db.Folder(), 901, 0, {0, 1, 2}, "5", "", prompter).IsDone());
@@ -147,8 +148,8 @@ TEST(GoToOrderedPart, YesNamesThePartNoOrANonsenseReferenceStays) {
         const OperationOutcome outcome = GoToOrderedPart(db.Folder(), 901, c.slot, prompter);
         ASSERT_EQ(prompter.messages.size(), 1u);
         ExpectMessage(prompter.messages[0], true, "Frage ?",
-                      "Soll jetzt zu diesem Teil gewechselt werden ?     ", MessageIcon::Information,
-                      Answer::Yes);
+                      "Soll jetzt zu diesem Teil gewechselt werden ?     ",
+                      MessageIcon::Information, Answer::Yes);
         EXPECT_EQ(outcome.closeDialog, c.goes) << c.slot;
         if (c.goes) {
             EXPECT_EQ(outcome.showPart, (PartLocation{1, 3}));

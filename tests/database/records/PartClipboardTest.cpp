@@ -86,7 +86,8 @@ TEST(PastePart, NameQuestionNoKeepsTheWaitingPartAndWritesNothing) {
         const OperationOutcome outcome = PastePart(db.Folder(), 4, clipboard, prompter);
         ASSERT_EQ(prompter.messages.size(), 1u);
         ExpectMessage(prompter.messages[0], true, "Warnung !",
-                      "Teil bereits vorhanden ! Trotzdem anlegen ?     ", MessageIcon::Warning, Answer::No);
+                      "Teil bereits vorhanden ! Trotzdem anlegen ?     ", MessageIcon::Warning,
+                      Answer::No);
         if (answer == Answer::No) {
             EXPECT_EQ(outcome.status, OutcomeStatus::Refused);
             EXPECT_EQ(db.Bytes("k4.dat"), before);
@@ -110,8 +111,8 @@ TEST(PastePart, FullTargetKeepsTheWaitingPart) {
     ScriptedPrompter prompter;
     EXPECT_EQ(PastePart(db.Folder(), 4, clipboard, prompter).status, OutcomeStatus::Refused);
     ASSERT_EQ(prompter.messages.size(), 1u);
-    ExpectMessage(prompter.messages[0], false, "FEHLER", "Zu viele Teile in dieser Kategorie !     ",
-                  MessageIcon::Error);
+    ExpectMessage(prompter.messages[0], false, "FEHLER",
+                  "Zu viele Teile in dieser Kategorie !     ", MessageIcon::Error);
     EXPECT_TRUE(clipboard.HoldsPart());
     EXPECT_EQ(db.Record(2, 5), PartText("BC547", "3"));
 }

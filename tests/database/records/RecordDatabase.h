@@ -21,8 +21,11 @@ public:
     std::string List(int list) const { return ListFilePath(folder_.Path(), list); }
 
     // Writes a whole list file; an empty `max` leaves the key out.
-    void WriteList(int list, const std::map<int, std::string>& records, std::string_view max = "") const;
-    void WriteFile(std::string_view file, std::string_view bytes) const { folder_.Write(file, bytes); }
+    void WriteList(int list, const std::map<int, std::string>& records,
+                   std::string_view max = "") const;
+    void WriteFile(std::string_view file, std::string_view bytes) const {
+        folder_.Write(file, bytes);
+    }
     void WriteCategories(const std::map<int, std::string>& names) const;
 
     std::string Record(int list, int slot) const;

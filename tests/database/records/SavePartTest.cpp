@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "PartOperations.h"
-#include "Records.h"
 #include "RecordDatabase.h"
+#include "Records.h"
 
 namespace {
 
 const std::string kNameQuestion = "Teil bereits vorhanden ! Trotzdem anlegen ?     ";
 const std::string kPlaceQuestion =
-    "Dieser Lagerort ist bereits belegt. Trotzdem so \xFC" "bernehmen ?     ";
+    "Dieser Lagerort ist bereits belegt. Trotzdem so \374bernehmen ?     ";
 
 PartEditorTexts Texts(std::string_view name, std::string_view place = "k.A.",
                       std::string_view stock = "0") {
@@ -46,10 +46,10 @@ TEST(SavePart, NewPartIntoEmptyCategoryWritesEverythingAndOffersTheCommands) {
     EXPECT_EQ(outcome.reload, (ListReload{3, 0, 0}));
     EXPECT_TRUE(outcome.closeDialog);
     const CommandChanges expected = {
-        {kCommandNewPartFromCopy, true},  {kCommandEditPart, true},
-        {kCommandDeletePart, true},       {kCommandCutPart, true},
-        {kCommandCopyPart, true},         {kCommandOrderPart, true},
-        {kCommandSearch, true},           {kCommandDeleteCategory, false},
+        {kCommandNewPartFromCopy, true}, {kCommandEditPart, true},
+        {kCommandDeletePart, true},      {kCommandCutPart, true},
+        {kCommandCopyPart, true},        {kCommandOrderPart, true},
+        {kCommandSearch, true},          {kCommandDeleteCategory, false},
         {kCommandDeletePart, false}};
     EXPECT_EQ(outcome.commands, expected);
 }
@@ -87,16 +87,18 @@ TEST(SavePart, QuestionsAboutNameAndPlaceDecideWhetherItIsSaved) {
         std::string question;
         FocusField focus;
     };
-    for (const Case& c : {Case{"bc547", "k.A.", Answer::No, kNameQuestion, FocusField::PartName},
-                          Case{"bc547", "k.A.", Answer::Yes, kNameQuestion, FocusField::None},
-                          Case{"BD139", "a 1", Answer::No, kPlaceQuestion, FocusField::StoragePlace},
-                          Case{"BD139", "a 1", Answer::Yes, kPlaceQuestion, FocusField::None}}) {
+    for (const Case& c :
+         {Case{"bc547", "k.A.", Answer::No, kNameQuestion, FocusField::PartName},
+          Case{"bc547", "k.A.", Answer::Yes, kNameQuestion, FocusField::None},
+          Case{"BD139", "a 1", Answer::No, kPlaceQuestion, FocusField::StoragePlace},
+          Case{"BD139", "a 1", Answer::Yes, kPlaceQuestion, FocusField::None}}) {
         SCOPED_TRACE(c.name + (c.answer == Answer::Yes ? " yes" : " no"));
         RecordDatabase db;
         db.WriteList(1, {{0, PartText("BC547", "0", "A-1")}}, "0");
         const std::string before = db.Bytes("k1.dat");
         ScriptedPrompter prompter({c.answer});
-        const OperationOutcome outcome = SavePart(db.Folder(), 1, -1, Texts(c.name, c.place), prompter);
+        const OperationOutcome outcome =
+            SavePart(db.Folder(), 1, -1, Texts(c.name, c.place), prompter);
         ASSERT_EQ(prompter.messages.size(), 1u);
         ExpectMessage(prompter.messages[0], true, "Warnung !", c.question, MessageIcon::Warning,
                       Answer::No);
@@ -124,8 +126,8 @@ TEST(SavePart, FullCategoryKeepsTheEditorOpen) {
     EXPECT_EQ(outcome.status, OutcomeStatus::Refused);
     EXPECT_FALSE(outcome.closeDialog);
     ASSERT_EQ(prompter.messages.size(), 1u);
-    ExpectMessage(prompter.messages[0], false, "FEHLER", "Zu viele Teile in dieser Kategorie !     ",
-                  MessageIcon::Error);
+    ExpectMessage(prompter.messages[0], false, "FEHLER",
+                  "Zu viele Teile in dieser Kategorie !     ", MessageIcon::Error);
     EXPECT_EQ(ReadIniValue("teil", "max", db.List(2)), "499");
     EXPECT_FALSE(db.Exists("datenblaetter.dat"));
 }

@@ -9,13 +9,13 @@
 #include "OrderOperations.h"
 #include "PartClipboard.h"
 #include "PartOperations.h"
-#include "WriteTransaction.h"
 #include "RecordDatabase.h"
+#include "WriteTransaction.h"
 
 namespace {
 
-const char* const kFiles[] = {"teile.dat", "k1.dat", "k2.dat", "k4.dat", "k901.dat",
-                              "k902.dat",  "bilder.dat", "datenblaetter.dat"};
+const char* const kFiles[] = {"teile.dat", "k1.dat",   "k2.dat",     "k4.dat",
+                              "k901.dat",  "k902.dat", "bilder.dat", "datenblaetter.dat"};
 
 // Category 2 holds k2t5 (ordered from supplier 1, with side entries) and
 // category 4 one other part.

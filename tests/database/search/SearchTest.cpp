@@ -31,7 +31,9 @@ public:
 
     int TreeRowCount() const override { return static_cast<int>(tags_.size()); }
     int TreeRowTag(int row) const override { return tags_.at(static_cast<std::size_t>(row)); }
-    int SelectedTreeTag() const override { return selectedTree < 0 ? -1 : TreeRowTag(selectedTree); }
+    int SelectedTreeTag() const override {
+        return selectedTree < 0 ? -1 : TreeRowTag(selectedTree);
+    }
     void SelectTreeRow(int row) override {
         selectedTree = row;
         state_.lastTreeRow = row;
@@ -39,8 +41,8 @@ public:
     void ShowSelectedList() override {
         ++loads;
         slots_.clear();
-        const SelectedList list =
-            ::ShowSelectedList(folder_, SelectedTreeTag(), false, DefaultListColumns(), SortState{});
+        const SelectedList list = ::ShowSelectedList(folder_, SelectedTreeTag(), false,
+                                                     DefaultListColumns(), SortState{});
         for (const ShownRow& row : list.list.shown.rows) {
             slots_.push_back(row.itemData);
         }
