@@ -11,57 +11,11 @@ namespace {
 
 bool IsPriceInputChar(char c) { return (c >= '0' && c <= '9') || c == ','; }
 
-// The leading number of a text as the C library reads a float ("," taken
-// for "."), but without its locale, "inf", "nan" or hex; none gives 0.
+// The price as the C library reads it into a double and the field's float
+// takes it over; a number beyond the float's range counts as none.
 float LeadingFloat(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && IsBlankChar(text[i])) {
-        ++i;
-    }
-    std::string number;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') {
-            number += '-';
-        }
-        ++i;
-    }
-    bool digits = false;
-    bool point = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i] == ',' ? '.' : text[i];
-        if (c >= '0' && c <= '9') {
-            digits = true;
-            number += c;
-        } else if (c == '.' && !point) {
-            point = true;
-            number += c;
-        } else {
-            break;
-        }
-    }
-    if (!digits) {
-        return 0.0f;
-    }
-    if (i + 1 < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
-        std::string exponent = "e";
-        if (text[j] == '+' || text[j] == '-') {
-            exponent += text[j++];
-        }
-        const std::size_t start = j;
-        while (j < text.size() && text[j] >= '0' && text[j] <= '9') {
-            exponent += text[j++];
-        }
-        if (j > start) {
-            number += exponent;
-        }
-    }
-    float value = 0.0f;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec != std::errc() || !std::isfinite(value)) {
-        return 0.0f;
-    }
-    return value;
+    const float value = static_cast<float>(PriceOfText(text));
+    return std::isfinite(value) ? value : 0.0f;
 }
 
 }  // namespace
