@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QShortcut>
 
-#include "Cp1252.h"
+#include "WindowText.h"
 
 namespace {
 
@@ -32,8 +32,8 @@ void PriceField::Filter() {
     // The rule counts characters; a character cp1252 cannot hold becomes one
     // "?", so the caret column is counted in characters too.
     const int caret = static_cast<int>(QStringView(shown).left(cursorPosition()).toUcs4().size());
-    const PriceInput input = FilterPriceInput(Utf8ToCp1252(shown.toUtf8().toStdString()), caret);
-    const QString filtered = QString::fromLatin1(input.text);  // digits and commas only
+    const PriceInput input = FilterPriceInput(ToDataText(shown), caret);
+    const QString filtered = ToWindowText(input.text);
     if (filtered != shown) {
         const QSignalBlocker blocker(this);
         setText(filtered);
@@ -49,10 +49,9 @@ void PriceField::Filter() {
 }
 
 void PriceField::Convert(PriceConversion conversion) {
-    const std::optional<std::string> converted =
-        ConvertPrice(Utf8ToCp1252(text().toUtf8().toStdString()), conversion);
+    const std::optional<std::string> converted = ConvertPrice(ToDataText(text()), conversion);
     if (converted) {
-        setText(QString::fromLatin1(*converted));
+        setText(ToWindowText(*converted));
     }
 }
 
