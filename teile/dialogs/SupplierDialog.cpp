@@ -37,10 +37,7 @@ SupplierDialog::SupplierDialog(QWidget* parent)
     addressFields_[3] = AddField("Kunden-Nummer:", "customerNumberField", 180, 10, 100, 160);
     addressFields_[0] = AddField("Firma:", "companyField", 10, 50, 80, 330);
     addressFields_[1] = AddField("Ansprechpartner:", "contactField", 10, 90, 80, 330);
-    addressFields_[2] = AddField(
-        "Stra\xC3\x9F"
-        "e Nummer:",
-        "streetField", 10, 130, 80, 330);
+    addressFields_[2] = AddField("Stra\u00DFe Nummer:", "streetField", 10, 130, 80, 330);
     addressFields_[4] = AddField("Land-PLZ Ort:", "townField", 10, 170, 80, 330);
     addressFields_[5] = AddField("Telefon:", "telephoneField", 10, 210, 80, 160);
     addressFields_[6] = AddField("Telefax:", "telefaxField", 180, 210, 80, 160);

@@ -76,10 +76,7 @@ QWidget* UserInformationDialog::BuildInvoiceTab() {
     invoiceNameLabel_ = AddLabel(page, kPrivateNameCaption, 15, 15, 80);
     invoiceNameLabel_->setObjectName("invoiceNameLabel");
     AddLabel(page, "Zusatz:", 15, 55, 150);
-    AddLabel(page,
-             "Stra\xC3\x9F"
-             "e Nummer:",
-             15, 95, 150);
+    AddLabel(page, "Stra\u00DFe Nummer:", 15, 95, 150);
     AddLabel(page, "Land-PLZ Ort:", 15, 135, 80);
     invoiceFields_[0] = AddField(page, "invoiceNameField", 15, 30, 330);
     invoiceFields_[1] = AddField(page, "invoiceAdditionField", 15, 70, 330);
@@ -99,10 +96,7 @@ QWidget* UserInformationDialog::BuildDeliveryTab() {
     deliveryNameLabel_ = AddLabel(page, kPrivateNameCaption, 15, 15, 80);
     deliveryNameLabel_->setObjectName("deliveryNameLabel");
     AddLabel(page, "Zusatz / Postnummer:", 15, 55, 150);
-    AddLabel(page,
-             "Stra\xC3\x9F"
-             "e Nummer / Packstation:",
-             15, 95, 150);
+    AddLabel(page, "Stra\u00DFe Nummer / Packstation:", 15, 95, 150);
     AddLabel(page, "Land-PLZ Ort:", 15, 135, 80);
     deliveryFields_[0] = AddField(page, "deliveryNameField", 15, 30, 330);
     deliveryFields_[1] = AddField(page, "deliveryAdditionField", 15, 70, 330);

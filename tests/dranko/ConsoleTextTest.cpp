@@ -14,7 +14,7 @@ TEST(ConsoleEncoding, Utf8AndThePlainCLocaleGetUtf8) {
     for (const char* codeset : {"UTF-8", "utf8", "ANSI_X3.4-1968", ""}) {
         SCOPED_TRACE(codeset);
         const ConsoleEncoding encoding = ConsoleEncoding::ForCodeset(codeset);
-        EXPECT_EQ(encoding.Convert("Dr\374cke \xC4\x80"), "Dr\xC3\274cke \xC3\x84\xE2\x82\xAC");
+        EXPECT_EQ(encoding.Convert("Dr\374cke \xC4\x80"), "Dr\u00FCcke \u00C4\u20AC");
     }
 }
 
@@ -27,7 +27,7 @@ TEST(ConsoleEncoding, OtherCodesetsGoThroughIconv) {
     // A byte cp1252 leaves undefined cannot stop the rest of the text.
     EXPECT_EQ(latin1.Convert("a\201b"), "a?b");
     // An unknown name falls back to UTF-8.
-    EXPECT_EQ(ConsoleEncoding::ForCodeset("NO-SUCH-CODESET").Convert("\xFC"), "\xC3\xBC");
+    EXPECT_EQ(ConsoleEncoding::ForCodeset("NO-SUCH-CODESET").Convert("\xFC"), "\u00FC");
 }
 
 TEST(Console, ControlBytesOfANameNeverReachTheTerminal) {

@@ -25,7 +25,7 @@ constexpr std::string_view kHeader =
     "\"Best3\"\t\"Preis1\"\t\"Preis2\"\t\"Preis3\"\t\"Menge\"\t\"Soll\"\t\"Lagerort\"\t"
     "\"Datenblatt\"\t\"Datenblatt2\"\t\"Bild\"\t\"Bild2\"\r\n";
 constexpr std::string_view kStart = "CSV-Dranko (Teile)\n--------------------\n";
-constexpr std::string_view kPromptUtf8 = "Dr\xC3\274cke 'Enter', um zu beenden.\n";
+constexpr std::string_view kPromptUtf8 = "Dr\u00FCcke 'Enter', um zu beenden.\n";
 
 // The line of a part that has only a name, with no side values.
 std::string NameOnlyLine(std::string_view name) {
@@ -166,18 +166,18 @@ TEST_F(DrankoRun, UmlautNamesGiveUtf8FileNamesAndReadableConsoleText) {
         SCOPED_TRACE(lang);
         const DrankoResult result = Run({"", "/FRAGNICHT"}, lang);
 
-        EXPECT_EQ(result.output, std::string(kStart) +
-                                     "Erstelle CSV-Dateien...\n"
-                                     "Bearbeite Kategorie: Widerst\xC3\xA4nde...Fertig!\n"
-                                     "Bearbeite Kategorie: Gro\xC3\237e \xC3\234bertr\xC3\xA4"
-                                     "ger...Fertig!\n"
-                                     "Vorgang abgeschlossen!\n");
+        EXPECT_EQ(result.output,
+                  std::string(kStart) +
+                      "Erstelle CSV-Dateien...\n"
+                      "Bearbeite Kategorie: Widerst\u00E4nde...Fertig!\n"
+                      "Bearbeite Kategorie: Gro\u00DFe \u00DCbertr\u00E4ger...Fertig!\n"
+                      "Vorgang abgeschlossen!\n");
         // The file holds the database's own cp1252 bytes; only its name is UTF-8.
-        EXPECT_EQ(folder.Read("csv/WIDERST\xC3\x84NDE.csv"),
+        EXPECT_EQ(folder.Read("csv/WIDERST\u00C4NDE.csv"),
                   std::string(kHeader) +
                       "\"4,7k\xB5\"\t\"\374ber 1\x80\"\t\"\"\t\"\"\t\"\"\t\"\"\t\"\"\t\"\"\t"
                       "\"0,00\"\t\"0,00\"\t\"0,00\"\t\"\"\t\"\"\t\"\"\t\"\"\t\"\"\t\"\"\t\"\"\r\n");
-        EXPECT_EQ(folder.Read("csv/GRO_E_\xC3\234BERTR\xC3\x84GER.csv"), kHeader);
+        EXPECT_EQ(folder.Read("csv/GRO_E_\u00DCBERTR\u00C4GER.csv"), kHeader);
         fs::remove_all(folder.File("csv"));
     }
 }
@@ -248,7 +248,7 @@ TEST_F(DrankoRun, AFileThatCannotBeWrittenFailsAloneAndIsNeverCalledDone) {
 TEST_F(DrankoRun, ColoursOnATerminalAreResetAfterEachColouredLine) {
     folder.Write("csv", "");
     DrankoProcess process(Program(), {}, "C.UTF-8", /*terminal=*/true);
-    const std::string prompt = "\x1b[97mDr\xC3\274cke 'Enter', um zu beenden.\x1b[0m\n";
+    const std::string prompt = "\x1b[97mDr\u00FCcke 'Enter', um zu beenden.\x1b[0m\n";
     ASSERT_TRUE(process.ReadUntil(prompt)) << process.Output();
     process.SendInput("\n");
     EXPECT_EQ(process.Wait(), 0);

@@ -590,7 +590,7 @@ TEST_F(PartEditor, ChosenFilesAreStoredInTheDataFilesCodePage) {
     WriteJpeg(folder.File("bilder/hochkant.jpg"), 40, 80);
     WriteJpeg(elsewhere.File("\xCE\xA9-Bild.jpg"), 40, 80);  // "Ω" has no cp1252 byte
     elsewhere.Write("notiz.txt", "kein Bild");
-    elsewhere.Write("\xC3\234bersicht.pdf", "%PDF");  // "Ü" has one
+    elsewhere.Write("\u00DCbersicht.pdf", "%PDF");  // "Ü" has one
     EditRow(0, true);
     const QImage before = Preview(2);
 
@@ -620,12 +620,12 @@ TEST_F(PartEditor, ChosenFilesAreStoredInTheDataFilesCodePage) {
     EXPECT_TRUE(IsBlue(portrait.pixelColor(84, 84)));
     EXPECT_EQ(portrait.pixelColor(10, 84), kWhite);
 
-    ChooseInFileDialog(seen, elsewhere.File("\xC3\234bersicht.pdf"));
+    ChooseInFileDialog(seen, elsewhere.File("\u00DCbersicht.pdf"));
     Click("datasheetChooseButton1");
     EXPECT_EQ(seen.title, QString::fromUtf8("Datenblatt auswählen"));
     EXPECT_EQ(seen.filters, (QStringList{"PDF-Dateien (*.pdf)", "Alle Dateien (*)"}));
     EXPECT_EQ(seen.selectedFilter, "PDF-Dateien (*.pdf)");
-    EXPECT_EQ(Text("datasheetField1").toStdString(), elsewhere.File("\xC3\234bersicht.pdf"));
+    EXPECT_EQ(Text("datasheetField1").toStdString(), elsewhere.File("\u00DCbersicht.pdf"));
     EXPECT_EQ(boxes.seen.size(), 2u);
 
     Click("saveButton");

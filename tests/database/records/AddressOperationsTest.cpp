@@ -13,9 +13,7 @@ using Eight = std::array<std::string, 8>;
 using Seven = std::array<std::string, 7>;
 using Four = std::array<std::string, 4>;
 
-const std::string kTooLong =
-    "Die Adresse ist zu lang: zusammen h\xF6"
-    "chstens 254 Zeichen !     ";
+const std::string kTooLong = "Die Adresse ist zu lang: zusammen h\366chstens 254 Zeichen !     ";
 
 TEST(AddressForms, OnlyValuesOfTheirExactShapeFill) {
     RecordDatabase db;
