@@ -15,6 +15,7 @@
 #include <string>
 #include <thread>
 
+#include "ChildProcess.h"
 #include "IniStore.h"
 #include "TempFolder.h"
 
@@ -23,44 +24,7 @@ extern char** environ;
 namespace {
 
 using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
 namespace fs = std::filesystem;
-
-// Only a guard against a hanging program, never a measured expectation.
-constexpr auto kPatience = 30s;
-
-bool StillRunning(pid_t pid) { return waitpid(pid, nullptr, WNOHANG) == 0; }
-
-// True when the process ended with status 0; kills it if it does not end.
-bool EndsWithStatusZero(pid_t pid) {
-    int status = 0;
-    for (const auto deadline = Clock::now() + kPatience; Clock::now() < deadline;) {
-        const pid_t ended = waitpid(pid, &status, WNOHANG);
-        if (ended != 0) {
-            return ended == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-        }
-        std::this_thread::sleep_for(10ms);
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-    return false;
-}
-
-// The title claim is a file lock; /proc/locks shows it without touching it.
-bool WaitUntilTitleClaimed(pid_t pid) {
-    const std::string owner = " " + std::to_string(pid) + " ";
-    for (const auto deadline = Clock::now() + kPatience;
-         Clock::now() < deadline && StillRunning(pid);) {
-        std::ifstream locks("/proc/locks");
-        for (std::string line; std::getline(locks, line);) {
-            if (line.find("FLOCK") != std::string::npos && line.find(owner) != std::string::npos) {
-                return true;
-            }
-        }
-        std::this_thread::sleep_for(10ms);
-    }
-    return false;
-}
 
 // Every file below the folder with its bytes.
 std::map<std::string, std::string> Snapshot(const std::string& folder) {
