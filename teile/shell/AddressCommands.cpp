@@ -34,37 +34,32 @@ std::array<std::string, N> DataTexts(const std::array<QString, N>& texts) {
 
 }  // namespace
 
-AddressCommands::AddressCommands(ShellState& state, CategoryTreeView& tree, DialogFrame& dialogs,
-                                 OutcomeApplier& applier, Prompter& prompter, QObject* parent)
-    : QObject(parent),
-      state_(state),
-      tree_(tree),
-      dialogs_(dialogs),
-      applier_(applier),
-      prompter_(prompter) {}
+AddressCommands::AddressCommands(const CommandContext& shell, QObject* parent)
+    : QObject(parent), shell_(shell) {}
 
 bool AddressCommands::EditSupplier() {
-    const int tag = tree_.SelectedTag();
+    const int tag = shell_.tree.SelectedTag();
     if (!IsOrderListNumber(tag)) {
         return false;
     }
-    const SupplierForm form = ReadSupplierForm(state_.folder, tag);
+    const SupplierForm form = ReadSupplierForm(shell_.state.folder, tag);
     auto* dialog = new SupplierDialog;
     dialog->SetTag(tag);
     dialog->SetShortName(ToWindowText(form.shortName));
     dialog->SetAddress(WindowTexts(form.address));
     connect(dialog, &SupplierDialog::SaveRequested, this, [this, dialog] { SaveSupplier(dialog); });
-    dialogs_.Open(DialogWindow::Supplier, dialog, dialog->CancelButton());
+    shell_.dialogs.Open(DialogWindow::Supplier, dialog, dialog->CancelButton());
     return true;
 }
 
 void AddressCommands::SaveSupplier(SupplierDialog* dialog) {
-    applier_.Apply(::SaveSupplier(state_.folder, dialog->Tag(), ToDataText(dialog->ShortName()),
-                                  DataTexts(dialog->Address()), prompter_));
+    shell_.applier.Apply(::SaveSupplier(shell_.state.folder, dialog->Tag(),
+                                        ToDataText(dialog->ShortName()),
+                                        DataTexts(dialog->Address()), shell_.prompter));
 }
 
 void AddressCommands::EditUserInformation() {
-    const UserForm form = ReadUserForm(state_.folder);
+    const UserForm form = ReadUserForm(shell_.state.folder);
     auto* dialog = new UserInformationDialog;
     dialog->SetInvoice(WindowTexts(form.invoice));
     dialog->SetUse(static_cast<int>(form.use));
@@ -72,7 +67,7 @@ void AddressCommands::EditUserInformation() {
     dialog->SetDeliveryIsInvoice(form.deliveryIsInvoice);
     connect(dialog, &UserInformationDialog::SaveRequested, this,
             [this, dialog] { SaveUserInformation(dialog); });
-    dialogs_.Open(DialogWindow::UserInformation, dialog, dialog->CancelButton());
+    shell_.dialogs.Open(DialogWindow::UserInformation, dialog, dialog->CancelButton());
 }
 
 void AddressCommands::SaveUserInformation(UserInformationDialog* dialog) {
@@ -81,5 +76,5 @@ void AddressCommands::SaveUserInformation(UserInformationDialog* dialog) {
     form.use = dialog->Use() == 1 ? AddressUse::Business : AddressUse::Private;
     form.delivery = DataTexts(dialog->Delivery());
     form.deliveryIsInvoice = dialog->DeliveryIsInvoice();
-    applier_.Apply(SaveUserForm(state_.folder, form, prompter_));
+    shell_.applier.Apply(SaveUserForm(shell_.state.folder, form, shell_.prompter));
 }

@@ -5,20 +5,17 @@
 
 #include <QObject>
 
-class CategoryTreeView;
-class DialogFrame;
+#include "CommandContext.h"
+
 class OutcomeApplier;
-class Prompter;
 class SupplierDialog;
 class UserInformationDialog;
-struct ShellState;
 
 class AddressCommands : public QObject {
     Q_OBJECT
 
 public:
-    AddressCommands(ShellState& state, CategoryTreeView& tree, DialogFrame& dialogs,
-                    OutcomeApplier& applier, Prompter& prompter, QObject* parent = nullptr);
+    explicit AddressCommands(const CommandContext& shell, QObject* parent = nullptr);
 
     // Command 1: the supplier dialog when an order list is selected; false
     // for every other entry, which the category commands serve.
@@ -30,9 +27,5 @@ private:
     void SaveSupplier(SupplierDialog* dialog);
     void SaveUserInformation(UserInformationDialog* dialog);
 
-    ShellState& state_;
-    CategoryTreeView& tree_;
-    DialogFrame& dialogs_;
-    OutcomeApplier& applier_;
-    Prompter& prompter_;
+    CommandContext shell_;
 };

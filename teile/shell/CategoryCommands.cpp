@@ -19,33 +19,27 @@ const char kNewCategoryName[] = "neue Kategorie";
 
 }  // namespace
 
-CategoryCommands::CategoryCommands(ShellState& state, CategoryTreeView& tree, DialogFrame& dialogs,
-                                   OutcomeApplier& applier, Prompter& prompter, QObject* parent)
-    : QObject(parent),
-      state_(state),
-      tree_(tree),
-      dialogs_(dialogs),
-      applier_(applier),
-      prompter_(prompter) {}
+CategoryCommands::CategoryCommands(const CommandContext& shell, QObject* parent)
+    : QObject(parent), shell_(shell) {}
 
 void CategoryCommands::NewCategory() {
     OpenDialog(-1, kNewCategoryName, kNewCategoryDialogTitle, true);
 }
 
 void CategoryCommands::EditSelected() {
-    const int tag = tree_.SelectedTag();
+    const int tag = shell_.tree.SelectedTag();
     if (!EditCategoryAppliesTo(tag) || IsOrderListNumber(tag)) {
         return;
     }
-    OpenDialog(tag, ToWindowText(CategoryNameOf(state_.folder, tag)), nullptr, false);
+    OpenDialog(tag, ToWindowText(CategoryNameOf(shell_.state.folder, tag)), nullptr, false);
 }
 
 void CategoryCommands::DeleteSelected() {
-    const int tag = tree_.SelectedTag();
+    const int tag = shell_.tree.SelectedTag();
     if (!DeleteCategoryAppliesTo(tag)) {
         return;
     }
-    applier_.Apply(DeleteCategory(state_.folder, tag, prompter_));
+    shell_.applier.Apply(DeleteCategory(shell_.state.folder, tag, shell_.prompter));
 }
 
 void CategoryCommands::OpenDialog(int category, const QString& name, const char* title,
@@ -59,13 +53,13 @@ void CategoryCommands::OpenDialog(int category, const QString& name, const char*
     connect(dialog, &CategoryDialog::SaveRequested, this, [this, dialog] { Save(dialog); });
     QWidget* focus = focusName ? static_cast<QWidget*>(dialog->NameField())
                                : static_cast<QWidget*>(dialog->CancelButton());
-    dialogs_.Open(DialogWindow::Category, dialog, focus);
+    shell_.dialogs.Open(DialogWindow::Category, dialog, focus);
 }
 
 void CategoryCommands::Save(CategoryDialog* dialog) {
     if (!dialog->SaveButton()->isEnabled()) {
         return;  // Enter on a blank name
     }
-    applier_.Apply(
-        SaveCategory(state_.folder, dialog->Category(), ToDataText(dialog->Name()), prompter_));
+    shell_.applier.Apply(SaveCategory(shell_.state.folder, dialog->Category(),
+                                      ToDataText(dialog->Name()), shell_.prompter));
 }

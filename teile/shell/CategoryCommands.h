@@ -5,19 +5,16 @@
 
 #include <QObject>
 
+#include "CommandContext.h"
+
 class CategoryDialog;
-class CategoryTreeView;
-class DialogFrame;
 class OutcomeApplier;
-class Prompter;
-struct ShellState;
 
 class CategoryCommands : public QObject {
     Q_OBJECT
 
 public:
-    CategoryCommands(ShellState& state, CategoryTreeView& tree, DialogFrame& dialogs,
-                     OutcomeApplier& applier, Prompter& prompter, QObject* parent = nullptr);
+    explicit CategoryCommands(const CommandContext& shell, QObject* parent = nullptr);
 
     // Command 0: the dialog " Kategorie anlegen" with "neue Kategorie" selected.
     void NewCategory();
@@ -31,9 +28,5 @@ private:
     void OpenDialog(int category, const QString& name, const char* title, bool focusName);
     void Save(CategoryDialog* dialog);
 
-    ShellState& state_;
-    CategoryTreeView& tree_;
-    DialogFrame& dialogs_;
-    OutcomeApplier& applier_;
-    Prompter& prompter_;
+    CommandContext shell_;
 };

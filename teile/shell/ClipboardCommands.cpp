@@ -7,34 +7,29 @@
 #include "PartOperations.h"
 #include "ShellState.h"
 
-ClipboardCommands::ClipboardCommands(ShellState& state, MainWindow& window, PartListPanel& list,
-                                     OutcomeApplier& applier, Prompter& prompter, QObject* parent)
-    : QObject(parent),
-      state_(state),
-      window_(window),
-      list_(list),
-      applier_(applier),
-      prompter_(prompter) {}
+ClipboardCommands::ClipboardCommands(const CommandContext& shell, QObject* parent)
+    : QObject(parent), shell_(shell) {}
 
 void ClipboardCommands::DeleteSelected() {
-    const std::optional<int> slot = list_.SelectedItemData();
+    const std::optional<int> slot = shell_.list.SelectedItemData();
     if (!slot) {
         return;
     }
-    const SelectedRow row{window_.Tree()->SelectedTag(), *slot, list_.ShownSlots()};
-    applier_.Apply(DeleteSelectedRecord(state_.folder, row, state_.clipboard, prompter_));
+    const SelectedRow row{shell_.window.Tree()->SelectedTag(), *slot, shell_.list.ShownSlots()};
+    shell_.applier.Apply(
+        DeleteSelectedRecord(shell_.state.folder, row, shell_.state.clipboard, shell_.prompter));
 }
 
 void ClipboardCommands::CutOrCopySelected(ClipboardKind kind) {
-    const std::optional<int> slot = list_.SelectedItemData();
+    const std::optional<int> slot = shell_.list.SelectedItemData();
     if (!slot) {
         return;
     }
-    applier_.Apply(
-        CopyOrCutPart(state_.folder, window_.Tree()->SelectedTag(), *slot, kind, state_.clipboard));
+    shell_.applier.Apply(CopyOrCutPart(shell_.state.folder, shell_.window.Tree()->SelectedTag(),
+                                       *slot, kind, shell_.state.clipboard));
 }
 
 void ClipboardCommands::PasteIntoSelected() {
-    applier_.Apply(
-        PastePart(state_.folder, window_.Tree()->SelectedTag(), state_.clipboard, prompter_));
+    shell_.applier.Apply(PastePart(shell_.state.folder, shell_.window.Tree()->SelectedTag(),
+                                   shell_.state.clipboard, shell_.prompter));
 }

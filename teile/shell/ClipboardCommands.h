@@ -7,20 +7,14 @@
 
 #include <QObject>
 
+#include "CommandContext.h"
 #include "PartClipboard.h"
-
-class MainWindow;
-class OutcomeApplier;
-class PartListPanel;
-class Prompter;
-struct ShellState;
 
 class ClipboardCommands : public QObject {
     Q_OBJECT
 
 public:
-    ClipboardCommands(ShellState& state, MainWindow& window, PartListPanel& list,
-                      OutcomeApplier& applier, Prompter& prompter, QObject* parent = nullptr);
+    explicit ClipboardCommands(const CommandContext& shell, QObject* parent = nullptr);
 
     // Command 7, in a category or an order list.
     void DeleteSelected();
@@ -30,9 +24,5 @@ public:
     void PasteIntoSelected();
 
 private:
-    ShellState& state_;
-    MainWindow& window_;
-    PartListPanel& list_;
-    OutcomeApplier& applier_;
-    Prompter& prompter_;
+    CommandContext shell_;
 };

@@ -10,22 +10,14 @@
 #include "PartListPanel.h"
 #include "ShellState.h"
 
-ColumnCommand::ColumnCommand(ShellState& state, CategoryTreeView& tree, PartListPanel& list,
-                             DialogFrame& dialogs, OutcomeApplier& applier, Prompter& prompter,
-                             QObject* parent)
-    : QObject(parent),
-      state_(state),
-      tree_(tree),
-      list_(list),
-      dialogs_(dialogs),
-      applier_(applier),
-      prompter_(prompter) {}
+ColumnCommand::ColumnCommand(const CommandContext& shell, QObject* parent)
+    : QObject(parent), shell_(shell) {}
 
 void ColumnCommand::Open() {
     auto* dialog = new ColumnDialog;
-    dialog->Fill(state_.settings.columns);
+    dialog->Fill(shell_.state.settings.columns);
     connect(dialog, &ColumnDialog::SaveRequested, this, [this, dialog] { Save(dialog); });
-    dialogs_.Open(DialogWindow::ColumnDefinition, dialog, dialog->CancelButton());
+    shell_.dialogs.Open(DialogWindow::ColumnDefinition, dialog, dialog->CancelButton());
 }
 
 void ColumnCommand::Save(ColumnDialog* dialog) {
@@ -33,28 +25,28 @@ void ColumnCommand::Save(ColumnDialog* dialog) {
     if (columns.empty()) {
         return;  // "Speichern" is disabled then; the table stays as it was
     }
-    state_.settings.columns = std::move(columns);
-    const bool saved = SaveSettings(state_.folder, state_.settings);
+    shell_.state.settings.columns = std::move(columns);
+    const bool saved = SaveSettings(shell_.state.folder, shell_.state.settings);
     ShowListInNewColumns();
-    dialogs_.Close();
+    shell_.dialogs.Close();
     if (!saved) {
         // The new layout is in use and is saved again at the end of the run;
         // the user should still know that the file did not take it now.
-        ReportWriteFailure(prompter_);
+        ReportWriteFailure(shell_.prompter);
     }
 }
 
 void ColumnCommand::ShowListInNewColumns() {
     // The old sort column counted columns of the old table; also while an
     // order list is shown, whose categories take the new columns later.
-    state_.sort.categorySortColumn = 0;
-    const int tag = tree_.SelectedTag();
+    shell_.state.sort.categorySortColumn = 0;
+    const int tag = shell_.tree.SelectedTag();
     if (!IsCategoryNumber(tag) && tag != kTagCategoryRoot) {
         return;
     }
-    const int slot = list_.SelectedItemData().value_or(-1);
-    list_.SwitchListColumns(ListMode::Category);
+    const int slot = shell_.list.SelectedItemData().value_or(-1);
+    shell_.list.SwitchListColumns(ListMode::Category);
     if (IsCategoryNumber(tag)) {
-        applier_.ReloadList(ListReload{tag, 0, slot});
+        shell_.applier.ReloadList(ListReload{tag, 0, slot});
     }
 }

@@ -5,21 +5,15 @@
 
 #include <QObject>
 
-class CategoryTreeView;
+#include "CommandContext.h"
+
 class ColumnDialog;
-class DialogFrame;
-class OutcomeApplier;
-class PartListPanel;
-class Prompter;
-struct ShellState;
 
 class ColumnCommand : public QObject {
     Q_OBJECT
 
 public:
-    ColumnCommand(ShellState& state, CategoryTreeView& tree, PartListPanel& list,
-                  DialogFrame& dialogs, OutcomeApplier& applier, Prompter& prompter,
-                  QObject* parent = nullptr);
+    explicit ColumnCommand(const CommandContext& shell, QObject* parent = nullptr);
 
     void Open();
 
@@ -27,10 +21,5 @@ private:
     void Save(ColumnDialog* dialog);
     void ShowListInNewColumns();
 
-    ShellState& state_;
-    CategoryTreeView& tree_;
-    PartListPanel& list_;
-    DialogFrame& dialogs_;
-    OutcomeApplier& applier_;
-    Prompter& prompter_;
+    CommandContext shell_;
 };

@@ -17,37 +17,32 @@ constexpr int kRoundMilliseconds = 10;
 
 }  // namespace
 
-CompactionCommand::CompactionCommand(ShellState& state, MainWindow& window, OutcomeApplier& applier,
-                                     Prompter& prompter, QObject* parent)
-    : QObject(parent),
-      state_(state),
-      window_(window),
-      applier_(applier),
-      prompter_(prompter),
-      files_(&SystemCompactionFiles()) {}
+CompactionCommand::CompactionCommand(const CommandContext& shell, QObject* parent)
+    : QObject(parent), shell_(shell), files_(&SystemCompactionFiles()) {}
 
 void CompactionCommand::Run() {
     CompactionCallbacks callbacks;
     callbacks.lock = [this] { Lock(); };
     callbacks.progress = [this](const std::string& text) { ShowProgress(text); };
     callbacks.unlock = [this] { Unlock(); };
-    const CompactionOutcome outcome = CompactDatabase(state_.folder, prompter_, callbacks, *files_);
+    const CompactionOutcome outcome =
+        CompactDatabase(shell_.state.folder, shell_.prompter, callbacks, *files_);
     if (outcome.recoveryPending) {
         // The failure was told; what the data files hold until then is not
         // the whole truth, and the user should know when it will be.
-        prompter_.Tell(messages::kTitleNotice, messages::kCompactionPending,
-                       MessageIcon::Information);
+        shell_.prompter.Tell(messages::kTitleNotice, messages::kCompactionPending,
+                             MessageIcon::Information);
     }
 }
 
 void CompactionCommand::Lock() {
-    state_.busy = true;
-    window_.setEnabled(false);
+    shell_.state.busy = true;
+    shell_.window.setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 void CompactionCommand::ShowProgress(const std::string& text) {
-    window_.SetListStatusText(ToWindowText(text));
+    shell_.window.SetListStatusText(ToWindowText(text));
     for (int round = 0; round < kEventRounds; ++round) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, kRoundMilliseconds);
     }
@@ -55,9 +50,9 @@ void CompactionCommand::ShowProgress(const std::string& text) {
 
 void CompactionCommand::Unlock() {
     QApplication::restoreOverrideCursor();
-    window_.setEnabled(true);
-    window_.activateWindow();
-    state_.busy = false;
+    shell_.window.setEnabled(true);
+    shell_.window.activateWindow();
+    shell_.state.busy = false;
     // Slot numbers have changed under the rows on show.
-    applier_.ShowSelectedList();
+    shell_.applier.ShowSelectedList();
 }

@@ -5,18 +5,15 @@
 
 #include <QObject>
 
+#include "CommandContext.h"
+
 class CompactionFiles;
-class MainWindow;
-class OutcomeApplier;
-class Prompter;
-struct ShellState;
 
 class CompactionCommand : public QObject {
     Q_OBJECT
 
 public:
-    CompactionCommand(ShellState& state, MainWindow& window, OutcomeApplier& applier,
-                      Prompter& prompter, QObject* parent = nullptr);
+    explicit CompactionCommand(const CommandContext& shell, QObject* parent = nullptr);
 
     void Run();
     // The file layer the compaction works through; the real one unless a
@@ -28,9 +25,6 @@ private:
     void ShowProgress(const std::string& text);
     void Unlock();
 
-    ShellState& state_;
-    MainWindow& window_;
-    OutcomeApplier& applier_;
-    Prompter& prompter_;
+    CommandContext shell_;
     CompactionFiles* files_;
 };

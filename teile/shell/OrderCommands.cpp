@@ -21,30 +21,22 @@
 #include "ShellState.h"
 #include "WindowText.h"
 
-OrderCommands::OrderCommands(ShellState& state, MainWindow& window, CommandActions& actions,
-                             PartListPanel& list, DialogFrame& dialogs, OutcomeApplier& applier,
-                             Prompter& prompter, QObject* parent)
-    : QObject(parent),
-      state_(state),
-      window_(window),
-      actions_(actions),
-      list_(list),
-      dialogs_(dialogs),
-      applier_(applier),
-      prompter_(prompter) {}
+OrderCommands::OrderCommands(const CommandContext& shell, QObject* parent)
+    : QObject(parent), shell_(shell) {}
 
 void OrderCommands::OrderSelectedPart() {
     // Ctrl+B reaches here whatever the menu item shows.
     const std::optional<OrderStart> start =
-        actions_.State().IsEnabled(kCommandOrderPart)
-            ? StartOrder(state_.folder, window_.Tree()->SelectedTag(), list_.SelectedItemData())
+        shell_.actions.State().IsEnabled(kCommandOrderPart)
+            ? StartOrder(shell_.state.folder, shell_.window.Tree()->SelectedTag(),
+                         shell_.list.SelectedItemData())
             : std::nullopt;
-    if (!start || dialogs_.IsOpen()) {
+    if (!start || shell_.dialogs.IsOpen()) {
         QApplication::beep();
         return;
     }
     auto* dialog = new OrderDialog;
-    const std::array<std::string, 3> names = SupplierShortNames(state_.folder);
+    const std::array<std::string, 3> names = SupplierShortNames(shell_.state.folder);
     dialog->SetSupplierNames(
         {ToWindowText(names[0]), ToWindowText(names[1]), ToWindowText(names[2])});
     dialog->SetSupplier(lastSupplier_);
@@ -53,28 +45,28 @@ void OrderCommands::OrderSelectedPart() {
             [this, dialog, category = start->category, slot = start->slot] {
                 Order(dialog, category, slot);
             });
-    dialogs_.Open(DialogWindow::Order, dialog, dialog->QuantityField());
+    shell_.dialogs.Open(DialogWindow::Order, dialog, dialog->QuantityField());
 }
 
 void OrderCommands::Order(OrderDialog* dialog, int category, int slot) {
     const int supplier = dialog->Supplier();
     const OperationOutcome outcome =
-        AddOrderPosition(state_.folder, supplier, PartReference{category, slot},
-                         ToDataText(dialog->Quantity()), prompter_);
+        AddOrderPosition(shell_.state.folder, supplier, PartReference{category, slot},
+                         ToDataText(dialog->Quantity()), shell_.prompter);
     if (outcome.IsDone()) {
         lastSupplier_ = supplier;
     }
-    applier_.Apply(outcome);
+    shell_.applier.Apply(outcome);
 }
 
 void OrderCommands::EditSelectedPosition(bool closingTab) {
-    const int orderList = window_.Tree()->SelectedTag();
-    const std::optional<int> slot = list_.SelectedItemData();
-    if (!IsOrderListNumber(orderList) || !slot || dialogs_.IsOpen()) {
+    const int orderList = shell_.window.Tree()->SelectedTag();
+    const std::optional<int> slot = shell_.list.SelectedItemData();
+    if (!IsOrderListNumber(orderList) || !slot || shell_.dialogs.IsOpen()) {
         return;
     }
     const std::optional<PositionToEdit> position =
-        ReadPositionToEdit(state_.folder, orderList, *slot);
+        ReadPositionToEdit(shell_.state.folder, orderList, *slot);
     if (!position) {
         // The sum row, or a position another program removed meanwhile.
         QApplication::beep();
@@ -90,11 +82,11 @@ void OrderCommands::EditSelectedPosition(bool closingTab) {
             [this, dialog] { BookIn(dialog); });
     connect(dialog, &OrderPositionDialog::GoToPartRequested, this,
             [this, dialog] { GoToPart(dialog); });
-    dialogs_.Open(DialogWindow::OrderPosition, dialog, dialog->QuantityFieldOf(tab));
+    shell_.dialogs.Open(DialogWindow::OrderPosition, dialog, dialog->QuantityFieldOf(tab));
 }
 
 QString OrderCommands::SelectedUnitPrice() const {
-    const QTableView* view = list_.View();
+    const QTableView* view = shell_.list.View();
     const QModelIndexList rows = view->selectionModel()->selectedRows();
     if (rows.isEmpty()) {
         return {};
@@ -106,19 +98,20 @@ void OrderCommands::Save(OrderPositionDialog* dialog) {
     if (!dialog->SaveButton()->isEnabled()) {
         return;
     }
-    applier_.Apply(SaveOrderPosition(state_.folder, dialog->OrderList(), dialog->Slot(),
-                                     ToDataText(dialog->EditQuantity()), dialog->Hidden()));
+    shell_.applier.Apply(SaveOrderPosition(shell_.state.folder, dialog->OrderList(), dialog->Slot(),
+                                           ToDataText(dialog->EditQuantity()), dialog->Hidden()));
 }
 
 void OrderCommands::BookIn(OrderPositionDialog* dialog) {
     if (!dialog->BookInButton()->isEnabled()) {
         return;
     }
-    applier_.Apply(BookInOrderPosition(state_.folder, dialog->OrderList(), dialog->Slot(),
-                                       list_.ShownSlots(), ToDataText(dialog->BookQuantity()),
-                                       ToDataText(dialog->NewPrice()), prompter_));
+    shell_.applier.Apply(BookInOrderPosition(
+        shell_.state.folder, dialog->OrderList(), dialog->Slot(), shell_.list.ShownSlots(),
+        ToDataText(dialog->BookQuantity()), ToDataText(dialog->NewPrice()), shell_.prompter));
 }
 
 void OrderCommands::GoToPart(OrderPositionDialog* dialog) {
-    applier_.Apply(GoToOrderedPart(state_.folder, dialog->OrderList(), dialog->Slot(), prompter_));
+    shell_.applier.Apply(
+        GoToOrderedPart(shell_.state.folder, dialog->OrderList(), dialog->Slot(), shell_.prompter));
 }

@@ -8,23 +8,17 @@
 
 #include <QObject>
 
-class CommandActions;
-class DialogFrame;
-class MainWindow;
+#include "CommandContext.h"
+
 class OrderDialog;
 class OrderPositionDialog;
 class OutcomeApplier;
-class PartListPanel;
-class Prompter;
-struct ShellState;
 
 class OrderCommands : public QObject {
     Q_OBJECT
 
 public:
-    OrderCommands(ShellState& state, MainWindow& window, CommandActions& actions,
-                  PartListPanel& list, DialogFrame& dialogs, OutcomeApplier& applier,
-                  Prompter& prompter, QObject* parent = nullptr);
+    explicit OrderCommands(const CommandContext& shell, QObject* parent = nullptr);
 
     // Command 11: refused (a beep) unless a part row of a category is selected.
     void OrderSelectedPart();
@@ -42,12 +36,6 @@ private:
     void GoToPart(OrderPositionDialog* dialog);
     QString SelectedUnitPrice() const;
 
-    ShellState& state_;
-    MainWindow& window_;
-    CommandActions& actions_;
-    PartListPanel& list_;
-    DialogFrame& dialogs_;
-    OutcomeApplier& applier_;
-    Prompter& prompter_;
+    CommandContext shell_;
     int lastSupplier_ = 1;
 };

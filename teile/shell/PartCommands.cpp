@@ -12,19 +12,11 @@
 #include "PartOperations.h"
 #include "ShellState.h"
 
-PartCommands::PartCommands(ShellState& state, CategoryTreeView& tree, PartListPanel& list,
-                           DialogFrame& dialogs, OutcomeApplier& applier, Prompter& prompter,
-                           QObject* parent)
-    : QObject(parent),
-      state_(state),
-      tree_(tree),
-      list_(list),
-      dialogs_(dialogs),
-      applier_(applier),
-      prompter_(prompter) {}
+PartCommands::PartCommands(const CommandContext& shell, QObject* parent)
+    : QObject(parent), shell_(shell) {}
 
 void PartCommands::Run(int command, bool documentsTab) {
-    const int category = tree_.SelectedTag();
+    const int category = shell_.tree.SelectedTag();
     if (!IsCategoryNumber(category)) {
         return;
     }
@@ -32,7 +24,7 @@ void PartCommands::Run(int command, bool documentsTab) {
         Open(PartEditorMode::New, category, -1, false);
         return;
     }
-    const std::optional<int> slot = list_.SelectedItemData();
+    const std::optional<int> slot = shell_.list.SelectedItemData();
     if (!slot || *slot < 0) {
         return;
     }
@@ -44,10 +36,10 @@ void PartCommands::Run(int command, bool documentsTab) {
 }
 
 void PartCommands::Open(PartEditorMode mode, int category, int slot, bool documentsTab) {
-    auto* editor = new PartEditorDialog(state_.folder, prompter_);
-    editor->Fill(LoadPartEditorContent(state_.folder, mode, category, slot), documentsTab);
+    auto* editor = new PartEditorDialog(shell_.state.folder, shell_.prompter);
+    editor->Fill(LoadPartEditorContent(shell_.state.folder, mode, category, slot), documentsTab);
     connect(editor, &PartEditorDialog::SaveRequested, this, [this, editor] { Save(editor); });
-    dialogs_.Open(DialogWindow::PartEditor, editor, editor->StartFocus());
+    shell_.dialogs.Open(DialogWindow::PartEditor, editor, editor->StartFocus());
 }
 
 void PartCommands::Save(PartEditorDialog* editor) {
@@ -58,5 +50,6 @@ void PartCommands::Save(PartEditorDialog* editor) {
     if (!texts) {
         return;
     }
-    applier_.Apply(SavePart(state_.folder, editor->Category(), editor->Slot(), *texts, prompter_));
+    shell_.applier.Apply(
+        SavePart(shell_.state.folder, editor->Category(), editor->Slot(), *texts, shell_.prompter));
 }

@@ -6,23 +6,17 @@
 
 #include <QObject>
 
+#include "CommandContext.h"
 #include "PartEditorRules.h"
 
-class CategoryTreeView;
-class DialogFrame;
 class OutcomeApplier;
 class PartEditorDialog;
-class PartListPanel;
-class Prompter;
-struct ShellState;
 
 class PartCommands : public QObject {
     Q_OBJECT
 
 public:
-    PartCommands(ShellState& state, CategoryTreeView& tree, PartListPanel& list,
-                 DialogFrame& dialogs, OutcomeApplier& applier, Prompter& prompter,
-                 QObject* parent = nullptr);
+    explicit PartCommands(const CommandContext& shell, QObject* parent = nullptr);
 
     // Command 4, 5 or 6 with a category selected; `documentsTab` opens an
     // edit on "Dokumente" (a right double click). Nothing for another tree
@@ -33,10 +27,5 @@ private:
     void Open(PartEditorMode mode, int category, int slot, bool documentsTab);
     void Save(PartEditorDialog* editor);
 
-    ShellState& state_;
-    CategoryTreeView& tree_;
-    PartListPanel& list_;
-    DialogFrame& dialogs_;
-    OutcomeApplier& applier_;
-    Prompter& prompter_;
+    CommandContext shell_;
 };

@@ -92,29 +92,21 @@ private:
 
 }  // namespace
 
-SearchCommand::SearchCommand(ShellState& state, MainWindow& window, PartListPanel& list,
-                             DialogFrame& dialogs, OutcomeApplier& applier, Prompter& prompter,
-                             QObject* parent)
-    : QObject(parent),
-      state_(state),
-      window_(window),
-      list_(list),
-      dialogs_(dialogs),
-      applier_(applier),
-      prompter_(prompter) {}
+SearchCommand::SearchCommand(const CommandContext& shell, QObject* parent)
+    : QObject(parent), shell_(shell) {}
 
 void SearchCommand::Open() {
-    if (dialogs_.IsOpen()) {
+    if (shell_.dialogs.IsOpen()) {
         return;
     }
     search_.lastHitRow = 0;
     // The main window is disabled while the dialog is open, so the entry
     // selected last is the one to go on from.
-    search_.lastTreeRow = state_.lastTreeIndex;
+    search_.lastTreeRow = shell_.state.lastTreeIndex;
     auto* dialog = new SearchDialog(search_);
     connect(dialog, &SearchDialog::SearchRequested, this,
             [this, dialog](int origin) { SearchNext(dialog, origin); });
-    dialogs_.Open(DialogWindow::Search, dialog, dialog->TextField());
+    shell_.dialogs.Open(DialogWindow::Search, dialog, dialog->TextField());
 }
 
 void SearchCommand::SearchNext(SearchDialog* dialog, int origin) {
@@ -124,9 +116,9 @@ void SearchCommand::SearchNext(SearchDialog* dialog, int origin) {
     SearchOutcome outcome;
     {
         WaitCursor cursor;
-        PromptWithNormalCursor prompter(prompter_, cursor);
-        MainWindowSearchView view(state_, *window_.Tree(), list_, applier_);
-        outcome = ::SearchNext(search_, origin, view, state_.folder, prompter);
+        PromptWithNormalCursor prompter(shell_.prompter, cursor);
+        MainWindowSearchView view(shell_.state, *shell_.window.Tree(), shell_.list, shell_.applier);
+        outcome = ::SearchNext(search_, origin, view, shell_.state.folder, prompter);
     }
     switch (outcome.focus) {
     case SearchFocus::TextField:

@@ -6,22 +6,16 @@
 
 #include <QObject>
 
+#include "CommandContext.h"
 #include "Search.h"
 
-class DialogFrame;
-class MainWindow;
-class OutcomeApplier;
-class PartListPanel;
-class Prompter;
 class SearchDialog;
-struct ShellState;
 
 class SearchCommand : public QObject {
     Q_OBJECT
 
 public:
-    SearchCommand(ShellState& state, MainWindow& window, PartListPanel& list, DialogFrame& dialogs,
-                  OutcomeApplier& applier, Prompter& prompter, QObject* parent = nullptr);
+    explicit SearchCommand(const CommandContext& shell, QObject* parent = nullptr);
 
     // Opens " Suche" with the state of the run; the first row of the list
     // counts as visited.
@@ -32,11 +26,6 @@ public:
 private:
     void SearchNext(SearchDialog* dialog, int origin);
 
-    ShellState& state_;
-    MainWindow& window_;
-    PartListPanel& list_;
-    DialogFrame& dialogs_;
-    OutcomeApplier& applier_;
-    Prompter& prompter_;
+    CommandContext shell_;
     SearchState search_;
 };

@@ -11,6 +11,7 @@
 #include "ClipboardCommands.h"
 #include "ColumnCommand.h"
 #include "CommandActions.h"
+#include "CommandContext.h"
 #include "CommandDispatcher.h"
 #include "CommandTable.h"
 #include "CompactionCommand.h"
@@ -105,20 +106,17 @@ void TeileProgram::BuildWindow() {
     dialogs_ = std::make_unique<DialogFrame>(*window_, state_.settings);
     applier_ = std::make_unique<OutcomeApplier>(state_, *window_, *actions_, *list_, *dialogs_,
                                                 *prompter_);
-    categories_ = std::make_unique<CategoryCommands>(state_, *window_->Tree(), *dialogs_, *applier_,
-                                                     *prompter_);
+    const CommandContext shell{state_, *window_,  *actions_, *window_->Tree(),
+                               *list_, *dialogs_, *applier_, *prompter_};
+    categories_ = std::make_unique<CategoryCommands>(shell);
     toolCommands_ = std::make_unique<ToolCommands>(state_, *window_, *tools_);
     dispatcher_ = std::make_unique<CommandDispatcher>(state_, *window_, *actions_, *list_,
                                                       *applier_, *categories_, *toolCommands_);
-    orders_ = std::make_unique<OrderCommands>(state_, *window_, *actions_, *list_, *dialogs_,
-                                              *applier_, *prompter_);
-    clipboard_ =
-        std::make_unique<ClipboardCommands>(state_, *window_, *list_, *applier_, *prompter_);
-    search_ =
-        std::make_unique<SearchCommand>(state_, *window_, *list_, *dialogs_, *applier_, *prompter_);
+    orders_ = std::make_unique<OrderCommands>(shell);
+    clipboard_ = std::make_unique<ClipboardCommands>(shell);
+    search_ = std::make_unique<SearchCommand>(shell);
     dispatcher_->AttachPartCommands(orders_.get(), clipboard_.get(), search_.get());
-    parts_ = std::make_unique<PartCommands>(state_, *window_->Tree(), *list_, *dialogs_, *applier_,
-                                            *prompter_);
+    parts_ = std::make_unique<PartCommands>(shell);
     dispatcher_->AttachPartEditor(*parts_);
 
     CommandDispatcher* dispatcher = dispatcher_.get();
@@ -149,15 +147,13 @@ void TeileProgram::BuildWindow() {
         actions_->SetCommandState(command, false);
     }
     list_->SwitchListColumns(ListMode::Category);
-    AddAddressAndSettingsCommands();
+    AddAddressAndSettingsCommands(shell);
 }
 
-void TeileProgram::AddAddressAndSettingsCommands() {
-    addresses_ = std::make_unique<AddressCommands>(state_, *window_->Tree(), *dialogs_, *applier_,
-                                                   *prompter_);
-    columns_ = std::make_unique<ColumnCommand>(state_, *window_->Tree(), *list_, *dialogs_,
-                                               *applier_, *prompter_);
-    compaction_ = std::make_unique<CompactionCommand>(state_, *window_, *applier_, *prompter_);
+void TeileProgram::AddAddressAndSettingsCommands(const CommandContext& shell) {
+    addresses_ = std::make_unique<AddressCommands>(shell);
+    columns_ = std::make_unique<ColumnCommand>(shell);
+    compaction_ = std::make_unique<CompactionCommand>(shell);
     dispatcher_->AddHandler(kCommandEditCategory, [this] { return addresses_->EditSupplier(); });
     dispatcher_->AddHandler(kCommandUserInformation, [this] {
         addresses_->EditUserInformation();

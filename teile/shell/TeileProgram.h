@@ -12,6 +12,7 @@
 #include "ShellState.h"
 
 class AddressCommands;
+struct CommandContext;
 class CategoryCommands;
 class ClipboardCommands;
 class ColumnCommand;
@@ -63,7 +64,7 @@ signals:
 private:
     void RecoverCompaction();
     void BuildWindow();
-    void AddAddressAndSettingsCommands();
+    void AddAddressAndSettingsCommands(const CommandContext& shell);
     void FillTreeAndFirstList();
     // The close request of the main window; false keeps the program running.
     bool ShutDown();
