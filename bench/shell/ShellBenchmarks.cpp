@@ -14,23 +14,10 @@
 #include "CommandDispatcher.h"
 #include "LargestDatabase.h"
 #include "MainWindow.h"
+#include "ShellBench.h"
 #include "TeileProgram.h"
 
 namespace {
-
-const TemporaryDatabase& Database() {
-    static const TemporaryDatabase database;
-    return database;
-}
-
-void Settle() { QApplication::processEvents(); }
-
-std::unique_ptr<TeileProgram> StartedProgram() {
-    auto program = std::make_unique<TeileProgram>(Database().Folder());
-    program->Start();
-    Settle();
-    return program;
-}
 
 bool ShowsRows(TeileProgram& program, int rows) {
     return program.Window().List()->model()->rowCount() == rows;
@@ -101,14 +88,3 @@ void SortByColumn(benchmark::State& state) {
 BENCHMARK(SortByColumn)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -21,16 +21,10 @@
 #include "DialogFrame.h"
 #include "LargestDatabase.h"
 #include "MainWindow.h"
+#include "ShellBench.h"
 #include "TeileProgram.h"
 
 namespace {
-
-const TemporaryDatabase& Database() {
-    static const TemporaryDatabase database;
-    return database;
-}
-
-void Settle() { QApplication::processEvents(); }
 
 // The name ("<stem> <value> 499") or remark ("..., Los 1499") of the
 // selected row holds the search text.
@@ -47,9 +41,7 @@ bool SelectedRowIsAHit(TeileProgram& program) {
 }
 
 void SearchNextHit(benchmark::State& state) {
-    auto program = std::make_unique<TeileProgram>(Database().Folder());
-    program->Start();
-    Settle();
+    auto program = StartedProgram();
     program->Dispatcher().Dispatch(kCommandSearch);
     QDialog* dialog = program->Dialogs().OpenDialog();
     if (!dialog) {
@@ -82,14 +74,3 @@ void SearchNextHit(benchmark::State& state) {
 BENCHMARK(SearchNextHit)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
