@@ -2,12 +2,17 @@
 // Input into dialog controls as a user gives it, and pictures of the windows
 // for looking at them.
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdlib>
+#include <functional>
+#include <string>
 
 // Replaces the field's text, typed key by key (letters beyond ASCII too).
 inline void TypeInto(QLineEdit* field, const QString& text) {
@@ -27,6 +32,44 @@ inline void ChooseEntry(QComboBox* list, int index) {
     for (int step = 0; step < index; ++step) {
         QTest::keyClick(list, Qt::Key_Down);
     }
+}
+
+// Runs `act` on the next file dialog once it shows: it runs a loop of its own.
+inline void WhenFileDialogShows(std::function<void(QFileDialog*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QFileDialog*>(widget);
+            if (dialog && dialog->isVisible()) {
+                timer->stop();
+                timer->deleteLater();
+                act(dialog);
+                return;
+            }
+        }
+    });
+    timer->start();
+}
+
+struct FileDialogSeen {
+    QString title;
+    QStringList filters;
+    QString selectedFilter;
+};
+
+// The dialog's title and filters, then `file` chosen, or cancel for "".
+inline void ChooseInFileDialog(FileDialogSeen& seen, const std::string& file) {
+    WhenFileDialogShows([&seen, file](QFileDialog* dialog) {
+        seen = {dialog->windowTitle(), dialog->nameFilters(), dialog->selectedNameFilter()};
+        if (file.empty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(QString::fromStdString(file));
+        // What "Öffnen" does.
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
 }
 
 // With TEILE_GRABS set to a folder, the window is saved there as name.png.

@@ -18,6 +18,7 @@
 #include <filesystem>
 
 #include "DesktopLauncher.h"
+#include "DialogInput.h"
 #include "IniStore.h"
 #include "MainWindow.h"
 #include "PartEditorDialog.h"
@@ -43,44 +44,6 @@ void WriteJpeg(const std::string& path, int width, int height) {
     QImageWriter writer(QString::fromStdString(path), "jpg");
     writer.setQuality(100);
     ASSERT_TRUE(writer.write(picture)) << path;
-}
-
-// Runs `act` on the next file dialog once it shows: it runs a loop of its own.
-void WhenFileDialogShows(std::function<void(QFileDialog*)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<QFileDialog*>(widget);
-            if (dialog && dialog->isVisible()) {
-                timer->stop();
-                timer->deleteLater();
-                act(dialog);
-                return;
-            }
-        }
-    });
-    timer->start();
-}
-
-struct FileDialogSeen {
-    QString title;
-    QStringList filters;
-    QString selectedFilter;
-};
-
-// The dialog's title and filters, then `file` chosen, or cancel for "".
-void ChooseInFileDialog(FileDialogSeen& seen, const std::string& file) {
-    WhenFileDialogShows([&seen, file](QFileDialog* dialog) {
-        seen = {dialog->windowTitle(), dialog->nameFilters(), dialog->selectedNameFilter()};
-        if (file.empty()) {
-            dialog->reject();
-            return;
-        }
-        dialog->selectFile(QString::fromStdString(file));
-        // What "Öffnen" does.
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
 }
 
 class PartEditor : public ShellTest {
