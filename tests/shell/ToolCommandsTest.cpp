@@ -21,6 +21,7 @@
 #include "CommandTable.h"
 #include "MainWindow.h"
 #include "PluginInterface.h"
+#include "ScopedVariable.h"
 #include "ShellTestSupport.h"
 #include "SingleInstance.h"
 #include "TempFolder.h"
@@ -31,30 +32,6 @@ namespace {
 
 constexpr char kZelvoTitle[] = " Zelvo-Dekoder";
 constexpr char kTastomatTitle[] = " Tastomat f\xC3\xBCr PIC(R)-Mikrorechner";
-
-// Sets an environment variable for the life of the object.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedVariable() {
-        if (old_) {
-            setenv(name_, old_->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 // Processes this test program started and has not reaped yet, running or
 // ended, counted from /proc rather than asked of teile. A copy started just

@@ -22,6 +22,7 @@
 #include <optional>
 #include <string>
 
+#include "ScopedVariable.h"
 #include "TempFolder.h"
 #include "ToolFolder.h"
 
@@ -37,34 +38,6 @@ constexpr int kTastomat = 3;
 
 constexpr char kZelvoTitle[] = " Zelvo-Dekoder";
 constexpr char kTastomatTitle[] = " Tastomat f\xC3\xBCr PIC(R)-Mikrorechner";
-
-// Sets an environment variable (or removes it) for the life of the object.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        if (value != nullptr) {
-            setenv(name, value, 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-    ~ScopedVariable() {
-        if (old_) {
-            setenv(name_, old_->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 int LineCount(const std::string& text) {
     return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
