@@ -7,6 +7,7 @@
 
 #include "DialogCaption.h"
 #include "DialogFonts.h"
+#include "FieldTexts.h"
 #include "WindowText.h"
 
 namespace {
@@ -75,15 +76,7 @@ void SupplierDialog::SetShortName(const QString& name) { shortNameField_->setTex
 QString SupplierDialog::ShortName() const { return shortNameField_->text(); }
 
 void SupplierDialog::SetAddress(const std::array<QString, 8>& fields) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        addressFields_[i]->setText(fields[i]);
-    }
+    SetTexts(addressFields_, fields);
 }
 
-std::array<QString, 8> SupplierDialog::Address() const {
-    std::array<QString, 8> fields;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        fields[i] = addressFields_[i]->text();
-    }
-    return fields;
-}
+std::array<QString, 8> SupplierDialog::Address() const { return TextsOf(addressFields_); }

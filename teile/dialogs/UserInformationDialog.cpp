@@ -10,6 +10,7 @@
 
 #include "DialogCaption.h"
 #include "DialogFonts.h"
+#include "FieldTexts.h"
 #include "WindowText.h"
 
 namespace {
@@ -145,36 +146,20 @@ QLineEdit* UserInformationDialog::AddField(QWidget* parent, const char* objectNa
 }
 
 void UserInformationDialog::SetInvoice(const std::array<QString, 7>& fields) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        invoiceFields_[i]->setText(fields[i]);
-    }
+    SetTexts(invoiceFields_, fields);
 }
 
-std::array<QString, 7> UserInformationDialog::Invoice() const {
-    std::array<QString, 7> fields;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        fields[i] = invoiceFields_[i]->text();
-    }
-    return fields;
-}
+std::array<QString, 7> UserInformationDialog::Invoice() const { return TextsOf(invoiceFields_); }
 
 void UserInformationDialog::SetUse(int use) { useList_->setCurrentIndex(use == 0 ? 0 : 1); }
 
 int UserInformationDialog::Use() const { return useList_->currentIndex() == 1 ? 1 : 0; }
 
 void UserInformationDialog::SetDelivery(const std::array<QString, 4>& fields) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        deliveryFields_[i]->setText(fields[i]);
-    }
+    SetTexts(deliveryFields_, fields);
 }
 
-std::array<QString, 4> UserInformationDialog::Delivery() const {
-    std::array<QString, 4> fields;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        fields[i] = deliveryFields_[i]->text();
-    }
-    return fields;
-}
+std::array<QString, 4> UserInformationDialog::Delivery() const { return TextsOf(deliveryFields_); }
 
 void UserInformationDialog::SetDeliveryIsInvoice(bool same) {
     sameAddressBox_->setChecked(same);
