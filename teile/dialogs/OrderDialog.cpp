@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <iterator>
+
 #include "DialogFonts.h"
 #include "DigitsField.h"
 #include "FitCaption.h"
@@ -60,9 +62,11 @@ OrderDialog::OrderDialog(QWidget* parent)
     cancelButton->setObjectName("cancelButton");
     cancelButton->setGeometry(130, 90, 80, 25);
 
-    setTabOrder(quantityField_, supplierOptions_[0]);
-    setTabOrder(supplierOptions_[0], orderButton_);
-    setTabOrder(orderButton_, cancelButton);
+    QWidget* const chain[] = {quantityField_,      supplierOptions_[0], supplierOptions_[1],
+                              supplierOptions_[2], orderButton_,        cancelButton};
+    for (std::size_t i = 1; i < std::size(chain); ++i) {
+        setTabOrder(chain[i - 1], chain[i]);
+    }
 
     connect(orderButton_, &QPushButton::clicked, this, &OrderDialog::OrderRequested);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -91,7 +91,7 @@ void SearchDialog::keyPressEvent(QKeyEvent* event) {
     }
     if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled()) {
         button->click();
-    } else if (SearchIsPossible(state_)) {
+    } else if (focusWidget() == textField_ && SearchIsPossible(state_)) {
         emit SearchRequested(kSearchFromTextField);
     }
     event->accept();

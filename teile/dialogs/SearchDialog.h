@@ -29,8 +29,8 @@ signals:
     void SearchRequested(int origin);
 
 protected:
-    // Return is the dialog's shortcut: it searches, except on a focused
-    // button, which it presses.
+    // Return is the dialog's shortcut: in the text field it searches, on a
+    // focused button it presses the button, elsewhere it does nothing.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -102,6 +102,16 @@ TEST_F(OrderCommandsTest, ProposedQuantitiesAndTheDialogAsItOpens) {
         EXPECT_EQ(Find<QRadioButton>("supplierOption2")->text(), "Lieferant 2");
         EXPECT_EQ(Find<QRadioButton>("supplierOption3")->text(), QString::fromUtf8("Lötpunkt"));
         EXPECT_TRUE(Find<QRadioButton>("supplierOption1")->isChecked());
+        // Tab goes from the quantity through the three suppliers to the buttons.
+        QStringList chain;
+        for (QWidget* next = quantity->nextInFocusChain(); next != quantity && chain.size() < 6;
+             next = next->nextInFocusChain()) {
+            if (next->focusPolicy() & Qt::TabFocus) {
+                chain.append(next->objectName());
+            }
+        }
+        EXPECT_EQ(chain.join(' ').toStdString(),
+                  "supplierOption1 supplierOption2 supplierOption3 orderButton cancelButton");
         // Only digits are taken.
         QTest::keyClicks(quantity, "x-,");
         EXPECT_EQ(quantity->text(), proposals[row]);

@@ -101,6 +101,10 @@ TEST_F(SearchCommandTest, DialogControlsButtonRuleAndStateKeptForTheRun) {
     EXPECT_EQ(Selected(), start);
     QTest::mouseClick(Box("inRemarksBox"), Qt::LeftButton);
     EXPECT_TRUE(Button("searchButton")->isEnabled());
+    // Return searches only from the text field.
+    Box("inRemarksBox")->setFocus();
+    PressReturn();
+    EXPECT_EQ(Selected(), start);
 
     // Moved and closed: it comes back there with the text and the choices.
     OpenDialog()->move(140, 95);
