@@ -5,6 +5,9 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include <string>
+#include <vector>
+
 #include "CategoryTree.h"
 #include "CategoryTreeView.h"
 #include "CommandActions.h"
@@ -18,8 +21,43 @@
 #include "OrderPositionDialog.h"
 #include "OutcomeApplier.h"
 #include "PartListPanel.h"
+#include "Prompter.h"
 #include "ShellState.h"
 #include "WindowText.h"
+
+namespace {
+
+// Holds what an operation tells the user until its outcome is on screen: the
+// booking removes its position before it finds that no part belongs to it,
+// and that warning belongs over the list without the position.
+class MessagesAfterOutcome : public Prompter {
+public:
+    explicit MessagesAfterOutcome(Prompter& prompter) : prompter_(prompter) {}
+    Answer Ask(const std::string& title, const std::string& text, MessageIcon icon,
+               Answer defaultAnswer) override {
+        return prompter_.Ask(title, text, icon, defaultAnswer);
+    }
+    void Tell(const std::string& title, const std::string& text, MessageIcon icon) override {
+        held_.push_back({title, text, icon});
+    }
+    void Release() {
+        for (const Message& message : held_) {
+            prompter_.Tell(message.title, message.text, message.icon);
+        }
+        held_.clear();
+    }
+
+private:
+    struct Message {
+        std::string title;
+        std::string text;
+        MessageIcon icon;
+    };
+    Prompter& prompter_;
+    std::vector<Message> held_;
+};
+
+}  // namespace
 
 OrderCommands::OrderCommands(const CommandContext& shell, QObject* parent)
     : QObject(parent), shell_(shell) {}
@@ -106,9 +144,11 @@ void OrderCommands::BookIn(OrderPositionDialog* dialog) {
     if (!dialog->BookInButton()->isEnabled()) {
         return;
     }
+    MessagesAfterOutcome prompter(shell_.prompter);
     shell_.applier.Apply(BookInOrderPosition(
         shell_.state.folder, dialog->OrderList(), dialog->Slot(), shell_.list.ShownSlots(),
-        ToDataText(dialog->BookQuantity()), ToDataText(dialog->NewPrice()), shell_.prompter));
+        ToDataText(dialog->BookQuantity()), ToDataText(dialog->NewPrice()), prompter));
+    prompter.Release();
 }
 
 void OrderCommands::GoToPart(OrderPositionDialog* dialog) {

@@ -339,8 +339,11 @@ TEST_F(OrderCommandsTest, PositionWithoutItsPartIsRemovedAndNothingBooked) {
     ASSERT_EQ(SelectedSlot(), 1);
     DoubleClickRow(0, Qt::RightButton);
     ASSERT_NE(OpenDialog(), nullptr);
+    int rowsUnderTheWarning = -1;
+    boxes.whenShown = [&] { rowsUnderTheWarning = List()->model()->rowCount(); };
     Click("bookInButton");
     ASSERT_EQ(boxes.seen.size(), 1u);
+    EXPECT_EQ(rowsUnderTheWarning, 2);  // the list shows the removal before the warning
     EXPECT_EQ(boxes.seen[0].title, "Warnung !");
     EXPECT_EQ(boxes.seen[0].text, "Dieser Position konnte kein Teil zugeordnet werden !");
     EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
