@@ -145,9 +145,10 @@ void OrderCommands::BookIn(OrderPositionDialog* dialog) {
         return;
     }
     MessagesAfterOutcome prompter(shell_.prompter);
-    shell_.applier.Apply(BookInOrderPosition(
-        shell_.state.folder, dialog->OrderList(), dialog->Slot(), shell_.list.ShownSlots(),
-        ToDataText(dialog->BookQuantity()), ToDataText(dialog->NewPrice()), prompter));
+    shell_.applier.Apply(
+        BookInOrderPosition(shell_.state.folder, dialog->OrderList(), dialog->Slot(),
+                            shell_.list.ShownSlots(), ToDataText(dialog->BookQuantity()),
+                            ToDataText(dialog->NewPrice()), shell_.state.clipboard, prompter));
     prompter.Release();
 }
 

@@ -109,7 +109,8 @@ OperationOutcome SaveOrderPosition(const std::string& folder, int orderList, int
 
 OperationOutcome BookInOrderPosition(const std::string& folder, int orderList, int slot,
                                      const std::vector<int>& shownSlots, std::string_view quantity,
-                                     std::string_view newPrice, Prompter& prompter) {
+                                     std::string_view newPrice, PartClipboard& clipboard,
+                                     Prompter& prompter) {
     if (!IsOrderListNumber(orderList) || !IsSlotNumber(slot)) {
         return OperationOutcome::Refused();
     }
@@ -140,6 +141,8 @@ OperationOutcome BookInOrderPosition(const std::string& folder, int orderList, i
     if (!writes.Write(orders)) {
         return OperationOutcome::WriteFailure();
     }
+    clipboard.Clear();
+    outcome.commands.push_back({kCommandPastePart, false});
     const std::string record =
         category ? category->Value(kListGroup, SlotKey(part->slot)) : std::string();
     if (IsBlank(record)) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "OperationOutcome.h"
+#include "PartClipboard.h"
 #include "Prompter.h"
 #include "Records.h"
 
@@ -23,10 +24,12 @@ OperationOutcome SaveOrderPosition(const std::string& folder, int orderList, int
 
 // "Zubuchen" of the position dialog: the position leaves the order list and
 // its quantity is added to the part's stock, whose price at this supplier
-// becomes `newPrice`. `shownSlots` are the order list's rows as shown.
+// becomes `newPrice`. `shownSlots` are the order list's rows as shown. Like
+// every removal from a list, it forgets a part waiting to be pasted.
 OperationOutcome BookInOrderPosition(const std::string& folder, int orderList, int slot,
                                      const std::vector<int>& shownSlots, std::string_view quantity,
-                                     std::string_view newPrice, Prompter& prompter);
+                                     std::string_view newPrice, PartClipboard& clipboard,
+                                     Prompter& prompter);
 
 // "zum Artikel" of the position dialog: asks, then names the part to show.
 OperationOutcome GoToOrderedPart(const std::string& folder, int orderList, int slot,

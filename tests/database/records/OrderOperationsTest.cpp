@@ -4,6 +4,7 @@
 #include <set>
 
 #include "OrderOperations.h"
+#include "PartClipboard.h"
 #include "RecordDatabase.h"
 
 namespace {
@@ -72,8 +73,10 @@ TEST(BookInOrderPosition, AddsTheDeliveryToStockAndSetsThePrice) {
     db.WriteList(1, {{3, PartText("BC547", "3")}});
     db.WriteList(902, {{0, "k1t3;5;0"}, {2, "k1t9;1;0"}});
     ScriptedPrompter prompter;
+    PartClipboard clipboard;
+    ASSERT_TRUE(CopyOrCutPart(db.Folder(), 1, 3, ClipboardKind::Cut, clipboard).IsDone());
     const OperationOutcome outcome =
-        BookInOrderPosition(db.Folder(), 902, 0, {2, 0, -1}, "5", "1,20", prompter);
+        BookInOrderPosition(db.Folder(), 902, 0, {2, 0, -1}, "5", "1,20", clipboard, prompter);
     ASSERT_TRUE(outcome.IsDone());
     EXPECT_TRUE(prompter.messages.empty());
     const std::vector<std::string> fields = SplitFields(db.Record(1, 3));
@@ -83,7 +86,9 @@ TEST(BookInOrderPosition, AddsTheDeliveryToStockAndSetsThePrice) {
     EXPECT_EQ(fields[8], "1,00");
     EXPECT_EQ(db.Record(902, 0), "");
     EXPECT_EQ(outcome.reload, (ListReload{902, 2, 2}));
-    EXPECT_TRUE(outcome.commands.empty());
+    // Like a deletion, the removal forgets the part waiting to be pasted.
+    EXPECT_FALSE(clipboard.HoldsPart());
+    EXPECT_EQ(outcome.commands, (CommandChanges{{kCommandPastePart, false}}));
     EXPECT_TRUE(outcome.closeDialog);
 }
 
@@ -93,9 +98,13 @@ TEST(BookInOrderPosition, StockSaturatesAndAnEmptyPriceEmptiesThePrice) {
                  {{0, PartText("A", "2147483647")}, {1, PartText("B", "-2147483648")}, {2, "C;k"}});
     db.WriteList(901, {{0, "k1t0;5;0"}, {1, "k1t1;-5;0"}, {2, "k1t2;4;0"}});
     ScriptedPrompter prompter;
-    ASSERT_TRUE(BookInOrderPosition(db.Folder(), 901, 0, {0, 1, 2}, "5", "", prompter).IsDone());
-    ASSERT_TRUE(BookInOrderPosition(db.Folder(), 901, 1, {1, 2}, "-5", "2;5", prompter).IsDone());
-    const OperationOutcome last = BookInOrderPosition(db.Folder(), 901, 2, {2}, "4", "9", prompter);
+    PartClipboard clipboard;
+    ASSERT_TRUE(
+        BookInOrderPosition(db.Folder(), 901, 0, {0, 1, 2}, "5", "", clipboard, prompter).IsDone());
+    ASSERT_TRUE(BookInOrderPosition(db.Folder(), 901, 1, {1, 2}, "-5", "2;5", clipboard, prompter)
+                    .IsDone());
+    const OperationOutcome last =
+        BookInOrderPosition(db.Folder(), 901, 2, {2}, "4", "9", clipboard, prompter);
     EXPECT_EQ(SplitFields(db.Record(1, 0))[12], "2147483647");
     EXPECT_EQ(SplitFields(db.Record(1, 0))[8], "");
     EXPECT_EQ(SplitFields(db.Record(1, 1))[12], "-2147483648");
@@ -103,11 +112,10 @@ TEST(BookInOrderPosition, StockSaturatesAndAnEmptyPriceEmptiesThePrice) {
     // A record short of fields still gets its delivery.
     EXPECT_EQ(db.Record(1, 2), "C;k;;;;;;;9;;;;4;");
     EXPECT_EQ(last.reload, (ListReload{901, 1, -1}));
-    const CommandChanges expected = {{kCommandEditPart, false},
-                                     {kCommandDeletePart, false},
-                                     {kCommandCopyPart, false},
-                                     {kCommandSortAscending, false},
-                                     {kCommandSortDescending, false}};
+    const CommandChanges expected = {
+        {kCommandEditPart, false},       {kCommandDeletePart, false},
+        {kCommandCopyPart, false},       {kCommandSortAscending, false},
+        {kCommandSortDescending, false}, {kCommandPastePart, false}};
     EXPECT_EQ(last.commands, expected);
 }
 
@@ -121,8 +129,9 @@ TEST(BookInOrderPosition, PositionWithoutPartIsRemovedWithAWarning) {
     for (int slot : {0, 1, 2}) {
         const std::set<std::string> before = FilesIn(db.Folder());
         ScriptedPrompter prompter;
-        const OperationOutcome outcome =
-            BookInOrderPosition(db.Folder(), 903, slot, {0, 1, 2, 3}, "5", "1,00", prompter);
+        PartClipboard clipboard;
+        const OperationOutcome outcome = BookInOrderPosition(db.Folder(), 903, slot, {0, 1, 2, 3},
+                                                             "5", "1,00", clipboard, prompter);
         EXPECT_EQ(outcome.status, OutcomeStatus::Refused);
         EXPECT_FALSE(outcome.closeDialog);
         ASSERT_EQ(prompter.messages.size(), 1u);

@@ -104,8 +104,9 @@ TEST_F(WriteFailure, OrderThatCannotBeWrittenIsNotReportedAsAdded) {
 
 TEST_F(WriteFailure, BookingThatCannotBeWrittenKeepsThePosition) {
     FailingWrites failing(db.List(2));
+    PartClipboard clipboard;
     const OperationOutcome outcome =
-        BookInOrderPosition(db.Folder(), 901, 0, {0}, "5", "1,00", prompter);
+        BookInOrderPosition(db.Folder(), 901, 0, {0}, "5", "1,00", clipboard, prompter);
     EXPECT_TRUE(outcome.WriteFailed());
     EXPECT_FALSE(outcome.closeDialog);
     ExpectUnchanged();
