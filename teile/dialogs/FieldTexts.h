@@ -1,11 +1,20 @@
 #pragma once
-// The texts of a row of fields that a dialog fills and reads back as one.
+// Filling a dialog's text fields with stored values, and reading a row of
+// fields back as one.
 
 #include <QLineEdit>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+
+// A stored value is shown whole, however long: cut, it would be written back
+// cut. The limit only keeps what is typed in bounds.
+inline void ShowWhole(QLineEdit* field, const QString& text, int limit) {
+    field->setMaxLength(std::max(limit, static_cast<int>(text.size())));
+    field->setText(text);
+}
 
 template <std::size_t N>
 void SetTexts(const std::array<QLineEdit*, N>& fields, const std::array<QString, N>& texts) {

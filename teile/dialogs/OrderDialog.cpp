@@ -10,6 +10,7 @@
 
 #include "DialogFonts.h"
 #include "DigitsField.h"
+#include "FieldTexts.h"
 #include "FitCaption.h"
 
 namespace {
@@ -93,6 +94,8 @@ int OrderDialog::Supplier() const {
     return 1;
 }
 
-void OrderDialog::SetQuantity(const QString& quantity) { quantityField_->setText(quantity); }
+void OrderDialog::SetQuantity(const QString& quantity) {
+    ShowWhole(quantityField_, quantity, kLongestQuantity);
+}
 
 QString OrderDialog::Quantity() const { return quantityField_->text(); }

@@ -8,6 +8,7 @@
 
 #include "DialogFonts.h"
 #include "DigitsField.h"
+#include "FieldTexts.h"
 #include "FitCaption.h"
 #include "OrderDialogRules.h"
 #include "PriceField.h"
@@ -122,10 +123,10 @@ void OrderPositionDialog::SetPosition(int orderList, int slot) {
 }
 
 void OrderPositionDialog::Fill(const QString& quantity, bool hidden, const QString& unitPrice) {
-    editQuantityField_->setText(quantity);
-    bookQuantityField_->setText(quantity);
+    ShowWhole(editQuantityField_, quantity, kLongestQuantity);
+    ShowWhole(bookQuantityField_, quantity, kLongestQuantity);
     hiddenBox_->setChecked(hidden);
-    priceField_->setText(unitPrice);
+    ShowWhole(priceField_, unitPrice, kLongestPrice);
     UpdateSaveButton();
     UpdateBookInButton();
 }

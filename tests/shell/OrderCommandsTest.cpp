@@ -293,6 +293,18 @@ TEST_F(OrderCommandsTest, SaveWritesQuantityAndHiddenFlagAndSelectsThePosition) 
     QTest::keyClick(Field("editQuantityField"), Qt::Key_Return);
     EXPECT_TRUE(Closed());
     EXPECT_EQ(Record(901, 0), "k0t0;7;0");
+
+    // A stored quantity longer than one may type is shown and kept whole.
+    Write("k901.dat", "[teil]\r\nt0=k0t0;123456789012;0\r\n");
+    ClickTreeEntry("Lieferant 2");
+    ClickTreeEntry("Bauteilhaus");
+    DoubleClickRow(0, Qt::LeftButton);
+    ASSERT_NE(OpenDialog(), nullptr);
+    EXPECT_EQ(Field("editQuantityField")->text().toStdString(), "123456789012");
+    QTest::mouseClick(Find<QCheckBox>("hiddenBox"), Qt::LeftButton);
+    Click("saveButton");
+    EXPECT_TRUE(Closed());
+    EXPECT_EQ(Record(901, 0), "k0t0;123456789012;1");
     EXPECT_TRUE(boxes.seen.empty());
 }
 
