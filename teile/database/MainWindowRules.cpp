@@ -75,9 +75,9 @@ bool EditCategoryAppliesTo(int itemTag) { return IsListNumber(itemTag); }
 bool DeleteCategoryAppliesTo(int itemTag) { return IsCategoryNumber(itemTag); }
 
 void ChooseSortColumn(SortState& sort, int itemTag, int column) {
-    if (ListModeOfTag(itemTag) == ListMode::Order) {
+    if (IsOrderListNumber(itemTag)) {
         sort.orderSortColumn = column;
-    } else {
+    } else if (ListModeOfTag(itemTag) == ListMode::Category) {
         sort.categorySortColumn = column;
     }
 }

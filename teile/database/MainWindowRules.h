@@ -51,7 +51,7 @@ bool EditCategoryAppliesTo(int itemTag);
 bool DeleteCategoryAppliesTo(int itemTag);
 
 // A click on the header column `column` makes it the sort column of the kind
-// of list shown.
+// of list shown; the root "Bestellungen" shows no list, and keeps both.
 void ChooseSortColumn(SortState& sort, int itemTag, int column);
 
 // The stored name of a category (key "k" + number of group "kategorie").

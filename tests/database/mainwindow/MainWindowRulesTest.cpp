@@ -137,6 +137,9 @@ TEST(ChooseSortColumn, EachKindOfListKeepsItsOwnColumn) {
     ChooseSortColumn(sort, 902, 0);
     EXPECT_EQ(sort.orderSortColumn, 0);
     EXPECT_EQ(sort.categorySortColumn, 2);
+    ChooseSortColumn(sort, 900, 4);
+    EXPECT_EQ(sort.orderSortColumn, 0);
+    EXPECT_EQ(sort.categorySortColumn, 2);
 }
 
 TEST(SmallPrint, OnlyExactlyJaCountsAndOffRemovesTheKey) {
