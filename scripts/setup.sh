@@ -8,10 +8,13 @@ BUILD="$ROOT/build"
 install_missing_packages() {
     # libqt6svg6 carries the image and icon plugins that load the SVG icons at run time;
     # clang and its runtimes (libFuzzer, the sanitizers) build the sanitized core;
-    # clang-format checks that every source file is formatted.
+    # clang-format checks that every source file is formatted; the statistics draw with
+    # Qt Charts; the print tests read the PDFs back with poppler's pdftotext; the install test
+    # checks the desktop entries with desktop-file-validate.
     local needed=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
                   libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-                  locales clang libclang-rt-14-dev clang-format)
+                  locales clang libclang-rt-14-dev clang-format qt6-charts-dev poppler-utils
+                  desktop-file-utils)
     local missing=()
     for package in "${needed[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
