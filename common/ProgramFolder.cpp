@@ -1,5 +1,7 @@
 #include "ProgramFolder.h"
 
+#include <dlfcn.h>
+
 #include <filesystem>
 #include <system_error>
 
@@ -17,4 +19,18 @@ std::string ProgramFolder() {
         return WithTrailingSeparator(std::filesystem::current_path(error).string());
     }
     return WithTrailingSeparator(program.parent_path().string());
+}
+
+std::string FolderOfLoadedFile(const void* address) {
+    Dl_info info{};
+    if (dladdr(address, &info) == 0 || info.dli_fname == nullptr) {
+        return {};
+    }
+    std::error_code error;
+    const std::filesystem::path file =
+        std::filesystem::weakly_canonical(std::filesystem::path(info.dli_fname), error);
+    if (error || !file.has_parent_path()) {
+        return {};
+    }
+    return WithTrailingSeparator(file.parent_path().string());
 }

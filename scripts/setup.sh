@@ -30,7 +30,19 @@ install_missing_packages() {
     fi
 }
 
-build_suite() {
+configure_suite() {
     cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+}
+
+# Everything: programs, plug-ins, tests and benchmarks.
+build_suite() {
+    configure_suite
     cmake --build "$BUILD"
+}
+
+# Only what a user runs: the programs and their plug-ins, no tests, no benchmarks.
+SUITE_PROGRAMS=(teile zelvo tastomat dranko)
+build_programs() {
+    configure_suite
+    cmake --build "$BUILD" --target "${SUITE_PROGRAMS[@]}"
 }

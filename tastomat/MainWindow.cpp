@@ -1,9 +1,9 @@
 #include "MainWindow.h"
 
 #include "DutyCycleWindow.h"
-#include "FixedWindow.h"
 #include "PwmTables.h"
 #include "WindowFont.h"
+#include "window/FixedWindow.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>

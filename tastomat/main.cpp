@@ -1,5 +1,5 @@
 #include "MainWindow.h"
-#include "WindowProgram.h"
+#include "window/WindowProgram.h"
 
 #include <QApplication>
 

@@ -8,7 +8,7 @@
 #include "MainWindow.h"
 #include "ProgramFolder.h"
 #include "TeileProgram.h"
-#include "WindowProgram.h"
+#include "window/WindowProgram.h"
 
 int main(int argc, char* argv[]) {
     // A second copy ends here, before it reads or writes anything.

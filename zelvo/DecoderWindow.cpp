@@ -8,8 +8,8 @@
 #include <QPixmap>
 
 #include "DecodeRings.h"
-#include "FixedWindow.h"
 #include "RingTables.h"
+#include "window/FixedWindow.h"
 
 namespace {
 

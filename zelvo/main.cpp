@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "DecoderWindow.h"
-#include "WindowProgram.h"
+#include "window/WindowProgram.h"
 
 int main(int argc, char* argv[]) {
     // One decoder per user: a second copy leaves without showing anything.

@@ -3,11 +3,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "Compaction.h"
 #include "DataFiles.h"
 #include "IniStore.h"
 #include "LargestDatabase.h"
 #include "Prompter.h"
+#include "compaction/Compaction.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "CategoryTree.h"
 #include "LargestDatabase.h"
-#include "PartList.h"
 #include "Prompter.h"
-#include "Search.h"
+#include "lists/CategoryTree.h"
+#include "lists/PartList.h"
+#include "search/Search.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "DataFiles.h"
 #include "IniStore.h"
 #include "LargestDatabase.h"
-#include "PartOperations.h"
+#include "records/PartOperations.h"
 
 namespace {
 

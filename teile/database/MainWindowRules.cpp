@@ -1,9 +1,9 @@
 #include "MainWindowRules.h"
 
-#include "CategoryTree.h"
 #include "DataFiles.h"
 #include "DeletionRule.h"
 #include "IniStore.h"
+#include "lists/CategoryTree.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "CommandState.h"
 #include "Commands.h"
-#include "ListState.h"
+#include "lists/ListState.h"
 
 // The keys the main window turns into commands 113 (Enter) and 112 (Delete).
 enum class ShortcutKey { Enter, Delete };

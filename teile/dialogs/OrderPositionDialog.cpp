@@ -10,9 +10,9 @@
 #include "DigitsField.h"
 #include "FieldTexts.h"
 #include "FitCaption.h"
-#include "OrderDialogRules.h"
 #include "PriceField.h"
 #include "WindowText.h"
+#include "records/OrderDialogRules.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 
 #include "DesktopLauncher.h"
 #include "Messages.h"
-#include "PartEditorRules.h"
 #include "PartPaths.h"
 #include "PartPicture.h"
 #include "Prompter.h"
 #include "WindowText.h"
+#include "records/PartEditorRules.h"
 
 namespace {
 

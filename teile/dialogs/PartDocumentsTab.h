@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "PartOperations.h"
+#include "records/PartOperations.h"
 
 class Prompter;
 class QLabel;

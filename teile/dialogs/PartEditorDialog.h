@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "PartEditorRules.h"
+#include "records/PartEditorRules.h"
 
 class PartDocumentsTab;
 class PartGeneralTab;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "PartEditorRules.h"
+#include "records/PartEditorRules.h"
 
 class DigitsField;
 class PriceField;

@@ -5,9 +5,9 @@
 
 #include "Cp1252.h"
 #include "FolderToken.h"
-#include "PartEditorRules.h"
 #include "TextRules.h"
 #include "WindowText.h"
+#include "records/PartEditorRules.h"
 
 namespace {
 

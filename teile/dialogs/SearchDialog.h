@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "Search.h"
+#include "search/Search.h"
 
 class QCheckBox;
 class QLineEdit;

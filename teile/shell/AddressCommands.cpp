@@ -2,8 +2,6 @@
 
 #include <QPushButton>
 
-#include "AddressOperations.h"
-#include "CategoryTree.h"
 #include "CategoryTreeView.h"
 #include "DialogFrame.h"
 #include "OutcomeApplier.h"
@@ -11,6 +9,8 @@
 #include "SupplierDialog.h"
 #include "UserInformationDialog.h"
 #include "WindowText.h"
+#include "lists/CategoryTree.h"
+#include "records/AddressOperations.h"
 
 namespace {
 

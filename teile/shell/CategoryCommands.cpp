@@ -4,7 +4,6 @@
 #include <QPushButton>
 
 #include "CategoryDialog.h"
-#include "CategoryOperations.h"
 #include "CategoryTreeView.h"
 #include "DataFiles.h"
 #include "DialogFrame.h"
@@ -12,6 +11,7 @@
 #include "OutcomeApplier.h"
 #include "ShellState.h"
 #include "WindowText.h"
+#include "records/CategoryOperations.h"
 
 namespace {
 

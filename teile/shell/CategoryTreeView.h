@@ -5,8 +5,8 @@
 
 #include <QTreeWidget>
 
-#include "CategoryTree.h"
-#include "OperationOutcome.h"
+#include "lists/CategoryTree.h"
+#include "records/OperationOutcome.h"
 
 class CategoryTreeView : public QTreeWidget {
     Q_OBJECT

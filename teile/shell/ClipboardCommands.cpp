@@ -4,8 +4,8 @@
 #include "MainWindow.h"
 #include "OutcomeApplier.h"
 #include "PartListPanel.h"
-#include "PartOperations.h"
 #include "ShellState.h"
+#include "records/PartOperations.h"
 
 ClipboardCommands::ClipboardCommands(const CommandContext& shell, QObject* parent)
     : QObject(parent), shell_(shell) {}

@@ -8,7 +8,7 @@
 #include <QObject>
 
 #include "CommandContext.h"
-#include "PartClipboard.h"
+#include "records/PartClipboard.h"
 
 class ClipboardCommands : public QObject {
     Q_OBJECT

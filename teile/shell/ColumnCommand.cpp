@@ -2,13 +2,13 @@
 
 #include <QPushButton>
 
-#include "CategoryTree.h"
 #include "CategoryTreeView.h"
 #include "ColumnDialog.h"
 #include "DialogFrame.h"
 #include "OutcomeApplier.h"
 #include "PartListPanel.h"
 #include "ShellState.h"
+#include "lists/CategoryTree.h"
 
 ColumnCommand::ColumnCommand(const CommandContext& shell, QObject* parent)
     : QObject(parent), shell_(shell) {}

@@ -14,7 +14,6 @@
 #include "MainWindowRules.h"
 #include "MessageBox.h"
 #include "Messages.h"
-#include "OperationOutcome.h"
 #include "OrderCommands.h"
 #include "OutcomeApplier.h"
 #include "PartCommands.h"
@@ -23,6 +22,7 @@
 #include "ShellState.h"
 #include "ToolCommands.h"
 #include "WindowText.h"
+#include "records/OperationOutcome.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include <QApplication>
 
-#include "Compaction.h"
 #include "MainWindow.h"
 #include "Messages.h"
 #include "OutcomeApplier.h"
 #include "ShellState.h"
 #include "WindowText.h"
+#include "compaction/Compaction.h"
 
 namespace {
 

@@ -8,22 +8,22 @@
 #include <string>
 #include <vector>
 
-#include "CategoryTree.h"
 #include "CategoryTreeView.h"
 #include "CommandActions.h"
 #include "DialogFrame.h"
 #include "DigitsField.h"
-#include "ListState.h"
 #include "MainWindow.h"
 #include "OrderDialog.h"
-#include "OrderDialogRules.h"
-#include "OrderOperations.h"
 #include "OrderPositionDialog.h"
 #include "OutcomeApplier.h"
 #include "PartListPanel.h"
 #include "Prompter.h"
 #include "ShellState.h"
 #include "WindowText.h"
+#include "lists/CategoryTree.h"
+#include "lists/ListState.h"
+#include "records/OrderDialogRules.h"
+#include "records/OrderOperations.h"
 
 namespace {
 

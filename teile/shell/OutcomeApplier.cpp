@@ -10,11 +10,11 @@
 #include "CommandActions.h"
 #include "DialogFrame.h"
 #include "MainWindow.h"
-#include "PartClipboard.h"
-#include "PartList.h"
 #include "PartListPanel.h"
 #include "ShellState.h"
 #include "WindowText.h"
+#include "lists/PartList.h"
+#include "records/PartClipboard.h"
 
 OutcomeApplier::OutcomeApplier(ShellState& state, MainWindow& window, CommandActions& actions,
                                PartListPanel& list, DialogFrame& dialogs, Prompter& prompter)

@@ -3,7 +3,7 @@
 // the list of the selected tree entry (ShowSelectedList), a list reload, and
 // an OperationOutcome in the order it documents.
 
-#include "OperationOutcome.h"
+#include "records/OperationOutcome.h"
 
 class CommandActions;
 class DialogFrame;

@@ -9,8 +9,8 @@
 #include "OutcomeApplier.h"
 #include "PartEditorDialog.h"
 #include "PartListPanel.h"
-#include "PartOperations.h"
 #include "ShellState.h"
+#include "records/PartOperations.h"
 
 PartCommands::PartCommands(const CommandContext& shell, QObject* parent)
     : QObject(parent), shell_(shell) {}

@@ -7,7 +7,7 @@
 #include <QObject>
 
 #include "CommandContext.h"
-#include "PartEditorRules.h"
+#include "records/PartEditorRules.h"
 
 class OutcomeApplier;
 class PartEditorDialog;

@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "ListState.h"
-#include "SortPartList.h"
+#include "lists/ListState.h"
+#include "lists/SortPartList.h"
 
 class PartListModel : public QAbstractTableModel {
     Q_OBJECT

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "MainWindowRules.h"
-#include "PartList.h"
 #include "WindowSettings.h"
+#include "lists/PartList.h"
 
 class PartListModel;
 class QTableView;

@@ -7,7 +7,7 @@
 #include <QObject>
 
 #include "CommandContext.h"
-#include "Search.h"
+#include "search/Search.h"
 
 class SearchDialog;
 

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "ListState.h"
-#include "PartClipboard.h"
 #include "WindowSettings.h"
+#include "lists/ListState.h"
+#include "records/PartClipboard.h"
 
 // QuitState: running, quit asked for with the question, or without it.
 enum class QuitState { Running = 0, Ask = 1, NoQuestion = 2 };

@@ -6,7 +6,6 @@
 
 #include "AddressCommands.h"
 #include "CategoryCommands.h"
-#include "CategoryTree.h"
 #include "CategoryTreeView.h"
 #include "ClipboardCommands.h"
 #include "ColumnCommand.h"
@@ -15,13 +14,11 @@
 #include "CommandDispatcher.h"
 #include "CommandTable.h"
 #include "CompactionCommand.h"
-#include "CompactionJournal.h"
 #include "DialogFrame.h"
 #include "MainWindow.h"
 #include "MainWindowRules.h"
 #include "MessageBox.h"
 #include "Messages.h"
-#include "OperationOutcome.h"
 #include "OrderCommands.h"
 #include "OutcomeApplier.h"
 #include "PartCommands.h"
@@ -30,6 +27,9 @@
 #include "ToolCommands.h"
 #include "ToolProcesses.h"
 #include "WindowText.h"
+#include "compaction/CompactionJournal.h"
+#include "lists/CategoryTree.h"
+#include "records/OperationOutcome.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "CategoryTree.h"
 #include "CategoryTreeView.h"
 #include "DialogFrame.h"
 #include "DialogInput.h"
 #include "MainWindow.h"
 #include "ShellTestSupport.h"
+#include "lists/CategoryTree.h"
 
 namespace {
 

@@ -8,7 +8,6 @@
 #include <regex>
 
 #include "CategoryTreeView.h"
-#include "Compaction.h"
 #include "CompactionCommand.h"
 #include "CompactionFixture.h"
 #include "DataFiles.h"
@@ -17,6 +16,7 @@
 #include "PartListPanel.h"
 #include "ScriptedPrompter.h"
 #include "ShellTestSupport.h"
+#include "compaction/Compaction.h"
 
 namespace {
 

@@ -14,11 +14,11 @@
 #include "CommandActions.h"
 #include "CommandDispatcher.h"
 #include "CommandTable.h"
-#include "CompactionJournal.h"
 #include "IniStore.h"
 #include "MainWindow.h"
 #include "ShellTestSupport.h"
 #include "ToolProcesses.h"
+#include "compaction/CompactionJournal.h"
 
 namespace {
 

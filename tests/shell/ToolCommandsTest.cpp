@@ -23,10 +23,10 @@
 #include "PluginInterface.h"
 #include "ScopedVariable.h"
 #include "ShellTestSupport.h"
-#include "SingleInstance.h"
 #include "TempFolder.h"
 #include "ToolFolder.h"
 #include "ToolProcesses.h"
+#include "window/SingleInstance.h"
 
 namespace {
 

@@ -26,11 +26,11 @@
 #include "DialogFrame.h"
 #include "DialogInput.h"
 #include "IniStore.h"
-#include "ListScan.h"
 #include "MainWindow.h"
 #include "PartListModel.h"
 #include "PartPicture.h"
 #include "ShellTestSupport.h"
+#include "lists/ListScan.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "DesktopTerminal.h"
-#include "SingleInstance.h"
 #include "ToolProcesses.h"
+#include "window/SingleInstance.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "FixedWindow.h"
-#include "WindowProgram.h"
+#include "window/FixedWindow.h"
+#include "window/WindowProgram.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "Compaction.h"
+#include "compaction/Compaction.h"
 
-#include "CompactionWork.h"
 #include "DataFiles.h"
 #include "IniStore.h"
 #include "Messages.h"
 #include "TextRules.h"
+#include "compaction/CompactionWork.h"
 
 using namespace messages;
 

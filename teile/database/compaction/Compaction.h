@@ -15,9 +15,9 @@
 #include <string_view>
 #include <vector>
 
-#include "CompactionFiles.h"
-#include "CompactionJournal.h"
 #include "Prompter.h"
+#include "compaction/CompactionFiles.h"
+#include "compaction/CompactionJournal.h"
 
 // What the window does around the work. Every member may be empty.
 struct CompactionCallbacks {

@@ -1,4 +1,4 @@
-#include "CompactionFiles.h"
+#include "compaction/CompactionFiles.h"
 
 #include <unistd.h>
 

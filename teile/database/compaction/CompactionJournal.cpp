@@ -1,4 +1,4 @@
-#include "CompactionJournal.h"
+#include "compaction/CompactionJournal.h"
 
 #include <algorithm>
 #include <cstdint>

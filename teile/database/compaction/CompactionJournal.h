@@ -22,7 +22,7 @@
 #include <string_view>
 #include <vector>
 
-#include "CompactionFiles.h"
+#include "compaction/CompactionFiles.h"
 
 inline constexpr std::string_view kCompactionJournalName = "~teile-kompaktierung.jnl";
 inline constexpr std::string_view kPreparedFilePrefix = "~teile-neu-";

@@ -1,4 +1,4 @@
-#include "CompactionWork.h"
+#include "compaction/CompactionWork.h"
 
 #include <map>
 #include <optional>

@@ -10,9 +10,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "CompactionFiles.h"
-#include "CompactionJournal.h"
 #include "DataFiles.h"
+#include "compaction/CompactionFiles.h"
+#include "compaction/CompactionJournal.h"
 
 // True when the text is not empty and holds only the digits "0" to "9".
 bool IsDigits(std::string_view text);

@@ -1,4 +1,4 @@
-#include "CategoryTree.h"
+#include "lists/CategoryTree.h"
 
 #include <algorithm>
 #include <memory>

@@ -1,13 +1,13 @@
-#include "FieldSuggestions.h"
+#include "lists/FieldSuggestions.h"
 
 #include <algorithm>
 #include <memory>
 #include <unordered_set>
 
 #include "IniStore.h"
-#include "ListScan.h"
 #include "Records.h"
 #include "TextRules.h"
+#include "lists/ListScan.h"
 
 FieldValueTable CollectFieldValues(const std::string& listFile, int field) {
     const std::shared_ptr<const IniDocument> list = ReadIniFile(listFile);

@@ -1,4 +1,4 @@
-#include "ListScan.h"
+#include "lists/ListScan.h"
 
 std::vector<int> OccupiedSlots(const IniDocument& list) {
     std::vector<int> slots;

@@ -1,4 +1,4 @@
-#include "ListState.h"
+#include "lists/ListState.h"
 
 #include <array>
 

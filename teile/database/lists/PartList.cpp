@@ -1,6 +1,6 @@
-#include "PartList.h"
+#include "lists/PartList.h"
 
-#include "CategoryTree.h"
+#include "lists/CategoryTree.h"
 
 namespace {
 

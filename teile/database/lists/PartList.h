@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "Commands.h"
-#include "ListState.h"
-#include "PartRows.h"
-#include "SortPartList.h"
+#include "lists/ListState.h"
+#include "lists/PartRows.h"
+#include "lists/SortPartList.h"
 
 struct PartListLoad {
     std::vector<PartRow> rows;  // sorted, kept for later re-sorting

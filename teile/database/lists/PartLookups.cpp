@@ -1,4 +1,4 @@
-#include "PartLookups.h"
+#include "lists/PartLookups.h"
 
 #include <array>
 #include <memory>
@@ -7,10 +7,10 @@
 
 #include "DataFiles.h"
 #include "IniStore.h"
-#include "ListScan.h"
 #include "Messages.h"
 #include "Records.h"
 #include "TextRules.h"
+#include "lists/ListScan.h"
 
 namespace {
 

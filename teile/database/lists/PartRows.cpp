@@ -1,12 +1,12 @@
-#include "PartRows.h"
+#include "lists/PartRows.h"
 
 #include <memory>
 
 #include "DataFiles.h"
 #include "IniStore.h"
-#include "ListScan.h"
 #include "Records.h"
 #include "TextRules.h"
+#include "lists/ListScan.h"
 
 namespace {
 

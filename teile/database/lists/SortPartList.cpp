@@ -1,4 +1,4 @@
-#include "SortPartList.h"
+#include "lists/SortPartList.h"
 
 #include <algorithm>
 #include <numeric>

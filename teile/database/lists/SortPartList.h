@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "ListState.h"
-#include "PartRows.h"
+#include "lists/ListState.h"
+#include "lists/PartRows.h"
 
 struct Rgb {
     int red = 0;

@@ -1,13 +1,13 @@
-#include "AddressOperations.h"
+#include "records/AddressOperations.h"
 
 #include <algorithm>
 
-#include "CategoryTree.h"
 #include "DataFiles.h"
 #include "IniStore.h"
 #include "Messages.h"
 #include "TextRules.h"
-#include "WriteTransaction.h"
+#include "lists/CategoryTree.h"
+#include "records/WriteTransaction.h"
 
 namespace {
 

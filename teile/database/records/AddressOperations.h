@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "OperationOutcome.h"
 #include "Prompter.h"
 #include "Records.h"
+#include "records/OperationOutcome.h"
 
 // What the supplier dialog shows for the order list `tag` (901-903).
 struct SupplierForm {

@@ -1,14 +1,14 @@
-#include "CategoryOperations.h"
+#include "records/CategoryOperations.h"
 
-#include "CategoryTree.h"
 #include "DataFiles.h"
 #include "IniStore.h"
-#include "ListScan.h"
 #include "Messages.h"
-#include "PartLookups.h"
 #include "Slots.h"
 #include "TextRules.h"
-#include "WriteTransaction.h"
+#include "lists/CategoryTree.h"
+#include "lists/ListScan.h"
+#include "lists/PartLookups.h"
+#include "records/WriteTransaction.h"
 
 using namespace messages;
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "OperationOutcome.h"
 #include "Prompter.h"
+#include "records/OperationOutcome.h"
 
 // "Speichern" of the category dialog: `category` -1 creates one, 0-49
 // renames it. The outcome carries the tree change and, for a new category,

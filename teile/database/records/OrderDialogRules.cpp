@@ -1,14 +1,14 @@
-#include "OrderDialogRules.h"
+#include "records/OrderDialogRules.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 
-#include "CategoryTree.h"
 #include "DataFiles.h"
 #include "IniStore.h"
 #include "Records.h"
 #include "TextRules.h"
+#include "lists/CategoryTree.h"
 
 namespace {
 

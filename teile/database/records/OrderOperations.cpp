@@ -1,4 +1,4 @@
-#include "OrderOperations.h"
+#include "records/OrderOperations.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -7,12 +7,12 @@
 
 #include "DataFiles.h"
 #include "IniStore.h"
-#include "ListScan.h"
 #include "Messages.h"
-#include "PartOperations.h"
 #include "Slots.h"
 #include "TextRules.h"
-#include "WriteTransaction.h"
+#include "lists/ListScan.h"
+#include "records/PartOperations.h"
+#include "records/WriteTransaction.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "OperationOutcome.h"
-#include "PartClipboard.h"
 #include "Prompter.h"
 #include "Records.h"
+#include "records/OperationOutcome.h"
+#include "records/PartClipboard.h"
 
 // "Bestellen" of the order dialog: `part` onto the order list of `supplier`
 // (1-3) with the quantity as typed.

@@ -1,4 +1,4 @@
-#include "PartClipboard.h"
+#include "records/PartClipboard.h"
 
 #include <memory>
 #include <optional>
@@ -6,14 +6,14 @@
 #include "DataFiles.h"
 #include "DeletionRule.h"
 #include "IniStore.h"
-#include "ListScan.h"
 #include "Messages.h"
-#include "OrderOperations.h"
-#include "PartLookups.h"
 #include "Records.h"
 #include "Slots.h"
 #include "TextRules.h"
-#include "WriteTransaction.h"
+#include "lists/ListScan.h"
+#include "lists/PartLookups.h"
+#include "records/OrderOperations.h"
+#include "records/WriteTransaction.h"
 
 namespace {
 

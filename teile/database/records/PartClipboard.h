@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "OperationOutcome.h"
 #include "Prompter.h"
+#include "records/OperationOutcome.h"
 
 enum class ClipboardKind : int { None = -1, Copy = 1, Cut = 2 };
 

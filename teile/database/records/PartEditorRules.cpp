@@ -1,15 +1,15 @@
-#include "PartEditorRules.h"
+#include "records/PartEditorRules.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 
-#include "CategoryTree.h"
 #include "DataFiles.h"
-#include "FieldSuggestions.h"
 #include "IniStore.h"
 #include "Records.h"
 #include "TextRules.h"
+#include "lists/CategoryTree.h"
+#include "lists/FieldSuggestions.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "PartOperations.h"
+#include "records/PartOperations.h"
 
 enum class PartEditorMode { New, Copy, Edit };
 

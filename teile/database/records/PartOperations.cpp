@@ -1,18 +1,18 @@
-#include "PartOperations.h"
+#include "records/PartOperations.h"
 
 #include <algorithm>
 #include <memory>
 
 #include "DataFiles.h"
 #include "FolderToken.h"
-#include "ListScan.h"
 #include "Messages.h"
-#include "PartClipboard.h"
-#include "PartLookups.h"
 #include "Records.h"
 #include "Slots.h"
 #include "TextRules.h"
-#include "WriteTransaction.h"
+#include "lists/ListScan.h"
+#include "lists/PartLookups.h"
+#include "records/PartClipboard.h"
+#include "records/WriteTransaction.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 
 #include "Commands.h"
 #include "DeletionRule.h"
-#include "OperationOutcome.h"
 #include "Prompter.h"
 #include "Records.h"
+#include "records/OperationOutcome.h"
 
 struct PartClipboard;
 

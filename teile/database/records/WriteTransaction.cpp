@@ -1,14 +1,14 @@
-#include "WriteTransaction.h"
+#include "records/WriteTransaction.h"
 
 #include <optional>
 
 #include "AtomicFile.h"
-#include "CompactionJournal.h"
 #include "DataFiles.h"
 #include "IniLines.h"
 #include "Records.h"
 #include "Slots.h"
 #include "TextRules.h"
+#include "compaction/CompactionJournal.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
-#include "Search.h"
+#include "search/Search.h"
 
 #include <algorithm>
 #include <memory>
 
-#include "CategoryTree.h"
 #include "DataFiles.h"
 #include "IniStore.h"
-#include "ListScan.h"
 #include "Messages.h"
-#include "PartLookups.h"
 #include "TextRules.h"
+#include "lists/CategoryTree.h"
+#include "lists/ListScan.h"
+#include "lists/PartLookups.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "Compaction.h"
 #include "CompactionFixture.h"
 #include "ScriptedPrompter.h"
+#include "compaction/Compaction.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "Compaction.h"
 #include "CompactionFixture.h"
 #include "ScriptedPrompter.h"
+#include "compaction/Compaction.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <fstream>
 
 #include "AtomicFile.h"
-#include "CompactionJournal.h"
 #include "DataFiles.h"
 #include "IniStore.h"
 #include "Records.h"
 #include "TextRules.h"
+#include "compaction/CompactionJournal.h"
 
 bool CrashingFiles::Step(const std::string& tornPath, const std::string& bytes) {
     const int step = steps_++;

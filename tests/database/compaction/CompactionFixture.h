@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "CompactionFiles.h"
 #include "TempFolder.h"
+#include "compaction/CompactionFiles.h"
 
 // Thrown in place of the process dying.
 struct SimulatedCrash {};

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "Compaction.h"
 #include "CompactionFixture.h"
 #include "IniStore.h"
 #include "ScriptedPrompter.h"
+#include "compaction/Compaction.h"
 
 namespace {
 

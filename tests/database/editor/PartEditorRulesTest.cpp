@@ -5,9 +5,9 @@
 
 #include <climits>
 
-#include "PartEditorRules.h"
 #include "Records.h"
 #include "TempFolder.h"
+#include "records/PartEditorRules.h"
 
 namespace {
 

@@ -33,15 +33,15 @@
 #include <vector>
 
 #include "AtomicFile.h"
-#include "Compaction.h"
-#include "CompactionFiles.h"
 #include "DataFiles.h"
 #include "IniLines.h"
 #include "IniStore.h"
-#include "ListScan.h"
 #include "Prompter.h"
 #include "Records.h"
 #include "TextRules.h"
+#include "compaction/Compaction.h"
+#include "compaction/CompactionFiles.h"
+#include "lists/ListScan.h"
 
 namespace {
 

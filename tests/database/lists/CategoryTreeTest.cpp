@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "CategoryTree.h"
 #include "TempFolder.h"
+#include "lists/CategoryTree.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "FieldSuggestions.h"
 #include "ListTestData.h"
+#include "lists/FieldSuggestions.h"
 
 namespace {
 

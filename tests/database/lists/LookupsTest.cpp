@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "ListTestData.h"
-#include "PartLookups.h"
 #include "Records.h"
 #include "ScriptedPrompter.h"
+#include "lists/PartLookups.h"
 
 namespace {
 

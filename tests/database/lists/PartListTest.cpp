@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ListTestData.h"
-#include "PartList.h"
+#include "lists/PartList.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "IniStore.h"
 #include "ListTestData.h"
-#include "PartRows.h"
+#include "lists/PartRows.h"
 
 namespace {
 

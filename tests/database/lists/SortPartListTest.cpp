@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "SortPartList.h"
+#include "lists/SortPartList.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "AddressOperations.h"
 #include "RecordDatabase.h"
+#include "records/AddressOperations.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "CategoryOperations.h"
 #include "RecordDatabase.h"
+#include "records/CategoryOperations.h"
 
 namespace {
 

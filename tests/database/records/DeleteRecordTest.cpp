@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "PartClipboard.h"
-#include "PartOperations.h"
 #include "RecordDatabase.h"
+#include "records/PartClipboard.h"
+#include "records/PartOperations.h"
 
 namespace {
 

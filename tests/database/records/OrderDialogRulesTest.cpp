@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "OrderDialogRules.h"
 #include "RecordDatabase.h"
+#include "records/OrderDialogRules.h"
 
 namespace {
 

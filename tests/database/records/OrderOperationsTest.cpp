@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <set>
 
-#include "OrderOperations.h"
-#include "PartClipboard.h"
 #include "RecordDatabase.h"
+#include "records/OrderOperations.h"
+#include "records/PartClipboard.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "PartClipboard.h"
 #include "RecordDatabase.h"
+#include "records/PartClipboard.h"
 
 namespace {
 

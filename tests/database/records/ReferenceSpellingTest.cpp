@@ -4,10 +4,10 @@
 // by a delete and inherited by the next part in the slot.
 #include <gtest/gtest.h>
 
-#include "OrderOperations.h"
-#include "PartClipboard.h"
-#include "PartOperations.h"
 #include "RecordDatabase.h"
+#include "records/OrderOperations.h"
+#include "records/PartClipboard.h"
+#include "records/PartOperations.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "PartOperations.h"
 #include "RecordDatabase.h"
 #include "Records.h"
+#include "records/PartOperations.h"
 
 namespace {
 

@@ -4,13 +4,13 @@
 
 #include <filesystem>
 
-#include "CategoryOperations.h"
-#include "CompactionJournal.h"
-#include "OrderOperations.h"
-#include "PartClipboard.h"
-#include "PartOperations.h"
 #include "RecordDatabase.h"
-#include "WriteTransaction.h"
+#include "compaction/CompactionJournal.h"
+#include "records/CategoryOperations.h"
+#include "records/OrderOperations.h"
+#include "records/PartClipboard.h"
+#include "records/PartOperations.h"
+#include "records/WriteTransaction.h"
 
 namespace {
 

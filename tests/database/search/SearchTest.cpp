@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "CategoryTree.h"
-#include "PartList.h"
 #include "ScriptedPrompter.h"
-#include "Search.h"
 #include "TempFolder.h"
+#include "lists/CategoryTree.h"
+#include "lists/PartList.h"
+#include "search/Search.h"
 
 namespace {
 

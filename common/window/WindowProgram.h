@@ -27,7 +27,7 @@
 #include <memory>
 #include <string_view>
 
-#include "SingleInstance.h"
+#include "window/SingleInstance.h"
 
 class QObject;
 

@@ -1,9 +1,9 @@
-#include "WindowProgram.h"
+#include "window/WindowProgram.h"
 
 #include <QObject>
 #include <QSocketNotifier>
 
-#include "TerminationSignals.h"
+#include "window/TerminationSignals.h"
 
 WindowProgram::WindowProgram(std::string_view title)
     : signalPipe_(CatchTerminationSignals()), claim_(WindowTitleClaim::Claim(title)) {}

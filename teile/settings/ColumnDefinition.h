@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ListState.h"
+#include "lists/ListState.h"
 
 // One row of the dialog. Content 0 is "NICHT ANZEIGEN".
 struct ColumnChoice {

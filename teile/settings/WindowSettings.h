@@ -2,8 +2,8 @@
 #include <array>
 #include <string>
 
-#include "ListState.h"  // ColumnSet, ListColumn, DefaultListColumns (teile/database)
-#include "Prompter.h"   // Prompter (teile/database)
+#include "Prompter.h"         // Prompter (teile/database)
+#include "lists/ListState.h"  // ColumnSet, ListColumn, DefaultListColumns (teile/database)
 
 // A coordinate no window has been given yet.
 inline constexpr int kUnknownPosition = 999999;

@@ -1,4 +1,4 @@
-#include "FixedWindow.h"
+#include "window/FixedWindow.h"
 
 #include <QGuiApplication>
 #include <QScreen>
