@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ListTestData.h"
+#include "TestParts.h"
 #include "lists/FieldSuggestions.h"
 
 namespace {

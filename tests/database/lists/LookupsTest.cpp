@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "ListTestData.h"
 #include "Records.h"
 #include "ScriptedPrompter.h"
+#include "TestParts.h"
 #include "lists/PartLookups.h"
 
 namespace {

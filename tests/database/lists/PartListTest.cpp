@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ListTestData.h"
+#include "TestParts.h"
 #include "lists/PartList.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "IniStore.h"
-#include "ListTestData.h"
+#include "TestParts.h"
 #include "lists/PartRows.h"
 
 namespace {

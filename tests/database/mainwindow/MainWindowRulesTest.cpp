@@ -2,10 +2,10 @@
 
 #include <map>
 
-#include "../lists/ListTestData.h"
 #include "DataFiles.h"
 #include "IniStore.h"
 #include "MainWindowRules.h"
+#include "TestParts.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #pragma once
-// Small builders for real data files in a test's temporary folder.
+// The one builder of part records and list files for every test: real data
+// files in a test's temporary folder, written from these texts.
 
 #include <string>
 #include <utility>
