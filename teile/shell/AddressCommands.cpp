@@ -37,19 +37,18 @@ std::array<std::string, N> DataTexts(const std::array<QString, N>& texts) {
 AddressCommands::AddressCommands(const CommandContext& shell, QObject* parent)
     : QObject(parent), shell_(shell) {}
 
-bool AddressCommands::EditSupplier() {
-    const int tag = shell_.tree.SelectedTag();
-    if (!IsOrderListNumber(tag)) {
-        return false;
+void AddressCommands::EditSupplier() {
+    const TreeEntryId selected = shell_.tree.Selected();
+    if (!selected.IsOrderList()) {
+        return;
     }
-    const SupplierForm form = ReadSupplierForm(shell_.state.folder, tag);
+    const SupplierForm form = ReadSupplierForm(shell_.state.folder, selected.listNumber);
     auto* dialog = new SupplierDialog;
-    dialog->SetTag(tag);
+    dialog->SetTag(selected.listNumber);
     dialog->SetShortName(ToWindowText(form.shortName));
     dialog->SetAddress(WindowTexts(form.address));
     connect(dialog, &SupplierDialog::SaveRequested, this, [this, dialog] { SaveSupplier(dialog); });
     shell_.dialogs.Open(DialogWindow::Supplier, dialog, dialog->CancelButton());
-    return true;
 }
 
 void AddressCommands::SaveSupplier(SupplierDialog* dialog) {

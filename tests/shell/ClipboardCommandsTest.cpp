@@ -63,40 +63,40 @@ protected:
 
 TEST_F(ClipboardCommandsTest, InAnOrderListCopyAndCutTakeTheOrderNumberAndWriteNothing) {
     ClickRow(1);  // D-eins
-    QTest::mouseClick(ToolButton(kCommandCopyPart), Qt::LeftButton);
-    EXPECT_TRUE(Enabled(kCommandPastePart));
+    QTest::mouseClick(ToolButton(Command::CopyPart), Qt::LeftButton);
+    EXPECT_TRUE(Enabled(Command::PastePart));
     QApplication::clipboard()->setText("vorher");
     const std::map<std::string, std::string> before = AllFiles();
 
     ClickTreeEntry("Lieferant 1");
-    EXPECT_EQ(ToolButton(kCommandCopyPart)->toolTip(), " Bestellnummer in die Zwischenablage ");
+    EXPECT_EQ(ToolButton(Command::CopyPart)->toolTip(), " Bestellnummer in die Zwischenablage ");
     ClickRow(1);  // D-eins, shown after D-drei
-    QTest::mouseClick(ToolButton(kCommandCopyPart), Qt::LeftButton);
+    QTest::mouseClick(ToolButton(Command::CopyPart), Qt::LeftButton);
     EXPECT_EQ(QApplication::clipboard()->text(), "BN-D-eins");
     ClickRow(0);
-    program->Dispatcher().Dispatch(kCommandCutPart);
+    program->Dispatcher().Dispatch(Command::CutPart);
     EXPECT_EQ(QApplication::clipboard()->text(), "BN-D-drei");
     ClickRow(2);  // the sum row copies nothing
-    program->Dispatcher().Dispatch(kCommandCopyPart);
+    program->Dispatcher().Dispatch(Command::CopyPart);
     EXPECT_EQ(QApplication::clipboard()->text(), "BN-D-drei");
 
     EXPECT_EQ(AllFiles(), before);
     // The part waiting to be pasted is still there.
     ClickTreeEntry("Elkos");
-    EXPECT_TRUE(Enabled(kCommandPastePart));
+    EXPECT_TRUE(Enabled(Command::PastePart));
     EXPECT_TRUE(boxes.seen.empty());
 }
 
 TEST_F(ClipboardCommandsTest, CutAndPasteMovesThePartWithItsPositionsAndSideEntries) {
     ClickRow(1);  // D-eins, slot 0
-    MenuItem(kCommandCutPart)->trigger();
-    EXPECT_TRUE(Enabled(kCommandPastePart));
+    MenuItem(Command::CutPart)->trigger();
+    EXPECT_TRUE(Enabled(Command::PastePart));
     // Nothing happens before the paste.
     EXPECT_EQ(Value("k0.dat", "teil", "t0"), Part("D-eins", 0));
 
     ClickTreeEntry("Leer");
-    EXPECT_TRUE(Enabled(kCommandPastePart));
-    QTest::mouseClick(ToolButton(kCommandPastePart), Qt::LeftButton);
+    EXPECT_TRUE(Enabled(Command::PastePart));
+    QTest::mouseClick(ToolButton(Command::PastePart), Qt::LeftButton);
     EXPECT_EQ(Value("k2.dat", "teil", "t0"), Part("D-eins", 0));
     EXPECT_EQ(Value("k0.dat", "teil", "t0"), "");
     EXPECT_EQ(Value("k901.dat", "teil", "t0"), "k2t0;3;0");
@@ -107,17 +107,17 @@ TEST_F(ClipboardCommandsTest, CutAndPasteMovesThePartWithItsPositionsAndSideEntr
     EXPECT_EQ(Value("datenblaetter.dat", "datenblatt", "k0t0"), "");
     EXPECT_EQ(ColumnTexts(0), QStringList{"D-eins"});
     EXPECT_EQ(SelectedSlot(), 0);
-    EXPECT_FALSE(Enabled(kCommandPastePart));
-    EXPECT_FALSE(Enabled(kCommandDeleteCategory));
-    EXPECT_TRUE(Enabled(kCommandDeletePart));  // stock 0
+    EXPECT_FALSE(Enabled(Command::PastePart));
+    EXPECT_FALSE(Enabled(Command::DeleteCategory));
+    EXPECT_TRUE(Enabled(Command::DeletePart));  // stock 0
 
     // A copy pasted where it came from writes nothing and is forgotten.
     const std::map<std::string, std::string> before = AllFiles();
-    MenuItem(kCommandCopyPart)->trigger();
-    EXPECT_TRUE(Enabled(kCommandPastePart));
-    MenuItem(kCommandPastePart)->trigger();
+    MenuItem(Command::CopyPart)->trigger();
+    EXPECT_TRUE(Enabled(Command::PastePart));
+    MenuItem(Command::PastePart)->trigger();
     EXPECT_EQ(AllFiles(), before);
-    EXPECT_FALSE(Enabled(kCommandPastePart));
+    EXPECT_FALSE(Enabled(Command::PastePart));
     EXPECT_TRUE(boxes.seen.empty());
 }
 
@@ -127,9 +127,9 @@ TEST_F(ClipboardCommandsTest, DeleteIsRefusedOrAskedAsTheRulesSay) {
         "Teil befindet sich in mindestens einer Bestellung. Trotzdem löschen ?     ");
     // Stock 2: refused without a question.
     ClickRow(2);
-    EXPECT_FALSE(Enabled(kCommandDeletePart));
+    EXPECT_FALSE(Enabled(Command::DeletePart));
     PressDelete();
-    program->Dispatcher().Dispatch(kCommandDeletePart);
+    program->Dispatcher().Dispatch(Command::DeletePart);
     EXPECT_TRUE(boxes.seen.empty());
 
     // "Nein" to the first question, then to the question about the orders.
@@ -154,10 +154,10 @@ TEST_F(ClipboardCommandsTest, DeleteIsRefusedOrAskedAsTheRulesSay) {
 
     // A waiting paste is forgotten by a delete. Yes twice: the part, its
     // positions and its side entries go; the row after it is selected.
-    MenuItem(kCommandCopyPart)->trigger();
+    MenuItem(Command::CopyPart)->trigger();
     boxes.Answer("Ja");
     boxes.Answer("Ja");
-    MenuItem(kCommandDeletePart)->trigger();
+    MenuItem(Command::DeletePart)->trigger();
     EXPECT_EQ(Value("k0.dat", "teil", "t0"), "");
     EXPECT_EQ(Value("k901.dat", "teil", "t0"), "");
     EXPECT_EQ(Value("k901.dat", "teil", "t1"), "k0t2;1;0");
@@ -166,8 +166,8 @@ TEST_F(ClipboardCommandsTest, DeleteIsRefusedOrAskedAsTheRulesSay) {
     EXPECT_EQ(Value("datenblaetter.dat", "datenblatt", "k0t0"), "");
     EXPECT_EQ(ColumnTexts(0), (QStringList{"D-drei", "D-zwei"}));
     EXPECT_EQ(SelectedSlot(), 1);
-    EXPECT_FALSE(Enabled(kCommandPastePart));
-    EXPECT_FALSE(Enabled(kCommandDeletePart));  // D-zwei has stock
+    EXPECT_FALSE(Enabled(Command::PastePart));
+    EXPECT_FALSE(Enabled(Command::DeletePart));  // D-zwei has stock
 
     // In an order list only the position goes.
     ClickTreeEntry("Lieferant 1");
@@ -178,7 +178,7 @@ TEST_F(ClipboardCommandsTest, DeleteIsRefusedOrAskedAsTheRulesSay) {
     EXPECT_EQ(Value("k901.dat", "teil", "t1"), "");
     EXPECT_EQ(Value("k0.dat", "teil", "t2"), Part("D-drei", 0));
     EXPECT_EQ(List()->model()->rowCount(), 0);
-    EXPECT_FALSE(Enabled(kCommandDeletePart));
+    EXPECT_FALSE(Enabled(Command::DeletePart));
     EXPECT_TRUE(boxes.AllAnswered());
 }
 

@@ -8,7 +8,7 @@
 #include <regex>
 
 #include "CategoryTreeView.h"
-#include "CompactionCommand.h"
+#include "CommandGroups.h"
 #include "CompactionFixture.h"
 #include "DataFiles.h"
 #include "DialogInput.h"
@@ -117,7 +117,7 @@ TEST_F(CompactionCommandTest, FromTheMenuEndToEnd) {
     };
     boxes.Answer("Ja");
     boxes.Answer("OK");
-    MenuItem(kCommandCompact)->trigger();
+    MenuItem(Command::Compact)->trigger();
 
     ASSERT_EQ(boxes.seen.size(), 2u);
     EXPECT_EQ(boxes.seen[0].title, "Frage ?");
@@ -174,7 +174,7 @@ TEST_F(CompactionCommandTest, DecliningChangesNothing) {
     Start();
     const QString shown = ListStatusText();
     boxes.Answer("Nein");
-    MenuItem(kCommandCompact)->trigger();
+    MenuItem(Command::Compact)->trigger();
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].title, "Frage ?");
     EXPECT_TRUE(Window().isEnabled());
@@ -189,10 +189,10 @@ TEST_F(CompactionCommandTest, WriteFailureIsReportedAndNothingIsLost) {
 
     // A file that cannot be written before the commit point: every file as it was.
     CrashingFiles failing(CrashingFiles::kNever, 0);
-    program->Compaction().UseFiles(failing);
+    program->Commands().compaction.UseFiles(failing);
     boxes.Answer("Ja");
     boxes.Answer("OK");
-    MenuItem(kCommandCompact)->trigger();
+    MenuItem(Command::Compact)->trigger();
     ASSERT_EQ(boxes.seen.size(), 2u);
     EXPECT_EQ(boxes.seen[1].title, "Fehler!");
     EXPECT_EQ(boxes.seen[1].text, Umlauts("Datenspeichern nicht möglich !     "));
@@ -218,12 +218,12 @@ TEST_F(CompactionCommandTest, WriteFailureIsReportedAndNothingIsLost) {
         std::count_if(counting.log.begin(), counting.log.end(),
                       [](const std::string& step) { return step.rfind("prepare", 0) == 0; });
     CrashingFiles renameFails(CrashingFiles::kNever, static_cast<int>(prepared) + 2);
-    program->Compaction().UseFiles(renameFails);
+    program->Commands().compaction.UseFiles(renameFails);
     boxes.seen.clear();
     boxes.Answer("Ja");
     boxes.Answer("OK");
     boxes.Answer("OK");
-    MenuItem(kCommandCompact)->trigger();
+    MenuItem(Command::Compact)->trigger();
     ASSERT_EQ(boxes.seen.size(), 3u);
     EXPECT_EQ(boxes.seen[1].text, Umlauts("Datenspeichern nicht möglich !     "));
     EXPECT_EQ(boxes.seen[2].title, "Hinweis");

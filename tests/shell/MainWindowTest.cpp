@@ -74,18 +74,17 @@ TEST_F(MainWindowFrame, MenusCarryEveryCaptionHintAndCheckItem) {
                            "Kleindruck (Bestelllung)", "im Vordergrund"}));
     EXPECT_EQ(MenuTexts("Sortierung"), (QStringList{"Aufsteigend", "Absteigend"}));
     EXPECT_EQ(MenuTexts("Info"), (QStringList{"Info"}));
-    for (int command : std::initializer_list<int>{kCommandSortAscending, kCommandSortDescending,
-                                                  kCommandSmallPrint, kCommandStayOnTop}) {
+    for (Command command : {Command::SortAscending, Command::SortDescending, Command::SmallPrint,
+                            Command::StayOnTop}) {
         EXPECT_TRUE(MenuItem(command)->isCheckable()) << command;
     }
-    for (int command : std::initializer_list<int>{kCommandNewCategory, kCommandPrint, kCommandQuit,
-                                                  kCommandInfo}) {
+    for (Command command : {Command::NewCategory, Command::Print, Command::Quit, Command::Info}) {
         EXPECT_FALSE(MenuItem(command)->isCheckable()) << command;
     }
     // The menu shows images where the table gives them.
-    EXPECT_FALSE(MenuItem(kCommandPrint)->icon().isNull());
-    EXPECT_FALSE(MenuItem(kCommandSearch)->icon().isNull());
-    EXPECT_FALSE(MenuItem(kCommandQuit)->isIconVisibleInMenu());
+    EXPECT_FALSE(MenuItem(Command::Print)->icon().isNull());
+    EXPECT_FALSE(MenuItem(Command::Search)->icon().isNull());
+    EXPECT_FALSE(MenuItem(Command::Quit)->isIconVisibleInMenu());
 }
 
 TEST_F(MainWindowFrame, ToolbarButtonsAndTheirToolTips) {
@@ -111,63 +110,70 @@ TEST_F(MainWindowFrame, ToolbarButtonsAndTheirToolTips) {
     }
     EXPECT_EQ(buttons, static_cast<int>(expected.size()));
     for (const auto& [command, tip] : expected) {
-        QToolButton* button = ToolButton(command);
+        QToolButton* button = ToolButton(static_cast<Command>(command));
         ASSERT_NE(button, nullptr) << command;
         EXPECT_EQ(button->toolTip(), tip) << command;
         EXPECT_FALSE(button->icon().isNull()) << command;
     }
-    EXPECT_TRUE(ToolButton(13)->isCheckable() && ToolButton(13)->isChecked());
-    EXPECT_TRUE(ToolButton(14)->isCheckable() && !ToolButton(14)->isChecked());
+    EXPECT_TRUE(ToolButton(Command::SortAscending)->isCheckable() &&
+                ToolButton(Command::SortAscending)->isChecked());
+    EXPECT_TRUE(ToolButton(Command::SortDescending)->isCheckable() &&
+                !ToolButton(Command::SortDescending)->isChecked());
 }
 
 TEST_F(MainWindowFrame, SortButtonsAndMenuItemsMoveTogether) {
-    QTest::mouseClick(ToolButton(kCommandSortDescending), Qt::LeftButton);
-    EXPECT_TRUE(ToolButton(14)->isChecked() && MenuItem(14)->isChecked());
-    EXPECT_FALSE(ToolButton(13)->isChecked() || MenuItem(13)->isChecked());
-    MenuItem(kCommandSortAscending)->trigger();
-    EXPECT_TRUE(ToolButton(13)->isChecked() && MenuItem(13)->isChecked());
-    EXPECT_FALSE(ToolButton(14)->isChecked() || MenuItem(14)->isChecked());
+    QTest::mouseClick(ToolButton(Command::SortDescending), Qt::LeftButton);
+    EXPECT_TRUE(ToolButton(Command::SortDescending)->isChecked() &&
+                MenuItem(Command::SortDescending)->isChecked());
+    EXPECT_FALSE(ToolButton(Command::SortAscending)->isChecked() ||
+                 MenuItem(Command::SortAscending)->isChecked());
+    MenuItem(Command::SortAscending)->trigger();
+    EXPECT_TRUE(ToolButton(Command::SortAscending)->isChecked() &&
+                MenuItem(Command::SortAscending)->isChecked());
+    EXPECT_FALSE(ToolButton(Command::SortDescending)->isChecked() ||
+                 MenuItem(Command::SortDescending)->isChecked());
     // Choosing the checked side again keeps it checked.
-    MenuItem(kCommandSortAscending)->trigger();
-    EXPECT_TRUE(MenuItem(13)->isChecked() && ToolButton(13)->isChecked());
+    MenuItem(Command::SortAscending)->trigger();
+    EXPECT_TRUE(MenuItem(Command::SortAscending)->isChecked() &&
+                ToolButton(Command::SortAscending)->isChecked());
 }
 
 TEST_F(MainWindowFrame, CopyButtonTellsWhatItCopiesInEachMode) {
-    EXPECT_EQ(ToolButton(kCommandCopyPart)->toolTip(), " Teil kopieren ");
+    EXPECT_EQ(ToolButton(Command::CopyPart)->toolTip(), " Teil kopieren ");
     ClickTreeEntry("Elektronik-Kontor");
-    EXPECT_EQ(ToolButton(kCommandCopyPart)->toolTip(), " Bestellnummer in die Zwischenablage ");
+    EXPECT_EQ(ToolButton(Command::CopyPart)->toolTip(), " Bestellnummer in die Zwischenablage ");
     ClickTreeEntry("Bestellungen");
-    EXPECT_EQ(ToolButton(kCommandCopyPart)->toolTip(), " Bestellnummer in die Zwischenablage ");
+    EXPECT_EQ(ToolButton(Command::CopyPart)->toolTip(), " Bestellnummer in die Zwischenablage ");
     ClickTreeEntry("Kategorien");
-    EXPECT_EQ(ToolButton(kCommandCopyPart)->toolTip(), " Teil kopieren ");
+    EXPECT_EQ(ToolButton(Command::CopyPart)->toolTip(), " Teil kopieren ");
     ClickTreeEntry("Bauteilhaus");
     ClickTreeEntry("Transistoren");
-    EXPECT_EQ(ToolButton(kCommandCopyPart)->toolTip(), " Teil kopieren ");
+    EXPECT_EQ(ToolButton(Command::CopyPart)->toolTip(), " Teil kopieren ");
 }
 
 TEST_F(MainWindowFrame, StayOnTopTwiceIsOffAgain) {
     QWindow* handle = Window().windowHandle();
-    MenuItem(kCommandStayOnTop)->trigger();
+    MenuItem(Command::StayOnTop)->trigger();
     EXPECT_TRUE(handle->flags() & Qt::WindowStaysOnTopHint);
-    EXPECT_TRUE(MenuItem(kCommandStayOnTop)->isChecked());
-    MenuItem(kCommandStayOnTop)->trigger();
+    EXPECT_TRUE(MenuItem(Command::StayOnTop)->isChecked());
+    MenuItem(Command::StayOnTop)->trigger();
     EXPECT_FALSE(handle->flags() & Qt::WindowStaysOnTopHint);
-    EXPECT_FALSE(MenuItem(kCommandStayOnTop)->isChecked());
+    EXPECT_FALSE(MenuItem(Command::StayOnTop)->isChecked());
     EXPECT_TRUE(Window().isVisible());
 }
 
 TEST_F(MainWindowFrame, SmallPrintIsStoredAndRemoved) {
-    MenuItem(kCommandSmallPrint)->trigger();
-    EXPECT_TRUE(MenuItem(kCommandSmallPrint)->isChecked());
+    MenuItem(Command::SmallPrint)->trigger();
+    EXPECT_TRUE(MenuItem(Command::SmallPrint)->isChecked());
     EXPECT_EQ(Stored("ausgabe", "klein"), "JA");
-    program->Dispatcher().Dispatch(kCommandSmallPrint);
-    EXPECT_FALSE(MenuItem(kCommandSmallPrint)->isChecked());
+    program->Dispatcher().Dispatch(Command::SmallPrint);
+    EXPECT_FALSE(MenuItem(Command::SmallPrint)->isChecked());
     EXPECT_EQ(Read("teile.dat").find("klein"), std::string::npos);
 }
 
 TEST_F(MainWindowFrame, InfoNamesProgramVersionAndLicence) {
     boxes.Answer("OK");
-    program->Dispatcher().Dispatch(kCommandInfo);
+    program->Dispatcher().Dispatch(Command::Info);
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].title, "Info");
     EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Information);

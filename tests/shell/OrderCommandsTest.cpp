@@ -13,9 +13,9 @@
 
 #include "CategoryTreeView.h"
 #include "CommandActions.h"
+#include "CommandGroups.h"
 #include "DialogFrame.h"
 #include "MainWindow.h"
-#include "OrderCommands.h"
 #include "PartListModel.h"
 #include "ShellTestSupport.h"
 
@@ -160,7 +160,7 @@ TEST_F(OrderCommandsTest, SamePartFromTwoSuppliersAndTheSupplierKeptForTheRun) {
     ASSERT_NE(OpenDialog(), nullptr);
     EXPECT_TRUE(Find<QRadioButton>("supplierOption2")->isChecked());
     Click("cancelButton");
-    EXPECT_EQ(program->Orders().LastSupplier(), 2);
+    EXPECT_EQ(program->Commands().orders.LastSupplier(), 2);
 
     ASSERT_EQ(boxes.seen.size(), 3u);
     for (int i : {0, 1}) {
@@ -180,7 +180,7 @@ TEST_F(OrderCommandsTest, OrderIsRefusedWithoutASelectedPartRow) {
     QTest::mouseClick(List()->viewport(), Qt::LeftButton, Qt::ControlModifier, first.center());
     ASSERT_EQ(SelectedRow(), -1);
     PressCtrlB();
-    program->Dispatcher().Dispatch(kCommandOrderPart);
+    program->Dispatcher().Dispatch(Command::OrderPart);
     EXPECT_EQ(OpenDialog(), nullptr);
 
     // An order list, a root: nothing to order.
@@ -334,8 +334,8 @@ TEST_F(OrderCommandsTest, BookingAddsTheStockAndSetsOrEmptiesThePrice) {
     EXPECT_EQ(Record(902, 0), "");
     EXPECT_EQ(List()->model()->rowCount(), 0);
     EXPECT_EQ(SelectedRow(), -1);
-    for (int command : {kCommandEditPart, kCommandDeletePart, kCommandCopyPart,
-                        kCommandSortAscending, kCommandSortDescending}) {
+    for (Command command : {Command::EditPart, Command::DeletePart, Command::CopyPart,
+                            Command::SortAscending, Command::SortDescending}) {
         EXPECT_FALSE(Enabled(command)) << command;
     }
     QTest::keyClick(List(), Qt::Key_Return);
@@ -379,17 +379,17 @@ TEST_F(OrderCommandsTest, GoToPartAsksThenShowsThePartInItsCategory) {
     EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Information);
     EXPECT_EQ(boxes.seen[0].defaultButton, "Ja");
     ASSERT_NE(OpenDialog(), nullptr);
-    EXPECT_EQ(Tree()->SelectedTag(), 901);
+    EXPECT_EQ(Tree()->Selected(), TreeEntryId::List(901));
 
     boxes.Answer("Ja");
     Click("goToPartButton");
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(Tree()->SelectedTag(), 1);
+    EXPECT_EQ(Tree()->Selected(), TreeEntryId::List(1));
     EXPECT_EQ(Tree()->currentItem()->text(0), QString::fromUtf8("Zubehör"));
     EXPECT_EQ(QString(HeaderTitles().at(0)).remove('*'), "Bezeichnung");
     EXPECT_EQ(ColumnTexts(0), (QStringList{"C-a", "C-b"}));
     EXPECT_EQ(SelectedSlot(), 5);
-    EXPECT_TRUE(Enabled(kCommandOrderPart));
+    EXPECT_TRUE(Enabled(Command::OrderPart));
     // Choosing the order list again shows it afresh.
     ClickTreeEntry("Bauteilhaus");
     EXPECT_EQ(List()->model()->rowCount(), 3);

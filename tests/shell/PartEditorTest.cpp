@@ -78,7 +78,7 @@ protected:
 
     PartEditorDialog* Editor() { return qobject_cast<PartEditorDialog*>(OpenDialog()); }
     // A command that opens the editor, which then takes the keyboard.
-    void Run(int command) {
+    void Run(Command command) {
         program->Dispatcher().Dispatch(command);
         ASSERT_NE(Editor(), nullptr);
         ASSERT_TRUE(Active(Editor()));
@@ -151,7 +151,7 @@ protected:
 
 TEST_F(PartEditor, OpensFromMenuToolbarEnterKeyAndDoubleClicks) {
     const std::string before = Read("k0.dat");
-    MenuItem(kCommandNewPart)->trigger();
+    MenuItem(Command::NewPart)->trigger();
     ASSERT_NE(Editor(), nullptr);
     ASSERT_TRUE(Active(Editor()));
     EXPECT_EQ(Editor()->windowTitle(), " Teil anlegen");
@@ -195,7 +195,7 @@ TEST_F(PartEditor, OpensFromMenuToolbarEnterKeyAndDoubleClicks) {
 
     // Toolbar: a copy of the selected row.
     ClickRow(1);
-    QTest::mouseClick(ToolButton(kCommandNewPartFromCopy), Qt::LeftButton);
+    QTest::mouseClick(ToolButton(Command::NewPartFromCopy), Qt::LeftButton);
     ASSERT_NE(Editor(), nullptr);
     EXPECT_EQ(Editor()->windowTitle(), " Teil anlegen (aus Kopie)");
     EXPECT_EQ(Text("partNameField"), "BC557");
@@ -257,11 +257,11 @@ TEST_F(PartEditor, EditShowsTheStoredPartAndSavesItBack) {
     EXPECT_EQ(Side("bilder.dat", "bild0", "k0t0"), "$LOPF$bilder\\bc547.jpg");
     EXPECT_EQ(Side("bilder.dat", "bild1", "k0t0"), "$lopf$fehlt.jpg");
     EXPECT_EQ(ColumnTexts(0).value(SelectedRow()), "BC547");
-    EXPECT_FALSE(Enabled(kCommandDeletePart));  // stock 5
+    EXPECT_FALSE(Enabled(Command::DeletePart));  // stock 5
 }
 
 TEST_F(PartEditor, NameIsSavedWithoutSemicolonsAndABlankNameIsRefused) {
-    Run(kCommandNewPart);
+    Run(Command::NewPart);
     Retype("partNameField", "   ");
     // From the other tab the editor comes back to the name.
     ShowTab(1);
@@ -288,11 +288,11 @@ TEST_F(PartEditor, NameIsSavedWithoutSemicolonsAndABlankNameIsRefused) {
     EXPECT_EQ(Side("datenblaetter.dat", "datenblatt", "k0t3"), "k.A.");
     EXPECT_EQ(Side("bilder.dat", "bild0", "k0t3"), "");
     EXPECT_EQ(ColumnTexts(0).value(SelectedRow()), "A,B");
-    EXPECT_TRUE(Enabled(kCommandDeletePart));
+    EXPECT_TRUE(Enabled(Command::DeletePart));
 }
 
 TEST_F(PartEditor, PriceFieldsFilterConvertAndHoldBackTheSave) {
-    Run(kCommandNewPart);
+    Run(Command::NewPart);
     Retype("partNameField", "R1");
     Retype("priceField1", "12.50");
     EXPECT_EQ(Text("priceField1"), "1250");
@@ -358,7 +358,7 @@ TEST_F(PartEditor, StockButtonsAndTheMarkOfIstBestand) {
 
     // A copy opens unmarked; "+" never marks, even at or below the target.
     ClickRow(0);
-    Run(kCommandNewPartFromCopy);
+    Run(Command::NewPartFromCopy);
     EXPECT_FALSE(StockMarked());
     Retype("quantityField", "3");
     Click("removeStockButton");
@@ -369,7 +369,7 @@ TEST_F(PartEditor, StockButtonsAndTheMarkOfIstBestand) {
 }
 
 TEST_F(PartEditor, SaveChecksComeInOrderWithTheirQuestionsAndFocus) {
-    Run(kCommandNewPart);
+    Run(Command::NewPart);
     Retype("partNameField", "bc547");
     Retype("storagePlaceField", "b 2");  // the place of "B-2"
     boxes.Answer("Nein");
@@ -410,7 +410,7 @@ TEST_F(PartEditor, SaveChecksComeInOrderWithTheirQuestionsAndFocus) {
     // "A-1" and "a1" are one place; "k.A." is never checked.
     WaitForMainWindow();
     ClickTreeEntry("Relais");
-    Run(kCommandNewPart);
+    Run(Command::NewPart);
     Retype("partNameField", "Reed 2");
     Retype("storagePlaceField", "a1");
     boxes.Answer("Nein");
@@ -432,7 +432,7 @@ TEST_F(PartEditor, AFullCategoryKeepsTheEditorOpen) {
     }
     Write("k1.dat", full);
     ClickTreeEntry("Relais");
-    Run(kCommandNewPart);
+    Run(Command::NewPart);
     Retype("partNameField", "Reed 2");
     Retype("storagePlaceField", "");
     Click("saveButton");
@@ -450,7 +450,7 @@ TEST_F(PartEditor, AFullCategoryKeepsTheEditorOpen) {
 
 TEST_F(PartEditor, CopyKeepsStockTargetAndDocumentsAndGetsANewSlot) {
     ClickRow(0);
-    Run(kCommandNewPartFromCopy);
+    Run(Command::NewPartFromCopy);
     Retype("partNameField", "BC547C");
     boxes.Answer("Ja");  // its place "B-2" is the original's
     Click("saveButton");
@@ -463,7 +463,7 @@ TEST_F(PartEditor, CopyKeepsStockTargetAndDocumentsAndGetsANewSlot) {
 }
 
 TEST_F(PartEditor, TabKeyVisitsTheControlsInTheirOrder) {
-    Run(kCommandNewPart);
+    Run(Command::NewPart);
     ASSERT_TRUE(WaitFor([&] { return FocusName() == "partNameField"; }));
     auto walk = [&](int steps) {
         QStringList names;
@@ -599,7 +599,7 @@ TEST_F(PartEditor, ChosenFilesAreStoredInTheDataFilesCodePage) {
 }
 
 TEST_F(PartEditor, TextsTheDataFilesCannotHoldAreRefused) {
-    Run(kCommandNewPart);
+    Run(Command::NewPart);
     Retype("partNameField", "R2");
     // Characters outside the code page are not taken.
     Retype("remarkField", QString::fromUtf8("5€ → ok"));

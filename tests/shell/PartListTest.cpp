@@ -97,7 +97,7 @@ TEST_F(PartList, HeaderAndMenuSortKeepTheSelectedPart) {
     EXPECT_EQ(ColumnTexts(0), (QStringList{"beta", "Alpha", "Gamma"}));
     EXPECT_EQ(SelectedRow(), 0);
 
-    MenuItem(kCommandSortDescending)->trigger();
+    MenuItem(Command::SortDescending)->trigger();
     EXPECT_EQ(ColumnTexts(0), (QStringList{"Gamma", "Alpha", "beta"}));
     EXPECT_EQ(SelectedRow(), 2);
 
@@ -117,26 +117,26 @@ TEST_F(PartList, HeaderAndMenuSortKeepTheSelectedPart) {
 TEST_F(PartList, DeleteOnlyForAPartWithStockZero) {
     // The first row is selected with the list: Alpha has stock 2.
     EXPECT_EQ(SelectedRow(), 0);
-    EXPECT_FALSE(Enabled(kCommandDeletePart));
-    EXPECT_TRUE(Enabled(kCommandEditPart));
+    EXPECT_FALSE(Enabled(Command::DeletePart));
+    EXPECT_TRUE(Enabled(Command::EditPart));
     ClickRow(1);
-    EXPECT_TRUE(Enabled(kCommandDeletePart));
+    EXPECT_TRUE(Enabled(Command::DeletePart));
     ClickRow(2);
-    EXPECT_FALSE(Enabled(kCommandDeletePart));
-    EXPECT_TRUE(Enabled(kCommandNewPartFromCopy) && Enabled(kCommandCutPart) &&
-                Enabled(kCommandCopyPart));
+    EXPECT_FALSE(Enabled(Command::DeletePart));
+    EXPECT_TRUE(Enabled(Command::NewPartFromCopy) && Enabled(Command::CutPart) &&
+                Enabled(Command::CopyPart));
 
     ClickTreeEntry("Lieferant 1");
     ClickRow(3);  // the sum row
-    for (int command : {kCommandEditPart, kCommandDeletePart, kCommandCopyPart}) {
+    for (Command command : {Command::EditPart, Command::DeletePart, Command::CopyPart}) {
         EXPECT_FALSE(Enabled(command)) << command;
     }
     ClickRow(1);
-    for (int command : {kCommandEditPart, kCommandDeletePart, kCommandCopyPart}) {
+    for (Command command : {Command::EditPart, Command::DeletePart, Command::CopyPart}) {
         EXPECT_TRUE(Enabled(command)) << command;
     }
-    EXPECT_FALSE(Enabled(kCommandDeleteCategory));
-    EXPECT_TRUE(Enabled(kCommandEditCategory));
+    EXPECT_FALSE(Enabled(Command::DeleteCategory));
+    EXPECT_TRUE(Enabled(Command::EditCategory));
 }
 
 TEST_F(PartList, SelectingTheSameCategoryAgainDoesNotReadItsFile) {

@@ -25,6 +25,14 @@
 
 bool WaitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 10000); }
 
+std::vector<Command> CommandsFrom(Command first, Command last) {
+    std::vector<Command> commands;
+    for (int number = CommandNumber(first); number <= CommandNumber(last); ++number) {
+        commands.push_back(static_cast<Command>(number));
+    }
+    return commands;
+}
+
 MessageBoxes::MessageBoxes() {
     timer_.setInterval(5);
     connect(&timer_, &QTimer::timeout, this, &MessageBoxes::Look);
@@ -107,7 +115,7 @@ void ShellTest::Start() {
 
 void ShellTest::Quit(const QString& answer) {
     boxes.Answer(answer);
-    program->Dispatcher().Dispatch(kCommandQuit);
+    program->Dispatcher().Dispatch(Command::Quit);
 }
 
 CategoryTreeView* ShellTest::Tree() {
@@ -124,13 +132,13 @@ QString ShellTest::ListStatusText() {
     return Window().findChild<QLabel*>("listStatusField")->text();
 }
 
-QAction* ShellTest::MenuItem(int command) {
+QAction* ShellTest::MenuItem(Command command) {
     // The actions belong to the command table, not to a widget.
     return program->Actions().MenuAction(command);
 }
 
-QToolButton* ShellTest::ToolButton(int command) {
-    return Window().findChild<QToolButton*>(QString("toolButton%1").arg(command));
+QToolButton* ShellTest::ToolButton(Command command) {
+    return Window().findChild<QToolButton*>(QString("toolButton%1").arg(CommandNumber(command)));
 }
 
 QDialog* ShellTest::OpenDialog() { return program->Dialogs().OpenDialog(); }
@@ -181,11 +189,11 @@ void ShellTest::ClickRow(int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
 }
 
-bool ShellTest::Enabled(int command) {
+bool ShellTest::Enabled(Command command) {
     QAction* item = MenuItem(command);
     QToolButton* button = ToolButton(command);
     const bool itemEnabled = item && item->isEnabled();
     // Menu item and toolbar button always agree.
-    EXPECT_TRUE(!button || button->isEnabled() == itemEnabled) << "command " << command;
+    EXPECT_TRUE(!button || button->isEnabled() == itemEnabled) << command;
     return itemEnabled;
 }

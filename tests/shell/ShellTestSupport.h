@@ -13,6 +13,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include "IniStore.h"
 #include "TeileProgram.h"
 #include "TempFolder.h"
+#include "lists/TreeEntryId.h"
 
 class CategoryTreeView;
 class QAction;
@@ -78,8 +80,8 @@ protected:
     QTableView* List();
     QString CategoryCountText();
     QString ListStatusText();
-    QAction* MenuItem(int command);
-    QToolButton* ToolButton(int command);
+    QAction* MenuItem(Command command);
+    QToolButton* ToolButton(Command command);
     QDialog* OpenDialog();
 
     // Selects the tree entry showing `text` by a mouse click.
@@ -90,13 +92,23 @@ protected:
     QStringList HeaderTitles();
     int SelectedRow();
     void ClickRow(int row);
-    bool Enabled(int command);
+    bool Enabled(Command command);
 
     TempFolder folder;
     MessageBoxes boxes;
     std::unique_ptr<TeileProgram> program;
     bool ended = false;
 };
+
+// Failure messages name a command by its number, a tree entry by its tag.
+inline std::ostream& operator<<(std::ostream& out, Command command) {
+    return out << "command " << CommandNumber(command);
+}
+inline void PrintTo(const TreeEntryId& entry, std::ostream* out) {
+    *out << "tree entry " << entry.ItemTag();
+}
+// The commands from `first` to `last` by number.
+std::vector<Command> CommandsFrom(Command first, Command last);
 
 // Processes events until `done` or a guard time passes (never a measured
 // expectation); true when done.

@@ -33,31 +33,31 @@ TEST_F(StartAndQuit, DemoDatabaseOpensOnItsFirstCategory) {
     CopyDemo();
     Start();
     EXPECT_EQ(Window().windowTitle(), " Teile-Verwaltung");
-    EXPECT_EQ(Tree()->SelectedTag(), 2);  // "Dioden" comes first by name
+    EXPECT_EQ(Tree()->Selected(), TreeEntryId::List(2));  // "Dioden" comes first by name
     EXPECT_EQ(Tree()->currentItem()->text(0), "Dioden");
     EXPECT_EQ(CategoryCountText(), "9 Kategorie(n)");
     EXPECT_EQ(ListStatusText(), "6 Teil(e) in dieser Kategorie");
     EXPECT_EQ(List()->model()->rowCount(), 6);
     EXPECT_EQ(SelectedRow(), 0);
-    EXPECT_TRUE(Enabled(kCommandNewPart));
-    EXPECT_FALSE(Enabled(kCommandDeleteCategory));  // it has parts
-    EXPECT_FALSE(Enabled(kCommandPastePart));
-    EXPECT_TRUE(MenuItem(kCommandSortAscending)->isChecked());
-    EXPECT_FALSE(MenuItem(kCommandSmallPrint)->isChecked());
-    EXPECT_FALSE(MenuItem(kCommandStayOnTop)->isChecked());
+    EXPECT_TRUE(Enabled(Command::NewPart));
+    EXPECT_FALSE(Enabled(Command::DeleteCategory));  // it has parts
+    EXPECT_FALSE(Enabled(Command::PastePart));
+    EXPECT_TRUE(MenuItem(Command::SortAscending)->isChecked());
+    EXPECT_FALSE(MenuItem(Command::SmallPrint)->isChecked());
+    EXPECT_FALSE(MenuItem(Command::StayOnTop)->isChecked());
 }
 
 TEST_F(StartAndQuit, NoCategoryLeavesOnlyNewCategoryAndQuit) {
     Write("teile.dat", "[spalte]\r\ns1=1;110;0\r\n");
     Start();
-    EXPECT_EQ(Tree()->SelectedTag(), 800);
+    EXPECT_EQ(Tree()->Selected(), TreeEntryId::CategoryRoot());
     EXPECT_EQ(CategoryCountText(), "0 Kategorie(n)");
     EXPECT_EQ(ListStatusText(), "Kategorie ausw\u00e4hlen");
-    EXPECT_TRUE(Enabled(kCommandNewCategory));
-    for (int command = kCommandEditCategory; command <= kCommandSearch; ++command) {
+    EXPECT_TRUE(Enabled(Command::NewCategory));
+    for (Command command : CommandsFrom(Command::EditCategory, Command::Search)) {
         EXPECT_FALSE(Enabled(command)) << command;
     }
-    EXPECT_TRUE(Enabled(kCommandQuit));
+    EXPECT_TRUE(Enabled(Command::Quit));
     // Enter in the tree with command 1 disabled does nothing.
     Tree()->setFocus();
     QTest::keyClick(Tree(), Qt::Key_Return);
@@ -84,7 +84,7 @@ TEST_F(StartAndQuit, SmallPrintIsCheckedOnlyForExactlyJA) {
               std::string("[ausgabe]\r\nklein=") + value + "\r\n[spalte]\r\ns1=1;110;0\r\n");
         ForgetIniSnapshots();
         Start();
-        EXPECT_EQ(MenuItem(kCommandSmallPrint)->isChecked(), std::string(value) == "JA") << value;
+        EXPECT_EQ(MenuItem(Command::SmallPrint)->isChecked(), std::string(value) == "JA") << value;
         program.reset();
     }
 }
@@ -104,7 +104,7 @@ TEST_F(StartAndQuit, NoToTheQuestionKeepsEverything) {
     EXPECT_FALSE(ended);
     EXPECT_TRUE(Window().isVisible());
     EXPECT_EQ(Read("teile.dat"), before);
-    EXPECT_EQ(Tree()->SelectedTag(), 901);
+    EXPECT_EQ(Tree()->Selected(), TreeEntryId::List(901));
     EXPECT_EQ(List()->model()->rowCount(), 6);
 
     // The close box of the active window asks the same question.

@@ -68,7 +68,7 @@ protected:
     // A window tool holds its title once it is up.
     static bool TitleTaken(const char* title) { return WindowTitleClaim::Claim(title) == nullptr; }
 
-    void Choose(int command) { MenuItem(command)->trigger(); }
+    void Choose(Command command) { MenuItem(command)->trigger(); }
     std::string Calls() const { return record_.Read("calls"); }
 
     // The window tools claim their titles in a folder of this test, so one
@@ -83,11 +83,11 @@ TEST_F(ToolCommandsTest, ZelvoChosenTwiceWhileItRunsStartsOneProcess) {
     CopyProgram(folder, "zelvo");
     Start();
 
-    Choose(kCommandZelvo);
+    Choose(Command::Zelvo);
     ASSERT_TRUE(WaitFor([] { return TitleTaken(kZelvoTitle); }));
     const qint64 first = program->Tools().ProcessId(0);
     ASSERT_EQ(ChildProcesses(), 1);
-    Choose(kCommandZelvo);
+    Choose(Command::Zelvo);
     EXPECT_EQ(ChildProcesses(), 1);
     EXPECT_EQ(program->Tools().ProcessId(0), first);
 }
@@ -95,7 +95,7 @@ TEST_F(ToolCommandsTest, ZelvoChosenTwiceWhileItRunsStartsOneProcess) {
 TEST_F(ToolCommandsTest, QuittingEndsAToolStartedFromTheMenu) {
     CopyProgram(folder, "tastomat");
     Start();
-    Choose(kCommandTastomat);
+    Choose(Command::Tastomat);
     ASSERT_TRUE(WaitFor([] { return TitleTaken(kTastomatTitle); }));
     const auto tastomat = static_cast<pid_t>(program->Tools().ProcessId(3));
     ASSERT_GT(tastomat, 0);
@@ -113,7 +113,7 @@ TEST_F(ToolCommandsTest, CsvFilesWithoutATerminalAreWrittenAndTheirOutputShown) 
     Start();
 
     boxes.Answer("OK");
-    Choose(kCommandCsvFiles);
+    Choose(Command::CsvFiles);
     ASSERT_TRUE(WaitFor([this] { return !boxes.seen.empty(); }));
     const MessageBoxes::Seen& box = boxes.seen.front();
     EXPECT_EQ(box.title, "Info");
@@ -139,20 +139,20 @@ TEST_F(ToolCommandsTest, PrintHandsTheSelectedListToThePrintLibrary) {
     Start();
 
     ClickTreeEntry("Elektronik-Kontor");
-    ASSERT_TRUE(Enabled(kCommandPrint));
-    Choose(kCommandPrint);
+    ASSERT_TRUE(Enabled(Command::Print));
+    Choose(Command::Print);
     // The job waits inside the library; the menu command has long returned.
     ASSERT_TRUE(WaitFor([&gate] { return gate.Exists("entered-2"); }));
     EXPECT_EQ(Calls(), "loaded\n");
     EXPECT_TRUE(Window().isEnabled());
     ClickTreeEntry("Transistoren");
-    EXPECT_EQ(Tree()->SelectedTag(), 3);
+    EXPECT_EQ(Tree()->Selected(), TreeEntryId::List(3));
     gate.Write("open-2", "");
     ASSERT_TRUE(WaitFor([this] { return Calls().find("unloaded\n") != std::string::npos; }));
     EXPECT_EQ(Calls(), "loaded\nDruckeBestellung Teile-Verwaltung 2\nunloaded\n");
 
     gate.Write("open-3", "");
-    Choose(kCommandPrint);
+    Choose(Command::Print);
     const std::string category = "loaded\nDruckeKategorie Teile-Verwaltung 3\nunloaded\n";
     EXPECT_TRUE(WaitFor([&] { return Calls().ends_with(category); })) << Calls();
 }
@@ -163,13 +163,13 @@ TEST_F(ToolCommandsTest, StatisticsGiveTheMainWindowBackEnabled) {
     CopyDemo();
     Start();
 
-    Choose(kCommandStatistics);
+    Choose(Command::Statistics);
     EXPECT_EQ(Calls(), "");
     EXPECT_TRUE(Window().isEnabled());
     EXPECT_TRUE(boxes.seen.empty());
 
     CopyFileInto(folder, RECORDING_PLUGIN, kStatisticsLibrary);
-    Choose(kCommandStatistics);
+    Choose(Command::Statistics);
     const auto parent = reinterpret_cast<std::uintptr_t>(static_cast<QWidget*>(&Window()));
     EXPECT_EQ(Calls(), "loaded\nStatistikAnzeigen " + std::to_string(parent) + "\nunloaded\n");
     EXPECT_TRUE(Window().isEnabled());

@@ -66,7 +66,7 @@ TEST_F(SettingsInWindow, ReadOnlyFileShowsTheDefaultLayoutAndSaysSo) {
     // file stays as it was.
     boxes.Answer("Ja");
     boxes.Answer("OK");
-    program->Dispatcher().Dispatch(26);
+    program->Dispatcher().Dispatch(Command::Quit);
     EXPECT_TRUE(ended);
     ASSERT_EQ(boxes.seen.size(), 3u);
     EXPECT_EQ(boxes.seen[2].title, "Fehler!");

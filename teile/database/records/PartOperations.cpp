@@ -35,14 +35,14 @@ std::string StoredPath(std::string_view typed, const std::string& folder) {
     return StoreFolderToken(Trim(typed), folder);
 }
 
-void Disable(CommandChanges& changes, std::initializer_list<CommandId> commands) {
-    for (CommandId command : commands) {
+void Disable(CommandChanges& changes, std::initializer_list<Command> commands) {
+    for (Command command : commands) {
         changes.push_back({command, false});
     }
 }
 
-void Enable(CommandChanges& changes, std::initializer_list<CommandId> commands) {
-    for (CommandId command : commands) {
+void Enable(CommandChanges& changes, std::initializer_list<Command> commands) {
+    for (Command command : commands) {
         changes.push_back({command, true});
     }
 }
@@ -113,9 +113,9 @@ OperationOutcome SavePart(const std::string& folder, int category, int slot,
     outcome.reload = ListReload{category, 0, target};
     if (listWasEmpty) {
         Enable(outcome.commands,
-               {kCommandNewPartFromCopy, kCommandEditPart, kCommandDeletePart, kCommandCutPart,
-                kCommandCopyPart, kCommandOrderPart, kCommandSearch});
-        Disable(outcome.commands, {kCommandDeleteCategory});
+               {Command::NewPartFromCopy, Command::EditPart, Command::DeletePart, Command::CutPart,
+                Command::CopyPart, Command::OrderPart, Command::Search});
+        Disable(outcome.commands, {Command::DeleteCategory});
     }
     outcome.commands.push_back(DeletionRuleFor(record));
     outcome.closeDialog = true;
@@ -198,15 +198,15 @@ OperationOutcome DeleteSelectedRecord(const std::string& folder, const SelectedR
     outcome.reload = ListReload{row.list, SupplierOfList(row.list), next};
     const bool nowEmpty = !HasRecords(list.Document());
     if (nowEmpty) {
-        Disable(outcome.commands, {kCommandNewPartFromCopy, kCommandEditPart, kCommandDeletePart,
-                                   kCommandCutPart, kCommandCopyPart, kCommandOrderPart,
-                                   kCommandSortAscending, kCommandSortDescending});
+        Disable(outcome.commands, {Command::NewPartFromCopy, Command::EditPart, Command::DeletePart,
+                                   Command::CutPart, Command::CopyPart, Command::OrderPart,
+                                   Command::SortAscending, Command::SortDescending});
         if (inCategory) {
-            Enable(outcome.commands, {kCommandDeleteCategory});
+            Enable(outcome.commands, {Command::DeleteCategory});
         }
     }
     clipboard.Clear();
-    Disable(outcome.commands, {kCommandPastePart});
+    Disable(outcome.commands, {Command::PastePart});
     if (inCategory && !nowEmpty && next >= 0) {
         outcome.commands.push_back(DeletionRuleFor(list.Value(kListGroup, SlotKey(next))));
     }

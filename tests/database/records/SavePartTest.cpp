@@ -46,11 +46,11 @@ TEST(SavePart, NewPartIntoEmptyCategoryWritesEverythingAndOffersTheCommands) {
     EXPECT_EQ(outcome.reload, (ListReload{3, 0, 0}));
     EXPECT_TRUE(outcome.closeDialog);
     const CommandChanges expected = {
-        {kCommandNewPartFromCopy, true}, {kCommandEditPart, true},
-        {kCommandDeletePart, true},      {kCommandCutPart, true},
-        {kCommandCopyPart, true},        {kCommandOrderPart, true},
-        {kCommandSearch, true},          {kCommandDeleteCategory, false},
-        {kCommandDeletePart, false}};
+        {Command::NewPartFromCopy, true}, {Command::EditPart, true},
+        {Command::DeletePart, true},      {Command::CutPart, true},
+        {Command::CopyPart, true},        {Command::OrderPart, true},
+        {Command::Search, true},          {Command::DeleteCategory, false},
+        {Command::DeletePart, false}};
     EXPECT_EQ(outcome.commands, expected);
 }
 
@@ -144,12 +144,12 @@ TEST(SavePart, EditKeepsTheSlotAndAClearedPictureLosesItsEntry) {
     EXPECT_EQ(db.Side("bild0", "k2t4"), "");
     EXPECT_EQ(db.Side("bild0", "k2t0"), "a.jpg");
     EXPECT_EQ(outcome.reload, (ListReload{2, 0, 4}));
-    EXPECT_EQ(outcome.commands, (CommandChanges{{kCommandDeletePart, true}}));
+    EXPECT_EQ(outcome.commands, (CommandChanges{{Command::DeletePart, true}}));
 }
 
 TEST(DeletionRule, OnlyAPartWithoutStockMayBeDeleted) {
-    EXPECT_EQ(DeletionRuleFor(PartText("A", "2")), (CommandChange{kCommandDeletePart, false}));
-    EXPECT_EQ(DeletionRuleFor(PartText("A", "0")), (CommandChange{kCommandDeletePart, true}));
+    EXPECT_EQ(DeletionRuleFor(PartText("A", "2")), (CommandChange{Command::DeletePart, false}));
+    EXPECT_EQ(DeletionRuleFor(PartText("A", "0")), (CommandChange{Command::DeletePart, true}));
     EXPECT_FALSE(PartMayBeDeleted(PartText("A", "-1")));
     EXPECT_TRUE(PartMayBeDeleted(PartText("A", "keine")));  // reads as 0
     EXPECT_TRUE(PartMayBeDeleted("nur ein Name"));          // stock missing reads as 0
