@@ -42,17 +42,18 @@ void AddressCommands::EditSupplier() {
     if (!selected.IsOrderList()) {
         return;
     }
-    const SupplierForm form = ReadSupplierForm(shell_.state.folder, selected.listNumber);
+    const int orderList = selected.listNumber;
+    const SupplierForm form = ReadSupplierForm(shell_.state.folder, orderList);
     auto* dialog = new SupplierDialog;
-    dialog->SetTag(selected.listNumber);
     dialog->SetShortName(ToWindowText(form.shortName));
     dialog->SetAddress(WindowTexts(form.address));
-    connect(dialog, &SupplierDialog::SaveRequested, this, [this, dialog] { SaveSupplier(dialog); });
+    connect(dialog, &SupplierDialog::SaveRequested, this,
+            [this, dialog, orderList] { SaveSupplier(dialog, orderList); });
     shell_.dialogs.Open(DialogWindow::Supplier, dialog, dialog->CancelButton());
 }
 
-void AddressCommands::SaveSupplier(SupplierDialog* dialog) {
-    shell_.applier.Apply(::SaveSupplier(shell_.state.folder, dialog->Tag(),
+void AddressCommands::SaveSupplier(SupplierDialog* dialog, int orderList) {
+    shell_.applier.Apply(::SaveSupplier(shell_.state.folder, orderList,
                                         ToDataText(dialog->ShortName()),
                                         DataTexts(dialog->Address()), shell_.prompter));
 }

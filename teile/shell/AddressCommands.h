@@ -21,7 +21,7 @@ public:
     void EditUserInformation();
 
 private:
-    void SaveSupplier(SupplierDialog* dialog);
+    void SaveSupplier(SupplierDialog* dialog, int orderList);
     void SaveUserInformation(UserInformationDialog* dialog);
 
     CommandContext shell_;

@@ -21,9 +21,7 @@ const char kNewCategoryName[] = "neue Kategorie";
 CategoryCommands::CategoryCommands(const CommandContext& shell, QObject* parent)
     : QObject(parent), shell_(shell) {}
 
-void CategoryCommands::NewCategory() {
-    OpenDialog(-1, kNewCategoryName, kNewCategoryDialogTitle, true);
-}
+void CategoryCommands::NewCategory() { OpenDialog(-1, kNewCategoryName, true); }
 
 void CategoryCommands::EditSelected() {
     const TreeEntryId selected = shell_.tree.Selected();
@@ -31,8 +29,7 @@ void CategoryCommands::EditSelected() {
         return;
     }
     const int category = selected.listNumber;
-    OpenDialog(category, ToWindowText(CategoryNameOf(shell_.state.folder, category)), nullptr,
-               false);
+    OpenDialog(category, ToWindowText(CategoryNameOf(shell_.state.folder, category)), false);
 }
 
 void CategoryCommands::DeleteSelected() {
@@ -43,12 +40,8 @@ void CategoryCommands::DeleteSelected() {
     }
 }
 
-void CategoryCommands::OpenDialog(int category, const QString& name, const char* title,
-                                  bool focusName) {
+void CategoryCommands::OpenDialog(int category, const QString& name, bool focusName) {
     auto* dialog = new CategoryDialog;
-    if (title) {
-        dialog->setWindowTitle(QString::fromUtf8(title));
-    }
     dialog->SetCategory(category);
     dialog->SetName(name);
     connect(dialog, &CategoryDialog::SaveRequested, this, [this, dialog] { Save(dialog); });

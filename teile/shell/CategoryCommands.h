@@ -23,7 +23,7 @@ public:
     void DeleteSelected();
 
 private:
-    void OpenDialog(int category, const QString& name, const char* title, bool focusName);
+    void OpenDialog(int category, const QString& name, bool focusName);
     void Save(CategoryDialog* dialog);
 
     CommandContext shell_;
