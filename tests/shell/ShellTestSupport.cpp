@@ -33,56 +33,10 @@ std::vector<Command> CommandsFrom(Command first, Command last) {
     return commands;
 }
 
-MessageBoxes::MessageBoxes() {
-    timer_.setInterval(5);
-    connect(&timer_, &QTimer::timeout, this, &MessageBoxes::Look);
-    timer_.start();
-}
-
-void MessageBoxes::Look() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* box = qobject_cast<QMessageBox*>(widget);
-        if (!box || !box->isVisible()) {
-            continue;
-        }
-        Seen what;
-        what.title = box->windowTitle();
-        what.text = box->text();
-        what.icon = box->icon();
-        for (QAbstractButton* button : box->buttons()) {
-            what.buttons.append(button->text());
-        }
-        if (box->defaultButton()) {
-            what.defaultButton = box->defaultButton()->text();
-        }
-        seen.push_back(what);
-        if (whenShown) {
-            const auto action = std::move(whenShown);
-            whenShown = nullptr;
-            action();
-        }
-        QAbstractButton* click = box->escapeButton();
-        if (!answers_.empty()) {
-            for (QAbstractButton* button : box->buttons()) {
-                if (button->text() == answers_.front()) {
-                    click = button;
-                }
-            }
-            answers_.pop_front();
-        }
-        if (click) {
-            click->click();
-        } else {
-            box->reject();
-        }
-        return;
-    }
-}
-
 void ShellTest::SetUpTestSuite() {
     if (!QApplication::instance()) {
         static int argc = 1;
-        static char name[] = "shell_window_tests";
+        static char name[] = "shell_tests";
         static char* argv[] = {name, nullptr};
         new QApplication(argc, argv);
     }

@@ -1,16 +1,12 @@
 #pragma once
-// The program built on a folder of its own, the message boxes answered as a
+// The program built on a folder of its own, its message boxes answered as a
 // user would, and the widgets of the main window found by objectName.
 
 #include <gtest/gtest.h>
 
-#include <QMessageBox>
-#include <QObject>
 #include <QStringList>
-#include <QTimer>
 #include <QToolButton>
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -20,6 +16,7 @@
 #include "CommandDispatcher.h"
 #include "CommandTable.h"
 #include "IniStore.h"
+#include "MessageBoxes.h"
 #include "TeileProgram.h"
 #include "TempFolder.h"
 #include "lists/TreeEntryId.h"
@@ -30,34 +27,6 @@ class QDialog;
 class QLabel;
 class QTableView;
 class QToolButton;
-
-// Clicks the buttons of the message boxes that open, in order, and keeps what
-// each box showed. A box nobody expected is closed with its escape button.
-class MessageBoxes : public QObject {
-public:
-    struct Seen {
-        QString title;
-        QString text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QStringList buttons;
-        QString defaultButton;
-    };
-
-    MessageBoxes();
-    // The button to click in the next box ("Ja", "Nein", "OK").
-    void Answer(const QString& button) { answers_.push_back(button); }
-    // Runs once when the next box shows, before its button is clicked.
-    std::function<void()> whenShown;
-    bool AllAnswered() const { return answers_.empty(); }
-
-    std::vector<Seen> seen;
-
-private:
-    void Look();
-
-    QTimer timer_;
-    std::deque<QString> answers_;
-};
 
 class ShellTest : public ::testing::Test {
 protected:
