@@ -97,11 +97,9 @@ TEST_F(CategoryCommands, ExistingNameIsRefusedAndTheNameFieldGetsTheFocus) {
     TypeName("eLKOS");
     boxes.Answer("OK");
     ClickSave();
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "Warnung !");
-    EXPECT_EQ(boxes.seen[0].text, "Kategorie existiert bereits !     ");
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(boxes.seen[0].buttons, QStringList{"OK"});
+    ASSERT_TRUE(ShowedBoxes(
+        boxes,
+        {{"Warnung !", "Kategorie existiert bereits !     ", QMessageBox::Warning, {"OK"}}}));
     ASSERT_NE(OpenDialog(), nullptr);
     ASSERT_TRUE(WaitFor([&] { return NameField()->hasFocus() && NameField()->hasSelectedText(); }));
     EXPECT_EQ(NameField()->selectedText(), "eLKOS");
@@ -156,11 +154,11 @@ TEST_F(CategoryCommands, DeletingTheLastCategorySelectsTheOneBeforeIt) {
     boxes.Answer("Nein");
     Tree()->setFocus();
     QTest::keyClick(Tree(), Qt::Key_Delete);
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "Warnung !");
-    EXPECT_EQ(boxes.seen[0].text, QString::fromUtf8("Kategorie aus der Liste löschen ?     "));
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(boxes.seen[0].defaultButton, "Nein");
+    ASSERT_TRUE(ShowedBoxes(boxes, {{"Warnung !",
+                                     QString::fromUtf8("Kategorie aus der Liste löschen ?     "),
+                                     QMessageBox::Warning,
+                                     {},
+                                     "Nein"}}));
     EXPECT_EQ(Stored("kategorie", "k4"), "Relais");
 
     boxes.Answer("Ja");
@@ -225,10 +223,8 @@ TEST_F(CategoryCommands, FiftiethCategoryIsTheLast) {
     program->Dispatcher().Dispatch(Command::NewCategory);
     boxes.Answer("OK");
     ClickSave();
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "FEHLER");
-    EXPECT_EQ(boxes.seen[0].text, "Zu viele Kategorien !     ");
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Critical);
+    ASSERT_TRUE(
+        ShowedBoxes(boxes, {{"FEHLER", "Zu viele Kategorien !     ", QMessageBox::Critical}}));
     EXPECT_NE(OpenDialog(), nullptr);
 }
 
@@ -243,9 +239,9 @@ TEST_F(CategoryCommands, FailedWriteIsReportedAndTheWindowStaysAsTheFiles) {
     boxes.Answer("OK");
     ClickSave();
     SetBeforeRenameHookForTesting(nullptr);
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "Fehler!");
-    EXPECT_EQ(boxes.seen[0].text, QString::fromUtf8("Datenspeichern nicht möglich !     "));
+    EXPECT_TRUE(
+        ShowedBoxes(boxes, {{"Fehler!", QString::fromUtf8("Datenspeichern nicht möglich !     "),
+                             QMessageBox::Critical}}));
     EXPECT_EQ(Read("teile.dat"), before);
     EXPECT_EQ(Tree()->currentItem()->text(0), "Relais");
     EXPECT_NE(OpenDialog(), nullptr);

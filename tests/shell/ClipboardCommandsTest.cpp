@@ -15,11 +15,15 @@
 #include "MainWindow.h"
 #include "PartListModel.h"
 #include "ShellTestSupport.h"
+#include "TestParts.h"
 
 namespace {
 
-std::string Part(const std::string& name, int stock) {
-    return name + ";;;;;BN-" + name + ";;;1,00;;;A1;" + std::to_string(stock) + ";0";
+// A part of the test: its order number names it.
+TestPart Part(const std::string& name, int stock) {
+    TestPart part = Stocked(name, stock);
+    part.orderNumbers[0] = "BN-" + name;
+    return part;
 }
 
 class ClipboardCommandsTest : public ShellTest {
@@ -27,9 +31,10 @@ protected:
     void SetUp() override {
         Write("teile.dat", "[kategorie]\r\nk0=Dioden\r\nk1=Elkos\r\nk2=Leer\r\n");
         // Shown by name: D-drei (t2), D-eins (t0), D-zwei (t1).
-        Write("k0.dat", "[teil]\r\nt0=" + Part("D-eins", 0) + "\r\nt1=" + Part("D-zwei", 2) +
-                            "\r\nt2=" + Part("D-drei", 0) + "\r\n");
-        Write("k1.dat", "[teil]\r\nt0=" + Part("C-eins", 0) + "\r\n");
+        Write("k0.dat",
+              PartsFile("",
+                        {{0, Part("D-eins", 0)}, {1, Part("D-zwei", 2)}, {2, Part("D-drei", 0)}}));
+        Write("k1.dat", PartsFile("", {{0, Part("C-eins", 0)}}));
         // D-eins is on two order lists and has a picture and a datasheet.
         Write("k901.dat", "[teil]\r\nt0=k0t0;3;0\r\nt1=k0t2;1;0\r\n");
         Write("k902.dat", "[teil]\r\nt0=k0t0;1;1\r\n");
@@ -92,12 +97,12 @@ TEST_F(ClipboardCommandsTest, CutAndPasteMovesThePartWithItsPositionsAndSideEntr
     MenuItem(Command::CutPart)->trigger();
     EXPECT_TRUE(Enabled(Command::PastePart));
     // Nothing happens before the paste.
-    EXPECT_EQ(Value("k0.dat", "teil", "t0"), Part("D-eins", 0));
+    EXPECT_EQ(Value("k0.dat", "teil", "t0"), Part("D-eins", 0).Record());
 
     ClickTreeEntry("Leer");
     EXPECT_TRUE(Enabled(Command::PastePart));
     QTest::mouseClick(ToolButton(Command::PastePart), Qt::LeftButton);
-    EXPECT_EQ(Value("k2.dat", "teil", "t0"), Part("D-eins", 0));
+    EXPECT_EQ(Value("k2.dat", "teil", "t0"), Part("D-eins", 0).Record());
     EXPECT_EQ(Value("k0.dat", "teil", "t0"), "");
     EXPECT_EQ(Value("k901.dat", "teil", "t0"), "k2t0;3;0");
     EXPECT_EQ(Value("k902.dat", "teil", "t0"), "k2t0;1;1");
@@ -141,16 +146,10 @@ TEST_F(ClipboardCommandsTest, DeleteIsRefusedOrAskedAsTheRulesSay) {
     boxes.Answer("Nein");
     PressDelete();
     EXPECT_EQ(AllFiles(), before);
-    ASSERT_EQ(boxes.seen.size(), 3u);
-    for (const MessageBoxes::Seen& seen : boxes.seen) {
-        EXPECT_EQ(seen.title, "Warnung !");
-        EXPECT_EQ(seen.icon, QMessageBox::Warning);
-        EXPECT_EQ(seen.defaultButton, "Nein");
-        EXPECT_EQ(seen.buttons, (QStringList{"Ja", "Nein"}));
-    }
-    EXPECT_EQ(boxes.seen[0].text, fromList);
-    EXPECT_EQ(boxes.seen[1].text, fromList);
-    EXPECT_EQ(boxes.seen[2].text, ordered);
+    const auto question = [](const QString& text) {
+        return ExpectedBox{"Warnung !", text, QMessageBox::Warning, {"Ja", "Nein"}, "Nein"};
+    };
+    ASSERT_TRUE(ShowedBoxes(boxes, {question(fromList), question(fromList), question(ordered)}));
 
     // A waiting paste is forgotten by a delete. Yes twice: the part, its
     // positions and its side entries go; the row after it is selected.
@@ -176,7 +175,7 @@ TEST_F(ClipboardCommandsTest, DeleteIsRefusedOrAskedAsTheRulesSay) {
     PressDelete();
     EXPECT_EQ(boxes.seen.back().text, QString::fromUtf8("Teil aus der Bestellung löschen ?     "));
     EXPECT_EQ(Value("k901.dat", "teil", "t1"), "");
-    EXPECT_EQ(Value("k0.dat", "teil", "t2"), Part("D-drei", 0));
+    EXPECT_EQ(Value("k0.dat", "teil", "t2"), Part("D-drei", 0).Record());
     EXPECT_EQ(List()->model()->rowCount(), 0);
     EXPECT_FALSE(Enabled(Command::DeletePart));
     EXPECT_TRUE(boxes.AllAnswered());

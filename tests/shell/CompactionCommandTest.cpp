@@ -119,19 +119,16 @@ TEST_F(CompactionCommandTest, FromTheMenuEndToEnd) {
     boxes.Answer("OK");
     MenuItem(Command::Compact)->trigger();
 
-    ASSERT_EQ(boxes.seen.size(), 2u);
-    EXPECT_EQ(boxes.seen[0].title, "Frage ?");
-    EXPECT_EQ(boxes.seen[0].text,
-              Umlauts("Achtung ! Für die Dauer der Kompaktierung     \r\n"
-                      "wird die Anwendung für den Nutzer gesperrt.     \r"
-                      "Diese Funktion hat u.U. eine lange Laufzeit.     \r\n\r\n"
-                      "Soll die Datenbank jetzt kompaktiert werden ?     "));
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(boxes.seen[0].buttons, (QStringList{"Ja", "Nein"}));
-    EXPECT_EQ(boxes.seen[0].defaultButton, "Nein");
-    EXPECT_EQ(boxes.seen[1].title, "Hinweis");
-    EXPECT_EQ(boxes.seen[1].text, "Datenbank wurde kompaktiert !     ");
-    EXPECT_EQ(boxes.seen[1].icon, QMessageBox::Information);
+    ASSERT_TRUE(ShowedBoxes(
+        boxes, {{"Frage ?",
+                 Umlauts("Achtung ! Für die Dauer der Kompaktierung     \r\n"
+                         "wird die Anwendung für den Nutzer gesperrt.     \r"
+                         "Diese Funktion hat u.U. eine lange Laufzeit.     \r\n\r\n"
+                         "Soll die Datenbank jetzt kompaktiert werden ?     "),
+                 QMessageBox::Warning,
+                 {"Ja", "Nein"},
+                 "Nein"},
+                {"Hinweis", "Datenbank wurde kompaktiert !     ", QMessageBox::Information}}));
 
     // Every named category by its name, then the orders, each painted while
     // the window was locked.
@@ -194,9 +191,8 @@ TEST_F(CompactionCommandTest, WriteFailureIsReportedAndNothingIsLost) {
     boxes.Answer("OK");
     MenuItem(Command::Compact)->trigger();
     ASSERT_EQ(boxes.seen.size(), 2u);
-    EXPECT_EQ(boxes.seen[1].title, "Fehler!");
-    EXPECT_EQ(boxes.seen[1].text, Umlauts("Datenspeichern nicht möglich !     "));
-    EXPECT_EQ(boxes.seen[1].icon, QMessageBox::Critical);
+    EXPECT_TRUE(ShowsBox(boxes.seen[1], {"Fehler!", Umlauts("Datenspeichern nicht möglich !     "),
+                                         QMessageBox::Critical}));
     EXPECT_TRUE(Window().isEnabled());
     EXPECT_EQ(DataFileBytes(folder.Path()), before);
     EXPECT_TRUE(CompactionLeftovers(folder.Path()).empty());

@@ -266,10 +266,8 @@ TEST_F(PartEditor, NameIsSavedWithoutSemicolonsAndABlankNameIsRefused) {
     // From the other tab the editor comes back to the name.
     ShowTab(1);
     QTest::keyClick(Editor(), Qt::Key_F12);
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "Info");
-    EXPECT_EQ(boxes.seen[0].text, "Bezeichnung darf nicht leer sein !     ");
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Information);
+    ASSERT_TRUE(ShowedBoxes(
+        boxes, {{"Info", "Bezeichnung darf nicht leer sein !     ", QMessageBox::Information}}));
     ASSERT_NE(Editor(), nullptr);
     EXPECT_EQ(Editor()->Tabs()->currentIndex(), 0);
     EXPECT_TRUE(WaitFor([&] { return FocusName() == "partNameField"; }));
@@ -374,11 +372,11 @@ TEST_F(PartEditor, SaveChecksComeInOrderWithTheirQuestionsAndFocus) {
     Retype("storagePlaceField", "b 2");  // the place of "B-2"
     boxes.Answer("Nein");
     Click("saveButton");
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "Warnung !");
-    EXPECT_EQ(boxes.seen[0].text, "Teil bereits vorhanden ! Trotzdem anlegen ?     ");
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(boxes.seen[0].defaultButton, "Nein");
+    ASSERT_TRUE(ShowedBoxes(boxes, {{"Warnung !",
+                                     "Teil bereits vorhanden ! Trotzdem anlegen ?     ",
+                                     QMessageBox::Warning,
+                                     {},
+                                     "Nein"}}));
     EXPECT_TRUE(WaitFor([&] { return FocusName() == "partNameField"; }));
 
     boxes.Answer("Ja");
@@ -436,10 +434,8 @@ TEST_F(PartEditor, AFullCategoryKeepsTheEditorOpen) {
     Retype("partNameField", "Reed 2");
     Retype("storagePlaceField", "");
     Click("saveButton");
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "FEHLER");
-    EXPECT_EQ(boxes.seen[0].text, "Zu viele Teile in dieser Kategorie !     ");
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Critical);
+    ASSERT_TRUE(ShowedBoxes(
+        boxes, {{"FEHLER", "Zu viele Teile in dieser Kategorie !     ", QMessageBox::Critical}}));
     // Still open and still taking the keys.
     ASSERT_NE(Editor(), nullptr);
     ASSERT_TRUE(Active(Editor()));
@@ -517,12 +513,11 @@ TEST_F(PartEditor, ViewButtonsHandTheFileToTheDesktop) {
     openSucceeds = false;
     Click("pictureViewButton1");
     EXPECT_EQ(opened.size(), 2);
-    ASSERT_EQ(boxes.seen.size(), 3u);
-    EXPECT_EQ(boxes.seen[0].title, "Hinweis");
-    EXPECT_EQ(boxes.seen[0].text, "Bild konnte nicht aufgerufen werden!     ");
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(boxes.seen[1].text, "Datenblatt konnte nicht aufgerufen werden!     ");
-    EXPECT_EQ(boxes.seen[2].text, "Bild konnte nicht aufgerufen werden!     ");
+    const ExpectedBox noPicture = {"Hinweis", "Bild konnte nicht aufgerufen werden!     ",
+                                   QMessageBox::Warning};
+    const ExpectedBox noDatasheet = {"Hinweis", "Datenblatt konnte nicht aufgerufen werden!     ",
+                                     QMessageBox::Warning};
+    ASSERT_TRUE(ShowedBoxes(boxes, {noPicture, noDatasheet, noPicture}));
 
     // No file: a beep. "X" takes the picture away.
     Click("datasheetViewButton2");
@@ -564,9 +559,9 @@ TEST_F(PartEditor, ChosenFilesAreStoredInTheDataFilesCodePage) {
     EXPECT_EQ(seen.filters, (QStringList{"Bitmap-Dateien (*.bmp)", "JPEG-Dateien (*.jpg *.jpeg)",
                                          "Alle Dateien (*)"}));
     EXPECT_EQ(seen.selectedFilter, "JPEG-Dateien (*.jpg *.jpeg)");  // it names "fehlt.jpg"
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "Warnung !");
-    EXPECT_EQ(boxes.seen[0].text, QString::fromUtf8("Ausgewählte Datei ist kein Bild !     "));
+    ASSERT_TRUE(ShowedBoxes(
+        boxes, {{"Warnung !", QString::fromUtf8("Ausgewählte Datei ist kein Bild !     "),
+                 QMessageBox::Warning}}));
 
     ChooseInFileDialog(seen, elsewhere.File("\xCE\xA9-Bild.jpg"));
     Click("pictureChooseButton2");

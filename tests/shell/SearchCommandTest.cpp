@@ -175,9 +175,8 @@ TEST_F(SearchCommandTest, NoMatchTellsSoAndLeavesTheSelectionsAlone) {
         boxes.whenShown = [&] { cursorDuringMessage = QApplication::overrideCursor(); };
         ClickSearch();
         ASSERT_EQ(boxes.seen.size(), 1u) << text;
-        EXPECT_EQ(boxes.seen[0].title, "Info");
-        EXPECT_EQ(boxes.seen[0].text, "Keine Entsprechung gefunden !     ");
-        EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Information);
+        EXPECT_TRUE(ShowsBox(boxes.seen[0], {"Info", "Keine Entsprechung gefunden !     ",
+                                             QMessageBox::Information}));
         EXPECT_EQ(cursorDuringMessage, nullptr);  // the normal cursor for the message
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(Tree()->Selected(), TreeEntryId::CategoryRoot());

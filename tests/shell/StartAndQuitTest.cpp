@@ -9,6 +9,9 @@
 #include <QTest>
 
 #include <filesystem>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "CategoryTreeView.h"
 #include "CommandActions.h"
@@ -95,12 +98,9 @@ TEST_F(StartAndQuit, NoToTheQuestionKeepsEverything) {
     const std::string before = Read("teile.dat");
     ClickTreeEntry("Bauteilhaus");
     Quit("Nein");
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "Frage ?");
-    EXPECT_EQ(boxes.seen[0].text, "Programm beenden ?     ");
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Question);
-    EXPECT_EQ(boxes.seen[0].buttons, (QStringList{"Ja", "Nein"}));
-    EXPECT_EQ(boxes.seen[0].defaultButton, "Nein");
+    ASSERT_TRUE(ShowedBoxes(
+        boxes,
+        {{"Frage ?", "Programm beenden ?     ", QMessageBox::Question, {"Ja", "Nein"}, "Nein"}}));
     EXPECT_FALSE(ended);
     EXPECT_TRUE(Window().isVisible());
     EXPECT_EQ(Read("teile.dat"), before);
@@ -147,14 +147,30 @@ TEST_F(StartAndQuit, QuittingMaximisedKeepsTheLastNormalGeometry) {
     EXPECT_EQ(Stored("fenster", "f0"), "10;20;700;500");
 }
 
-TEST_F(StartAndQuit, EndingWithoutQuestionStillSavesTheSettings) {
-    Write("teile.dat", "[spalte]\r\ns1=1;110;0\r\n");
-    Start();
-    Window().move(70, 80);
-    program->EndWithoutQuestion();
-    EXPECT_TRUE(boxes.seen.empty());
-    EXPECT_TRUE(ended);
-    EXPECT_EQ(Stored("fenster", "f0"), "70;80;800;600");
+// A termination signal, and a close request while another program is in
+// front (the session ends): no question, and the settings are saved.
+TEST_F(StartAndQuit, AnEndWithoutTheQuestionSavesTheSettingsSilently) {
+    const std::vector<std::pair<const char*, std::function<void()>>> ends = {
+        {"signal", [this] { program->EndWithoutQuestion(); }},
+        {"close request while inactive",
+         [this] {
+             QApplication::setActiveWindow(nullptr);
+             ASSERT_EQ(QApplication::activeWindow(), nullptr);
+             Window().close();
+         }},
+    };
+    for (const auto& [end, how] : ends) {
+        Write("teile.dat", "[spalte]\r\ns1=1;110;0\r\n");
+        ForgetIniSnapshots();
+        ended = false;
+        Start();
+        Window().move(70, 80);
+        how();
+        EXPECT_TRUE(boxes.seen.empty()) << end;
+        EXPECT_TRUE(ended) << end;
+        EXPECT_EQ(Stored("fenster", "f0"), "70;80;800;600") << end;
+        program.reset();
+    }
 }
 
 TEST_F(StartAndQuit, TerminationWhileTheQuestionIsOpenEndsOnce) {
@@ -169,18 +185,6 @@ TEST_F(StartAndQuit, TerminationWhileTheQuestionIsOpenEndsOnce) {
     EXPECT_EQ(ends, 1);
     EXPECT_FALSE(Window().isVisible());
     EXPECT_NE(Stored("fenster", "f0"), "");
-}
-
-TEST_F(StartAndQuit, CloseRequestWhileAnotherProgramIsInFrontEndsWithoutQuestion) {
-    Write("teile.dat", "[spalte]\r\ns1=1;110;0\r\n");
-    Start();
-    Window().move(90, 100);
-    QApplication::setActiveWindow(nullptr);
-    ASSERT_EQ(QApplication::activeWindow(), nullptr);
-    Window().close();
-    EXPECT_TRUE(boxes.seen.empty());
-    EXPECT_TRUE(ended);
-    EXPECT_EQ(Stored("fenster", "f0"), "90;100;800;600");
 }
 
 TEST_F(StartAndQuit, FailedRecoveryIsReportedAndTheStartGoesOn) {

@@ -55,10 +55,9 @@ TEST_F(SettingsInWindow, ReadOnlyFileShowsTheDefaultLayoutAndSaysSo) {
     const std::string before = Read("teile.dat");
     boxes.Answer("OK");
     Start();
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "Fehler!");
-    EXPECT_EQ(boxes.seen[0].text, QString::fromUtf8("Datenspeichern nicht möglich !     "));
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Critical);
+    ASSERT_TRUE(
+        ShowedBoxes(boxes, {{"Fehler!", QString::fromUtf8("Datenspeichern nicht möglich !     "),
+                             QMessageBox::Critical}}));
     EXPECT_EQ(HeaderTitles().size(), 7);
     EXPECT_EQ(Tree()->currentItem()->text(0), "Dioden");
 
@@ -74,16 +73,13 @@ TEST_F(SettingsInWindow, ReadOnlyFileShowsTheDefaultLayoutAndSaysSo) {
 }
 
 TEST_F(SettingsInWindow, SplitterPositionWithinItsBounds) {
-    StartWith("s1=1;110;0\r\nteiler=20\r\n");
-    EXPECT_EQ(TreeWidth(), 150);
-    program.reset();
-    ForgetIniSnapshots();
-    StartWith("s1=1;110;0\r\nteiler=2000\r\n");
-    EXPECT_EQ(TreeWidth(), 150);
-    program.reset();
-    ForgetIniSnapshots();
-    StartWith("s1=1;110;0\r\nteiler=321\r\n");
-    EXPECT_EQ(TreeWidth(), 321);
+    for (const auto& [stored, shown] :
+         {std::pair{"20", 150}, std::pair{"2000", 150}, std::pair{"321", 321}}) {
+        StartWith("s1=1;110;0\r\nteiler=" + std::string(stored) + "\r\n");
+        EXPECT_EQ(TreeWidth(), shown) << stored;
+        program.reset();
+        ForgetIniSnapshots();
+    }
 }
 
 TEST_F(SettingsInWindow, OlderWidthKeyGivesTheStartWidths) {

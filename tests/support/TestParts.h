@@ -33,14 +33,22 @@ inline TestPart Named(std::string name) {
     return part;
 }
 
+// A part with its stock and target stock.
+inline TestPart Stocked(std::string name, int stock, int target = 0) {
+    TestPart part = Named(std::move(name));
+    part.stock = std::to_string(stock);
+    part.target = std::to_string(target);
+    return part;
+}
+
 // A list file with the given "max" ("" for none) and records by slot.
 inline std::string ListFile(const std::string& max,
-                            const std::vector<std::pair<int, std::string>>& slots) {
+                            const std::vector<std::pair<int, std::string>>& records) {
     std::string text = "[teil]\r\n";
     if (!max.empty()) {
         text += "max=" + max + "\r\n";
     }
-    for (const auto& [slot, value] : slots) {
+    for (const auto& [slot, value] : records) {
         text += "t" + std::to_string(slot) + "=" + value + "\r\n";
     }
     return text;
@@ -48,9 +56,10 @@ inline std::string ListFile(const std::string& max,
 
 inline std::string PartsFile(const std::string& max,
                              const std::vector<std::pair<int, TestPart>>& parts) {
-    std::vector<std::pair<int, std::string>> slots;
+    // Not "slots": the window tests see Qt's keyword of that name.
+    std::vector<std::pair<int, std::string>> records;
     for (const auto& [slot, part] : parts) {
-        slots.emplace_back(slot, part.Record());
+        records.emplace_back(slot, part.Record());
     }
-    return ListFile(max, slots);
+    return ListFile(max, records);
 }
