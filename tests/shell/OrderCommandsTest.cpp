@@ -260,7 +260,7 @@ TEST_F(OrderCommandsTest, PositionDialogTabsFillingAndButtonRules) {
     QTest::keyClick(OpenDialog(), Qt::Key_Escape);
     EXPECT_TRUE(Closed());
 
-    // Return in the list is command 6 as well; the sum row opens nothing.
+    // Return in the list edits the row as well; the sum row opens nothing.
     ClickRow(2);
     QTest::keyClick(List(), Qt::Key_Return);
     EXPECT_EQ(OpenDialog(), nullptr);

@@ -61,7 +61,7 @@ TEST_F(StartAndQuit, NoCategoryLeavesOnlyNewCategoryAndQuit) {
         EXPECT_FALSE(Enabled(command)) << command;
     }
     EXPECT_TRUE(Enabled(Command::Quit));
-    // Enter in the tree with command 1 disabled does nothing.
+    // Enter in the tree with "Bearbeiten" disabled does nothing.
     Tree()->setFocus();
     QTest::keyClick(Tree(), Qt::Key_Return);
     EXPECT_EQ(OpenDialog(), nullptr);
