@@ -161,8 +161,11 @@ std::vector<ResistorPair> BestPairs(const PairQuery& query) {
         return pairs;
     }
 
-    // A two-resistor R2 joins where it comes closer than the best single R2
-    // of its R1; the list keeps the closest of all.
+    // A two-resistor R2 joins where it comes truly closer than the best
+    // single R2 of its R1: 2 kΩ + 200 Ω is no better than 2,2 kΩ, and below
+    // 100 Ω a sum may differ from a single value only in the last bit of a
+    // double. The list keeps the closest of all.
+    const double noise = 1e-12 * query.targetVolts;
     Leaders withSums(query.count);
     for (const ResistorPair& pair : pairs) {
         withSums.Offer(pair);
@@ -171,7 +174,8 @@ std::vector<ResistorPair> BestPairs(const PairQuery& query) {
         const Divider divider{query, r1};
         const auto sum = BestSum(divider, r2Values);
         const auto single = BestSingle(divider, r2Values);
-        if (sum && (!single || Closer(*sum, *single))) {
+        if (sum && (!single ||
+                    std::fabs(sum->deviationVolts) < std::fabs(single->deviationVolts) - noise)) {
             withSums.Offer(*sum);
         }
     }

@@ -137,12 +137,21 @@ TEST(PairSearch, TwoResistorR2ComesClosestWhereItCan) {
             EXPECT_NEAR(std::fabs(found.front().deviationVolts), BruteForceBestWithSums(query),
                         1e-12)
                 << SeriesName(series) << " " << target << " V";
-            // Each shown pair is computed from its own resistors.
+            // Each shown pair is computed from its own resistors, and a sum is
+            // shown only where it beats every single R2 with its R1.
             for (const ResistorPair& pair : found) {
                 EXPECT_EQ(pair.volts,
                           DividerOutputVolts(1.25, 50e-6, pair.r1, pair.r2 + pair.r2Second));
-                EXPECT_GE(pair.r2, pair.r2Second);
-                sumShown = sumShown || pair.r2Second > 0;
+                if (pair.r2Second > 0) {
+                    PairQuery sameR1 = query;
+                    sameR1.fixedR1 = pair.r1;
+                    sameR1.count = 1;
+                    EXPECT_LT(std::fabs(pair.deviationVolts),
+                              std::fabs(BruteForceSingles(sameR1).front().deviation))
+                        << pair.r1 << " " << pair.r2 << " + " << pair.r2Second;
+                    EXPECT_GE(pair.r2, pair.r2Second);
+                    sumShown = true;
+                }
             }
             EXPECT_TRUE(
                 std::is_sorted(found.begin(), found.end(), [](const auto& a, const auto& b) {
