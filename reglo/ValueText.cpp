@@ -107,6 +107,73 @@ bool TakeUnit(Scanner& scanner, Quantity quantity) {
     return false;
 }
 
+// The digits of a number in the form from_chars reads ("2.2", "1e30"), and
+// for a resistor the prefix that stood in the place of the comma.
+struct NumberText {
+    std::string digits;
+    std::optional<double> prefix;
+};
+
+std::optional<NumberText> ScanNumber(Scanner& scanner, Quantity quantity) {
+    NumberText number;
+    bool digits = scanner.TakeDigits(number.digits);
+    if (TakeDecimalSeparator(scanner)) {
+        number.digits += '.';
+        digits = scanner.TakeDigits(number.digits) || digits;
+    } else if (digits && quantity == Quantity::Resistance) {
+        // "2k2", "4R7": the prefix stands where the comma would.
+        if ((number.prefix = TakePrefix(scanner, quantity))) {
+            number.digits += '.';
+            scanner.TakeDigits(number.digits);
+        }
+    } else if (!digits && quantity == Quantity::Resistance &&
+               (scanner.Take('R') || scanner.Take('r'))) {
+        // "R47" is 0,47 ohm.
+        number.digits = "0.";
+        digits = scanner.TakeDigits(number.digits);
+        number.prefix = 1.0;
+    }
+    if (!digits) {
+        return std::nullopt;
+    }
+    if (!number.prefix && (scanner.Take('e') || scanner.Take('E'))) {
+        number.digits += 'e';
+        if (scanner.Take('-')) {
+            number.digits += '-';
+        } else {
+            scanner.Take('+');
+        }
+        if (!scanner.TakeDigits(number.digits)) {
+            return std::nullopt;
+        }
+    }
+    return number;
+}
+
+ParsedValue ReadDigits(std::string digits) {
+    // from_chars wants a digit on both sides of the point: ",5" and "2k" read
+    // as 0.5 and 2.
+    if (digits.front() == '.') {
+        digits.insert(0, "0");
+    }
+    if (const std::size_t point = digits.find('.');
+        point != std::string::npos && (point + 1 == digits.size() || digits[point + 1] == 'e')) {
+        digits.insert(point + 1, "0");
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Too large is too large; too small to hold is as good as zero.
+        const bool tiny = digits.find("e-") != std::string::npos ||
+                          digits.find_first_not_of('0') == digits.find('.');
+        return {0, tiny ? ValueProblem::None : ValueProblem::OutOfRange};
+    }
+    if (error != std::errc() || end != digits.data() + digits.size()) {
+        return {0, ValueProblem::NotANumber};
+    }
+    return {value, ValueProblem::None};
+}
+
 // One number with its prefix and unit, the whole text.
 ParsedValue ParseSingle(std::string_view text, Quantity quantity) {
     Scanner scanner(text);
@@ -118,45 +185,13 @@ ParsedValue ParseSingle(std::string_view text, Quantity quantity) {
     if (!negative) {
         scanner.Take('+');
     }
-
-    // Collected in the form from_chars reads: digits, ".", digits, "e", exponent.
-    std::string number;
-    bool digits = scanner.TakeDigits(number);
-    std::optional<double> prefix;
-    if (TakeDecimalSeparator(scanner)) {
-        number += '.';
-        digits = scanner.TakeDigits(number) || digits;
-    } else if (digits && quantity == Quantity::Resistance) {
-        // "2k2", "4R7": the prefix stands where the comma would.
-        if ((prefix = TakePrefix(scanner, quantity))) {
-            number += '.';
-            scanner.TakeDigits(number);
-        }
-    } else if (!digits && quantity == Quantity::Resistance &&
-               (scanner.Take('R') || scanner.Take('r'))) {
-        // "R47" is 0,47 ohm.
-        number = "0.";
-        digits = scanner.TakeDigits(number);
-        prefix = 1.0;
-    }
-    if (!digits) {
+    std::optional<NumberText> number = ScanNumber(scanner, quantity);
+    if (!number) {
         return {0, ValueProblem::NotANumber};
     }
-    if (!prefix && (scanner.Take('e') || scanner.Take('E'))) {
-        number += 'e';
-        if (scanner.Take('-')) {
-            number += '-';
-        } else {
-            scanner.Take('+');
-        }
-        if (!scanner.TakeDigits(number)) {
-            return {0, ValueProblem::NotANumber};
-        }
-    }
-
     scanner.SkipBlanks();
-    if (!prefix) {
-        prefix = TakePrefix(scanner, quantity);
+    if (!number->prefix) {
+        number->prefix = TakePrefix(scanner, quantity);
     }
     const bool unit = TakeUnit(scanner, quantity);
     scanner.SkipBlanks();
@@ -164,35 +199,23 @@ ParsedValue ParseSingle(std::string_view text, Quantity quantity) {
         return {0, ValueProblem::NotANumber};
     }
 
-    // from_chars wants a digit on both sides of the point: ",5" and "2k" read
-    // as 0.5 and 2.
-    if (number.front() == '.') {
-        number.insert(0, "0");
-    }
-    if (const std::size_t point = number.find('.');
-        point != std::string::npos && (point + 1 == number.size() || number[point + 1] == 'e')) {
-        number.insert(point + 1, "0");
-    }
-    double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        // Too large saturates as too large; a tiny value is as good as zero.
-        const bool tiny = number.find("e-") != std::string::npos;
-        return tiny ? ParsedValue{0, ValueProblem::None} : ParsedValue{0, ValueProblem::OutOfRange};
-    }
-    if (error != std::errc() || end != number.data() + number.size()) {
-        return {0, ValueProblem::NotANumber};
+    ParsedValue parsed = ReadDigits(std::move(number->digits));
+    if (parsed.problem != ValueProblem::None) {
+        return parsed;
     }
     // Without prefix and unit an adjustment current is meant in microamperes.
-    double scale = prefix.value_or(1.0);
-    if (!prefix && !unit && quantity == Quantity::AdjustCurrent) {
+    double scale = number->prefix.value_or(1.0);
+    if (!number->prefix && !unit && quantity == Quantity::AdjustCurrent) {
         scale = 1e-6;
     }
-    value *= scale;
-    if (!std::isfinite(value)) {
+    parsed.value *= scale;
+    if (!std::isfinite(parsed.value)) {
         return {0, ValueProblem::OutOfRange};
     }
-    return {negative ? -value : value, ValueProblem::None};
+    if (negative) {
+        parsed.value = -parsed.value;
+    }
+    return parsed;
 }
 
 std::string WithComma(std::string text) {

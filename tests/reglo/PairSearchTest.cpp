@@ -37,19 +37,24 @@ double Deviation(const PairQuery& query, double r1, double r2) {
     return query.referenceVolts * (1 + r2 / r1) + query.adjustAmps * r2 - query.targetVolts;
 }
 
-// Every single R2 for every R1, the best `count` of them.
+// Every single R2 for every R1, the best `count` of them, kept in order.
 std::vector<Candidate> BruteForceSingles(const PairQuery& query) {
     const std::vector<double> r2Values = SeriesValuesBetween(query.series, 1, 10e6);
-    std::vector<Candidate> all;
+    const std::size_t count = static_cast<std::size_t>(query.count);
+    std::vector<Candidate> best;
     for (const double r1 : R1Values(query)) {
         for (const double r2 : r2Values) {
-            all.push_back({r1, r2, 0, Deviation(query, r1, r2)});
+            const Candidate candidate{r1, r2, 0, Deviation(query, r1, r2)};
+            if (best.size() == count && !Before(candidate, best.back())) {
+                continue;
+            }
+            best.insert(std::upper_bound(best.begin(), best.end(), candidate, Before), candidate);
+            if (best.size() > count) {
+                best.pop_back();
+            }
         }
     }
-    const auto shown = all.begin() + std::min<std::ptrdiff_t>(query.count, std::ssize(all));
-    std::partial_sort(all.begin(), shown, all.end(), Before);
-    all.erase(shown, all.end());
-    return all;
+    return best;
 }
 
 // The closest of every single R2 and every sum of two series values.

@@ -177,21 +177,14 @@ TEST(RegloSheet, BadInputGetsAClearText) {
     const Regulator lm317 = TypeNumber(kLm317);
     const std::pair<std::string, std::string> cases[] = {
         {EvaluateDivider(lm317, "", "720").problem, "Bitte R1 eingeben."},
-        {EvaluateDivider(lm317, "abc", "720").problem,
-         "R1: „abc“ ist kein Widerstandswert (z. B. 240, 2k2, 4,7k, 1M)."},
-        {EvaluateDivider(lm317, "240", "1,2,3").problem,
-         "R2: „1,2,3“ ist kein Widerstandswert (z. B. 240, 2k2, 4,7k, "
-         "1M)."},
+        {EvaluateDivider(lm317, "1,2,3", "720").problem,
+         "R1: „1,2,3“ ist kein Widerstandswert (z. B. 240, 2k2, 4,7k, 1M)."},
         {EvaluateDivider(lm317, "240", "-720").problem, "R2 muss größer als 0 Ω sein."},
-        {EvaluateDivider(lm317, "0", "720").problem, "R1 muss größer als 0 Ω sein."},
         {EvaluateDivider(lm317, "1e30", "720").problem,
          "R1 muss zwischen 0,1 Ω und 100 MΩ liegen."},
         {EvaluateDivider(lm317, "240", "1e999").problem,
          "R2 muss zwischen 0,1 Ω und 100 MΩ liegen."},
-        {EvaluateDivider(lm317, "abcdefghijklmnopqrstuvwxyz", "1").problem,
-         "R1: „abcdefghijklmnop…“ ist kein Widerstandswert (z. B. "
-         "240, 2k2, 4,7k, 1M)."},
-        // The cut never splits an "ä" that straddles it.
+        // A long text is cut short, never inside an "ä".
         {EvaluateDivider(lm317, "abcdefghijklmnoä", "1").problem.substr(0, 28),
          "R1: „abcdefghijklmno…“"},
         {EvaluatePairs(lm317, Target("1")).problem,
@@ -201,8 +194,6 @@ TEST(RegloSheet, BadInputGetsAClearText) {
          "Zielspannung: negative Spannungen regelt ein negativer Regler (LM337) – bitte "
          "diesen wählen."},
         {EvaluatePairs(lm317, TargetWithFixedR1("5", "")).problem, "Bitte R1 (fest) eingeben."},
-        {EvaluatePower(lm317, 5.0, "abc", "1").problem,
-         "Eingangsspannung: „abc“ ist keine Spannung (z. B. 5 oder 12,5 V)."},
         {EvaluatePower(lm317, 5.0, "12", "-1").problem, "Der Laststrom darf nicht negativ sein."},
         {EvaluatePower(lm317, 5.0, "12", "1e30").problem, "Laststrom: höchstens 100 A."},
         {EvaluatePower(lm317, std::nullopt, "12", "1").problem,
@@ -212,8 +203,6 @@ TEST(RegloSheet, BadInputGetsAClearText) {
          "Vref muss zwischen 0,1 V und 100 V liegen (negativ für negative Regler)."},
         {ChooseRegulator(kOwnTypeIndex, "1,25", "abc").problem,
          "Iadj: „abc“ ist kein Strom in µA (z. B. 50)."},
-        {ChooseRegulator(kOwnTypeIndex, "1,25", "-5").problem,
-         "Iadj muss zwischen 0 und 10000 µA liegen."},
     };
     for (const auto& [shown, expected] : cases) {
         EXPECT_EQ(shown, expected);

@@ -45,19 +45,6 @@ protected:
         QTest::keyClicks(field, text);
     }
 
-    QStringList AllLabelTexts() {
-        QStringList texts;
-        for (const QLabel* label : window.findChildren<QLabel*>()) {
-            texts.append(label->text());
-        }
-        for (int row = 0; row < Pairs()->rowCount(); ++row) {
-            for (int column = 0; column < Pairs()->columnCount(); ++column) {
-                texts.append(Pairs()->item(row, column)->text());
-            }
-        }
-        return texts;
-    }
-
     RegloWindow window;
 };
 
@@ -126,15 +113,6 @@ TEST_F(RegloWindowTest, BadInputShowsItsTextAndNoNumbers) {
     Type("ownReferenceField", "");
     EXPECT_EQ(Shown("regulatorSummary"), "Bitte Vref eingeben.");
     EXPECT_EQ(Shown("pairMessage"), "Erst die Werte des eigenen Typs richtig angeben.");
-
-    for (const char* name : {"ownReferenceField", "ownAdjustField", "r1Field", "r2Field",
-                             "targetField", "inputField", "currentField"}) {
-        Type(name, "1e30");
-    }
-    for (const QString& text : AllLabelTexts()) {
-        EXPECT_FALSE(text.contains("nan", Qt::CaseInsensitive)) << text.toStdString();
-        EXPECT_FALSE(text.contains("inf", Qt::CaseInsensitive)) << text.toStdString();
-    }
 }
 
 TEST_F(RegloWindowTest, DoubleClickTakesAPairIntoTheDivider) {
