@@ -82,12 +82,6 @@ TEST(TooLongValue, EveryOperationThatWritesARecordOrAnAddressWritesNothing) {
              texts.Field(kFieldRemark) = kLongText;
              return SavePart(db.Folder(), 0, -1, texts, prompter);
          }},
-        {"edited part",
-         [](const RecordDatabase& db, Prompter& prompter) {
-             PartEditorTexts texts = StoredTexts(db);
-             texts.Field(kFieldPlace) = kLongText;
-             return SavePart(db.Folder(), 0, 0, texts, prompter);
-         }},
         {"picture path, written last",
          [](const RecordDatabase& db, Prompter& prompter) {
              PartEditorTexts texts = StoredTexts(db);
@@ -127,11 +121,6 @@ TEST(TooLongValue, EveryOperationThatWritesARecordOrAnAddressWritesNothing) {
              std::array<std::string, 8> address;
              address[0] = kLongText;
              return SaveSupplier(db.Folder(), 901, "Bauteilhaus", address, prompter);
-         },
-         OutcomeStatus::Refused, kAddressTooLong},
-        {"supplier short name",
-         [](const RecordDatabase& db, Prompter& prompter) {
-             return SaveSupplier(db.Folder(), 902, kLongText, {}, prompter);
          },
          OutcomeStatus::Refused, kAddressTooLong},
         {"user address",
