@@ -38,7 +38,9 @@ std::string WindowKey(int number) { return "f" + std::to_string(number); }
 std::string ColumnKey(int number) { return "s" + std::to_string(number); }
 
 // The changes of one load or save, written to "teile.dat" in one atomic
-// step, so a failure leaves the file exactly as it was.
+// step, so a failure leaves the file exactly as it was. Every value is at most
+// five numbers joined by ";", far below the 254 characters a reader gets back,
+// so unlike the records these writes need no length guard.
 class SettingsChanges {
 public:
     explicit SettingsChanges(std::string file) : file_(std::move(file)) {}

@@ -155,12 +155,12 @@ OperationOutcome PastePart(const std::string& folder, int targetCategory, PartCl
         FileChange pictures(PictureFilePath(folder));
         SetSideValues(datasheets, pictures, newReference, sideValues);
         if (!writes.Write(datasheets) || !writes.Write(pictures)) {
-            return OperationOutcome::WriteFailure();
+            return writes.FailureOutcome();
         }
         FileChange target(targetFile);
         target.Set(kListGroup, SlotKey(slot), record);
         if (!writes.Write(target)) {
-            return OperationOutcome::WriteFailure();
+            return writes.FailureOutcome();
         }
     }
     if (move) {
@@ -171,7 +171,7 @@ OperationOutcome PastePart(const std::string& folder, int targetCategory, PartCl
                 orders.Set(kListGroup, SlotKey(position), ReplaceField(value, 1, newReference));
             }
             if (!writes.Write(orders)) {
-                return OperationOutcome::WriteFailure();
+                return writes.FailureOutcome();
             }
         }
         // Only now the old place goes.

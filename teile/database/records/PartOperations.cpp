@@ -91,7 +91,7 @@ OperationOutcome SavePart(const std::string& folder, int category, int slot,
     datasheets.Set(kSideGroups[0].group, reference, StoredPath(texts.datasheet1, folder));
     datasheets.Set(kSideGroups[1].group, reference, StoredPath(texts.datasheet2, folder));
     if (!writes.Write(datasheets)) {
-        return OperationOutcome::WriteFailure();
+        return writes.FailureOutcome();
     }
     FileChange list(listFile);
     list.Set(kListGroup, SlotKey(target), record);
@@ -100,13 +100,13 @@ OperationOutcome SavePart(const std::string& folder, int category, int slot,
         list.Set(kListGroup, kMaxKey, std::to_string(target));
     }
     if (!writes.Write(list)) {
-        return OperationOutcome::WriteFailure();
+        return writes.FailureOutcome();
     }
     FileChange pictures(PictureFilePath(folder));
     pictures.Set(kSideGroups[2].group, reference, StoredPath(texts.picture1, folder));
     pictures.Set(kSideGroups[3].group, reference, StoredPath(texts.picture2, folder));
     if (!writes.Write(pictures)) {
-        return OperationOutcome::WriteFailure();
+        return writes.FailureOutcome();
     }
 
     OperationOutcome outcome;
