@@ -151,10 +151,8 @@ StockStatistics ComputeStockStatistics(const std::string& folder) {
         CategoryFigures figures;
         figures.number = entry.itemTag;
         figures.name = entry.text;
-        std::vector<PartRow> rows = ReadCategoryRows(ListFilePath(folder, entry.itemTag));
-        std::stable_sort(rows.begin(), rows.end(), [](const PartRow& a, const PartRow& b) {
-            return CompareIgnoringCase(a.Text(kFieldName), b.Text(kFieldName)) < 0;
-        });
+        const std::vector<PartRow> rows = ReadCategoryRows(ListFilePath(folder, entry.itemTag));
+        const auto firstShort = statistics.shortParts.end() - statistics.shortParts.begin();
         for (const PartRow& row : rows) {
             const PartPrice price = CheapestPrice(PricesOf(row));
             AddPart(figures, row, price);
@@ -168,6 +166,10 @@ StockStatistics ComputeStockStatistics(const std::string& folder) {
                 places.insert(std::move(place));
             }
         }
+        std::stable_sort(statistics.shortParts.begin() + firstShort, statistics.shortParts.end(),
+                         [](const ShortPart& a, const ShortPart& b) {
+                             return CompareIgnoringCase(a.name, b.name) < 0;
+                         });
         AddCategoryTotals(statistics.allCategories, figures);
         statistics.categories.push_back(std::move(figures));
     }

@@ -1,13 +1,18 @@
 #include "window/FigurePage.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <vector>
 
 #include "WindowText.h"
 #include "window/BarChartView.h"
@@ -24,6 +29,23 @@ QLabel* MakeEmptyLabel(const QString& objectName, const std::string& text, QWidg
     font.setPointSizeF(font.pointSizeF() * 1.2);
     label->setFont(font);
     return label;
+}
+
+// Measuring every cell of a few thousand rows takes longer than the whole
+// rest of the dialog; the widest texts are among the longest, so only those
+// are measured.
+constexpr std::size_t kMeasuredTexts = 8;
+
+int WidestText(const QFontMetrics& metrics, std::vector<const std::string*> texts) {
+    const std::size_t measured = std::min(texts.size(), kMeasuredTexts);
+    std::partial_sort(
+        texts.begin(), texts.begin() + static_cast<std::ptrdiff_t>(measured), texts.end(),
+        [](const std::string* a, const std::string* b) { return a->size() > b->size(); });
+    int widest = 0;
+    for (std::size_t i = 0; i < measured; ++i) {
+        widest = std::max(widest, metrics.horizontalAdvance(ToWindowText(*texts[i])));
+    }
+    return widest;
 }
 
 }  // namespace
@@ -71,8 +93,32 @@ QWidget* FigurePage::MakeTable(const QString& name, FigureTable table) {
     header->setSortIndicator(sortColumn, Qt::AscendingOrder);
     header->setSortIndicatorShown(true);
     table_->setSortingEnabled(true);
-    table_->resizeColumnsToContents();
+    FitColumns();
     return table_;
+}
+
+void FigurePage::FitColumns() {
+    const FigureTable& table = model_->Table();
+    QFont bold = table_->font();
+    bold.setBold(true);
+    const QFontMetrics plain(table_->font());
+    const QFontMetrics totals(bold);
+    const int padding = 2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 4;
+    QHeaderView* header = table_->horizontalHeader();
+    for (std::size_t column = 0; column < table.columns.size(); ++column) {
+        std::vector<const std::string*> texts;
+        texts.reserve(table.rows.size());
+        for (const FigureRow& row : table.rows) {
+            texts.push_back(&row[column].text);
+        }
+        int width = WidestText(plain, std::move(texts));
+        if (table.totals) {
+            width = std::max(width,
+                             totals.horizontalAdvance(ToWindowText((*table.totals)[column].text)));
+        }
+        const int section = static_cast<int>(column);
+        header->resizeSection(section, std::max(width + padding, header->sectionSizeHint(section)));
+    }
 }
 
 QWidget* FigurePage::MakeChartArea(const QString& name, const BarChart& chart) {

@@ -30,6 +30,8 @@ public:
 
 private:
     QWidget* MakeTable(const QString& name, FigureTable table);
+    // Each column as wide as its widest text and its title.
+    void FitColumns();
     QWidget* MakeChartArea(const QString& name, const BarChart& chart);
 
     QTableView* table_ = nullptr;
