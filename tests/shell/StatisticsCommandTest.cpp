@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QTimer>
 
 #include <filesystem>
@@ -36,6 +37,8 @@ struct Seen {
     QString title;
     QWidget* parent = nullptr;
     bool mainWindowEnabled = true;
+    bool closeButtonEnabled = false;
+    QString summary;
 };
 
 class StatisticsCommandTest : public ShellTest {
@@ -54,6 +57,8 @@ protected:
             seen.title = shown->windowTitle();
             seen.parent = shown->parentWidget();
             seen.mainWindowEnabled = Window().isEnabled();
+            seen.summary = shown->findChild<QLabel*>("summary")->text();
+            seen.closeButtonEnabled = shown->findChild<QWidget*>("closeButton")->isEnabled();
             shown->close();
         });
         look.start();
@@ -73,6 +78,9 @@ TEST_F(StatisticsCommandTest, StatisticsOpenOverTheDisabledMainWindow) {
         EXPECT_EQ(seen.title, " Statistik");
         EXPECT_EQ(seen.parent, &Window());
         EXPECT_FALSE(seen.mainWindowEnabled);
+        EXPECT_TRUE(seen.closeButtonEnabled);
+        // The library found the data of teile's folder beside itself.
+        EXPECT_TRUE(seen.summary.startsWith("62 Teil(e) in 9 Kategorie(n)"));
         EXPECT_TRUE(Window().isEnabled());
         EXPECT_TRUE(WaitFor([this] { return QApplication::activeWindow() == &Window(); }));
     }

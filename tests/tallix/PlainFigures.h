@@ -6,6 +6,7 @@
 #include <array>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 struct PlainCategory {
@@ -15,6 +16,7 @@ struct PlainCategory {
     int withoutPrice = 0;
     int shortParts = 0;
     long long restockCents = 0;
+    bool operator==(const PlainCategory&) const = default;
 };
 
 struct PlainSupplier {
@@ -22,23 +24,22 @@ struct PlainSupplier {
     long long pieces = 0;
     long long valueCents = 0;
     int hidden = 0;
+    bool operator==(const PlainSupplier&) const = default;
 };
 
-// A part at or below its positive target, with the cheapest price above zero.
-struct PlainShortPart {
-    int category = -1;
-    std::string name;
-    long long shortfall = 0;
-    int supplier = 0;  // 0 without a price
-    std::string orderNumber;
-    long long priceCents = 0;
-};
+// A part at or below its positive target: category, name, shortfall, the
+// supplier of the lowest price above zero (0 for none), its order number and
+// price in cents.
+using PlainShortPart = std::tuple<int, std::string, long long, int, std::string, long long>;
 
 struct PlainFigures {
     std::map<int, PlainCategory> categories;  // by category number
-    std::vector<PlainShortPart> shortParts;   // in file order
+    std::vector<PlainShortPart> shortParts;   // sorted
     std::array<PlainSupplier, 3> suppliers;
     int places = 0;
 };
 
 PlainFigures ComputePlainFigures(const std::string& folder);
+
+// The bytes of every file below `folder`, by path.
+std::map<std::string, std::string> FilesOf(const std::string& folder);
