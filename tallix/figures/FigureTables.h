@@ -22,9 +22,8 @@ using FigureRow = std::vector<FigureCell>;
 
 struct FigureTable {
     std::vector<FigureColumn> columns;
-    std::vector<FigureRow> rows;      // in their natural order
+    std::vector<FigureRow> rows;      // in the order of the category tree
     std::optional<FigureRow> totals;  // stays below the rows however they are sorted
-    int initialSortColumn = -1;       // -1: the natural order
     std::string emptyText;            // shown instead of table and chart without rows
 };
 

@@ -76,7 +76,6 @@ FigurePage::FigurePage(const QString& name, FigureTable table, const BarChart* c
 }
 
 QWidget* FigurePage::MakeTable(const QString& name, FigureTable table) {
-    const int sortColumn = table.initialSortColumn;
     table_ = new QTableView(this);
     table_->setObjectName(name + "Table");
     model_ = new FigureTableModel(std::move(table), table_);
@@ -90,7 +89,8 @@ QWidget* FigurePage::MakeTable(const QString& name, FigureTable table) {
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
     QHeaderView* header = table_->horizontalHeader();
-    header->setSortIndicator(sortColumn, Qt::AscendingOrder);
+    // Unsorted at first: the rows in the order of the category tree.
+    header->setSortIndicator(-1, Qt::AscendingOrder);
     header->setSortIndicatorShown(true);
     table_->setSortingEnabled(true);
     FitColumns();
