@@ -10,7 +10,6 @@
 #include <QValueAxis>
 
 #include <algorithm>
-#include <limits>
 
 #include "TextRules.h"
 #include "WindowText.h"
@@ -36,27 +35,22 @@ QStringList UniqueLabels(const std::vector<Bar>& bars) {
     return labels;
 }
 
-// Room on both sides of zero for the value written behind each bar; a value at
-// the top of the double range gets no margin that would make the axis infinite.
+// Qt Charts computes its ticks and positions in doubles that overflow long
+// before a damaged price does; no stock of this world is worth more.
+constexpr double kLongestBar = 1e15;
+
+double BarLength(double value) { return std::clamp(value, -kLongestBar, kLongestBar); }
+
+// Room on both sides of zero for the value written behind each bar.
 std::pair<double, double> AxisRange(const std::vector<Bar>& bars) {
     double lowest = 0.0;
     double highest = 0.0;
     for (const Bar& bar : bars) {
-        lowest = std::min(lowest, bar.value);
-        highest = std::max(highest, bar.value);
+        lowest = std::min(lowest, BarLength(bar.value));
+        highest = std::max(highest, BarLength(bar.value));
     }
     constexpr double kRoom = 1.3;
-    constexpr double kLargest = std::numeric_limits<double>::max() / kRoom;
-    if (highest < kLargest) {
-        highest *= kRoom;
-    }
-    if (lowest > -kLargest) {
-        lowest *= kRoom;
-    }
-    if (highest <= lowest) {
-        highest = lowest + 1.0;
-    }
-    return {lowest, highest};
+    return {lowest * kRoom, highest > lowest ? highest * kRoom : lowest + 1.0};
 }
 
 // Each bar's value behind its end, written as the table writes it (Qt's own
@@ -75,7 +69,7 @@ void LabelBars(QChart* figure, QAbstractBarSeries* series, const std::vector<Bar
         for (std::size_t i = 0; i < labels.size(); ++i) {
             const auto [label, value] = labels[i];
             const QPointF end =
-                figure->mapToPosition(QPointF(value, static_cast<qreal>(i)), series);
+                figure->mapToPosition(QPointF(BarLength(value), static_cast<qreal>(i)), series);
             const QRectF box = label->boundingRect();
             const qreal x = value < 0.0 ? end.x() - kGap - box.width() : end.x() + kGap;
             label->setPos(x, end.y() - box.height() / 2.0);
@@ -102,7 +96,7 @@ QChartView* MakeBarChartView(const BarChart& chart, QWidget* parent) {
 
     auto* values = new QBarSet(ToWindowText(chart.title));
     for (const Bar& bar : bars) {
-        values->append(bar.value);
+        values->append(BarLength(bar.value));
     }
     auto* series = new QHorizontalBarSeries;
     series->append(values);
@@ -121,9 +115,7 @@ QChartView* MakeBarChartView(const BarChart& chart, QWidget* parent) {
     amounts->setTickCount(5);
     // The values stand behind the bars; grid lines would only cross them.
     amounts->setGridLineVisible(false);
-    if (highest - lowest < 1e300) {
-        amounts->applyNiceNumbers();
-    }
+    amounts->applyNiceNumbers();
     // Whole steps need no decimals; the exact values stand behind the bars.
     const double step = (amounts->max() - amounts->min()) / std::max(1, amounts->tickCount() - 1);
     amounts->setLabelFormat(step >= 1.0 ? "%.0f" : (step >= 0.1 ? "%.1f" : "%.2f"));

@@ -71,7 +71,9 @@ FigurePage::FigurePage(const QString& name, FigureTable table, const BarChart* c
     // The table as wide as its columns need, the chart the rest.
     const int tableWidth = table_->horizontalHeader()->length() + 2 * table_->frameWidth() +
                            table_->verticalScrollBar()->sizeHint().width();
-    splitter->setSizes({380, tableWidth + 20});
+    // A damaged record's absurd number must not squeeze the chart away.
+    constexpr int kWidestTable = 760;
+    splitter->setSizes({380, std::min(tableWidth + 20, kWidestTable)});
     layout->addWidget(splitter);
 }
 

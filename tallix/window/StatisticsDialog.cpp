@@ -34,6 +34,9 @@ QLabel* MakeNote(const QString& objectName, const QString& text, QWidget* parent
     label->setObjectName(objectName);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A number of a damaged record cannot wrap; it must not widen the dialog
+    // beyond the screen.
+    label->setMinimumWidth(1);
     return label;
 }
 

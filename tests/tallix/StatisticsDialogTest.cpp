@@ -16,9 +16,11 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QValueAxis>
 
 #include <dlfcn.h>
 
+#include <cmath>
 #include <filesystem>
 #include <memory>
 
@@ -279,12 +281,25 @@ TEST_F(StatisticsDialogTest, ExportsWriteWhatIsShownAndReportFailures) {
     EXPECT_EQ(FilesOf(exports.Path()), exported);
 }
 
-TEST_F(StatisticsDialogTest, TheLargestDatabaseOpens) {
+// The largest database opens whole; numbers at the ends of what a file can
+// hold open too, and neither table nor chart shows anything infinite.
+TEST_F(StatisticsDialogTest, DatabasesAtTheLimitsOpen) {
     const TemporaryDatabase database;
     Open(database.Folder());
     EXPECT_EQ(Find<QTableView>("stockTable")->model()->rowCount(), 51);
     EXPECT_EQ(Find<QTableView>("shortageTable")->model()->rowCount(), 5000);
     EXPECT_EQ(Find<QTableView>("orderTable")->model()->rowCount(), 4);
+
+    folder.Write("teile.dat", "[kategorie]\r\nk0=Riesen\r\n");
+    folder.Write("k0.dat",
+                 "[teil]\r\nt0=Riese;;;;;;;;1e300;;;;99999999999;0\r\n"
+                 "t1=Zwilling;;;;;;;;1,7e308;;;;2147483647;0\r\n");
+    Open(folder.Path());
+    const QStringList values = Column(Find<QTableView>("stockTable"), 3);
+    EXPECT_TRUE(values.filter("inf").isEmpty() && values.filter("nan").isEmpty());
+    const QChart* chart = Find<QChartView>("stockChart")->chart();
+    const auto* axis = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).at(0));
+    EXPECT_TRUE(std::isfinite(axis->max()) && axis->max() < 1e16) << axis->max();
 }
 
 // The real library, loaded as teile loads it but without a window: it reads
