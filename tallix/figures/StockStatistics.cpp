@@ -9,6 +9,7 @@
 #include "TextRules.h"
 #include "lists/CategoryTree.h"
 #include "lists/ListState.h"
+#include "lists/PartLookups.h"
 #include "lists/PartRows.h"
 #include "lists/SortPartList.h"
 
@@ -18,20 +19,11 @@ constexpr double kLargestValue = std::numeric_limits<double>::max();
 
 // Places are told apart as teile's storage-place check tells them apart:
 // "A-12", "a 12" and "A/12" are one place; "k.A." is the field's "no place".
-constexpr std::string_view kPlaceSeparators = " -_\\/|;:,";
-
 std::string PlaceKey(std::string_view place) {
-    std::string key;
-    for (const char c : TrimView(place)) {
-        if (kPlaceSeparators.find(c) == std::string_view::npos) {
-            key += c;
-        }
-    }
-    if (EqualsIgnoringCase(key, "k.a.")) {
+    if (IsUnspecifiedPlace(place)) {
         return {};
     }
-    std::erase(key, '.');
-    return ToLowerCp1252(key);
+    return ToLowerCp1252(NormalisedPlace(place));
 }
 
 std::array<double, kSupplierCount> PricesOf(const PartRow& row) {
