@@ -4,7 +4,8 @@
 
 namespace {
 
-constexpr double kRowPadding = Millimetres(0.7);
+// Above and below the lines of a table row, in step with its text size.
+constexpr double kRowPadding = 0.18;
 
 }  // namespace
 
@@ -145,14 +146,14 @@ TableRow PageComposer::WrapRow(const QStringList& cells, const std::vector<Table
 }
 
 double PageComposer::RowHeight(const TableRow& row, TextStyle style) {
-    return row.lineCount * LineHeight(style) + 2 * kRowPadding;
+    return (row.lineCount + 2 * kRowPadding) * LineHeight(style);
 }
 
 void PageComposer::DrawRow(int page, double top, const TableRow& row,
                            const std::vector<TableColumn>& columns, TextStyle style,
                            const QColor& colour) {
     const double lineHeight = LineHeight(style);
-    const double firstBaseline = top + kRowPadding + Ascent(style);
+    const double firstBaseline = top + kRowPadding * lineHeight + Ascent(style);
     for (std::size_t i = 0; i < columns.size() && i < row.cells.size(); ++i) {
         const TableColumn& column = columns[i];
         double baseline = firstBaseline;

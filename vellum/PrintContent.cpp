@@ -76,7 +76,7 @@ CategoryContent ReadCategoryContent(const std::string& folder, int category) {
     CategoryContent content;
     content.name = ReadIniValue(kCategoryGroup, CategoryNameKey(category), MainFilePath(folder));
     if (IsBlank(content.name)) {
-        content.name = "Kategorie " + std::to_string(category);
+        content.name = "Nr. " + std::to_string(category);
     }
 
     ColumnSet columns = ReadColumnDefinition(folder);

@@ -30,7 +30,7 @@ struct CategoryContent {
 
 // The user's columns in their order, stock and target added at the end when
 // the user shows neither; the rows sorted by name. A category without a name
-// is called "Kategorie <n>".
+// is called "Nr. <n>".
 CategoryContent ReadCategoryContent(const std::string& folder, int category);
 
 // An order letter to one supplier.

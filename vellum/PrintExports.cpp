@@ -6,7 +6,7 @@
 #include "PluginInterface.h"
 #pragma GCC visibility pop
 
-#include "PrintJob.h"
+#include "PrintTask.h"
 
 int32_t DruckeKategorie(const char* /*programName*/, int32_t number) {
     return RunPrintJob(PrintKind::Category, number);

@@ -1,4 +1,4 @@
-#include "PrintJob.h"
+#include "PrintTask.h"
 
 #include <QDate>
 
