@@ -70,6 +70,30 @@ std::vector<std::string> PostalLines(const std::array<std::string, N>& fields, b
     return lines;
 }
 
+// Sender, contact and delivery address from "rech", "lief" and "LgleichR".
+void ReadUserAddress(const IniDocument& main, OrderContent& content) {
+    const bool deliveryIsInvoice = IntegerOfText(main.Value(kAddressGroup, "LgleichR")) == 1;
+    if (const auto invoice = UserAddress::ParseInvoice(main.Value(kAddressGroup, "rech"))) {
+        const std::array<std::string, 8>& fields = *invoice;
+        content.business = IntegerOfText(fields[7]) != 0;
+        content.sender = PostalLines(fields, content.business);
+        AddLabelled(content.contact, "Telefon: ", fields[4]);
+        AddLabelled(content.contact, "Mobil / Telefax: ", fields[5]);
+        AddLabelled(content.contact, "E-Mail: ", fields[6]);
+        if (SaysSomething(fields[0])) {
+            content.signature = content.sender.front();
+        }
+        if (deliveryIsInvoice) {
+            content.delivery = content.sender;
+        }
+    }
+    if (!deliveryIsInvoice) {
+        if (const auto delivery = UserAddress::ParseDelivery(main.Value(kAddressGroup, "lief"))) {
+            content.delivery = PostalLines(*delivery, content.business);
+        }
+    }
+}
+
 }  // namespace
 
 CategoryContent ReadCategoryContent(const std::string& folder, int category) {
@@ -114,23 +138,7 @@ CategoryContent ReadCategoryContent(const std::string& folder, int category) {
 OrderContent ReadOrderContent(const std::string& folder, int supplier) {
     OrderContent content;
     const std::shared_ptr<const IniDocument> main = ReadIniFile(MainFilePath(folder));
-
-    if (const auto invoice = UserAddress::ParseInvoice(main->Value(kAddressGroup, "rech"))) {
-        content.business = IntegerOfText((*invoice)[7]) != 0;
-        content.sender = PostalLines(*invoice, content.business);
-        AddLabelled(content.contact, "Telefon: ", (*invoice)[4]);
-        AddLabelled(content.contact, "Mobil / Telefax: ", (*invoice)[5]);
-        AddLabelled(content.contact, "E-Mail: ", (*invoice)[6]);
-        content.signature = SaysSomething((*invoice)[0]) ? content.sender.front() : std::string();
-        if (IntegerOfText(main->Value(kAddressGroup, "LgleichR")) == 1) {
-            content.delivery = PostalLines(*invoice, content.business);
-        }
-    }
-    if (IntegerOfText(main->Value(kAddressGroup, "LgleichR")) != 1) {
-        if (const auto delivery = UserAddress::ParseDelivery(main->Value(kAddressGroup, "lief"))) {
-            content.delivery = PostalLines(*delivery, content.business);
-        }
-    }
+    ReadUserAddress(*main, content);
 
     const int list = OrderListOfSupplier(supplier);
     if (const auto address =

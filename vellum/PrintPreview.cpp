@@ -5,6 +5,7 @@
 #include <QPageSize>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QWindow>
 
 #include "DocumentPainter.h"
 
@@ -40,5 +41,14 @@ void OpenPrintPreview(std::shared_ptr<const PrintedDocument> document, const QSt
                      [document](QPrinter* printer) {
                          PaintDocument(*document, *printer, [] { return false; });
                      });
+    // A main window kept "im Vordergrund" would hide a preview that is not.
+    // teile sets that on its platform window.
+    if (const QWidget* active = QApplication::activeWindow();
+        active && active->windowHandle() &&
+        active->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint)) {
+        preview->setWindowFlag(Qt::WindowStaysOnTopHint);
+    }
     preview->show();
+    preview->raise();
+    preview->activateWindow();
 }

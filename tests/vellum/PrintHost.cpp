@@ -2,10 +2,11 @@
 // cannot do to itself: run as another user (root writes through read-only
 // folders) and destroy its application object while a job still runs.
 //
-//   vellum_print_host <program folder> <function> <number> [--as-nobody] [--quit-after-ms N]
+//   vellum_print_host <program folder> <function> <number>
+//                     [--as-nobody] [--quit-after-ms N] [--no-application]
 //
 // Prints "result=<return value>" (-1 when the call had not returned) and,
-// without --quit-after-ms, "title=<title of the print preview>".
+// with an application that stays, "title=<title of the print preview>".
 
 #include <dlfcn.h>
 #include <grp.h>
@@ -57,6 +58,7 @@ int main(int argc, char* argv[]) {
     const char* function = argv[2];
     const int number = std::atoi(argv[3]);
     int quitAfter = -1;
+    bool withApplication = true;
     for (int i = 4; i < argc; ++i) {
         if (std::strcmp(argv[i], "--as-nobody") == 0 && !BecomeNobody()) {
             return 77;
@@ -64,9 +66,10 @@ int main(int argc, char* argv[]) {
         if (std::strcmp(argv[i], "--quit-after-ms") == 0 && i + 1 < argc) {
             quitAfter = std::atoi(argv[++i]);
         }
+        withApplication = withApplication && std::strcmp(argv[i], "--no-application") != 0;
     }
 
-    auto application = std::make_unique<QApplication>(argc, argv);
+    auto application = withApplication ? std::make_unique<QApplication>(argc, argv) : nullptr;
     void* library = dlopen((folder + kPrintLibrary).c_str(), RTLD_NOW | RTLD_LOCAL);
     const auto print =
         library ? reinterpret_cast<PrintFunction>(dlsym(library, function)) : nullptr;
@@ -78,6 +81,13 @@ int main(int argc, char* argv[]) {
         result = print(kPluginProgramName, number);
     }).detach();
 
+    if (!application) {
+        while (result == -1) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        std::printf("result=%d\n", result.load());
+        return 0;
+    }
     if (quitAfter >= 0) {
         while (!called) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));

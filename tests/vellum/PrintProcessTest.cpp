@@ -55,6 +55,16 @@ TEST_F(PrintProcess, ReadOnlyProgramFolderStillOpensThePreviewAndSaysThePdfIsNot
     EXPECT_FALSE(folder.Exists("druck"));
 }
 
+// Without an application object there is nothing to draw with nor to show
+// a preview on.
+TEST_F(PrintProcess, WithoutAnApplicationNothingIsPrinted) {
+    const HostRun run = RunHost(
+        {QString::fromStdString(folder.Path()), "DruckeBestellung", "1", "--no-application"});
+    ASSERT_FALSE(run.crashed);
+    EXPECT_EQ(run.output.trimmed(), "result=1");
+    EXPECT_FALSE(folder.Exists("druck"));
+}
+
 // teile does not wait for a job when it quits. Whenever the application
 // ends, the process ends normally, and "druck" holds complete PDFs only.
 TEST_F(PrintProcess, ApplicationEndingDuringAJobEndsTheProcessCleanly) {
