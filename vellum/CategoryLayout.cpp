@@ -1,6 +1,5 @@
 #include <cmath>
 
-#include "Cp1252.h"
 #include "DocumentLayout.h"
 #include "PageComposer.h"
 
@@ -22,10 +21,6 @@ QString PageInfo(const QString& date, int page, int pages) {
 }
 
 }  // namespace
-
-QString PrintText(const std::string& cp1252) {
-    return QString::fromStdString(Cp1252ToUtf8(cp1252));
-}
 
 PrintedDocument LayOutCategory(const CategoryContent& content, const QDate& date,
                                const CancelCheck& cancelled) {

@@ -24,6 +24,3 @@ PrintedDocument LayOutCategory(const CategoryContent& content, const QDate& date
 // Small print scales every text down, so more rows fit on a page.
 PrintedDocument LayOutOrderLetter(const OrderContent& content, const QDate& date,
                                   const CancelCheck& cancelled);
-
-// cp1252 bytes of the data files as the text on paper.
-QString PrintText(const std::string& cp1252);

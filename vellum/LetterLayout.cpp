@@ -42,7 +42,6 @@ struct LetterStyles {
     }
     double scale;
     TextStyle body = Of(100, false);
-    TextStyle strong = Of(100, true);
     TextStyle side = Of(90, false);
     TextStyle sideStrong = Of(90, true);
     TextStyle returnLine = Of(70, false);
@@ -115,60 +114,72 @@ private:
     }
 
     void FirstPageHead() {
-        const double sideWidth = kRight - kRightColumn;
-        double senderBottom = kTop;
-        if (!content_.sender.empty()) {
-            const QStringList sender = PrintLines(content_.sender);
-            senderBottom +=
-                Block(kRightColumn, sideWidth, senderBottom, {sender.front()}, styles_.sideStrong);
-            senderBottom +=
-                Block(kRightColumn, sideWidth, senderBottom, sender.mid(1), styles_.side);
-            if (!content_.contact.empty()) {
-                senderBottom += LineHeight(styles_.side) / 2;
-                senderBottom += Block(kRightColumn, sideWidth, senderBottom,
-                                      PrintLines(content_.contact), styles_.side);
-            }
-            // The sender in one small line above the recipient, as a window
-            // envelope shows it.
-            const QStringList returnLine =
-                composer_.Wrap(PrintLines(content_.sender).join(QStringLiteral(" \u00B7 ")),
-                               styles_.returnLine, kAddressWidth);
-            const double returnTop =
-                kAddressTop - Millimetres(2) - returnLine.size() * LineHeight(styles_.returnLine);
-            composer_.Lines(page_, kLeft, kAddressWidth, returnTop, returnLine, styles_.returnLine);
-            composer_.Rule(page_, kLeft, kLeft + kAddressWidth, kAddressTop - Millimetres(1), 2,
-                           kGridInk);
-        }
-
+        const double senderBottom = Sender();
         const double recipientBottom =
             kAddressTop +
             Block(kLeft, kAddressWidth, kAddressTop, PrintLines(content_.recipient), styles_.body);
+        const double factsBottom =
+            Facts(std::max(kAddressTop, senderBottom + LineHeight(styles_.side)));
+        y_ = std::max({recipientBottom, factsBottom, kSubjectTop * styles_.scale}) + Millimetres(6);
+        Opening();
+    }
 
-        double info = std::max(kAddressTop, senderBottom + LineHeight(styles_.side));
+    // The sender at the top right, and once more in one small line above the
+    // recipient, as a window envelope shows it. Returns the block's bottom.
+    double Sender() {
+        double bottom = kTop;
+        if (content_.sender.empty()) {
+            return bottom;
+        }
+        const double width = kRight - kRightColumn;
+        const QStringList sender = PrintLines(content_.sender);
+        bottom += Block(kRightColumn, width, bottom, {sender.front()}, styles_.sideStrong);
+        bottom += Block(kRightColumn, width, bottom, sender.mid(1), styles_.side);
+        if (!content_.contact.empty()) {
+            bottom += LineHeight(styles_.side) / 2;
+            bottom +=
+                Block(kRightColumn, width, bottom, PrintLines(content_.contact), styles_.side);
+        }
+        const QStringList returnLine = composer_.Wrap(sender.join(QStringLiteral(" \u00B7 ")),
+                                                      styles_.returnLine, kAddressWidth);
+        const double returnTop =
+            kAddressTop - Millimetres(2) - returnLine.size() * LineHeight(styles_.returnLine);
+        composer_.Lines(page_, kLeft, kAddressWidth, returnTop, returnLine, styles_.returnLine);
+        composer_.Rule(page_, kLeft, kLeft + kAddressWidth, kAddressTop - Millimetres(1), 2,
+                       kGridInk);
+        return bottom;
+    }
+
+    // Customer number, date and delivery address beside the recipient.
+    double Facts(double top) {
+        const double width = kRight - kRightColumn;
         QStringList facts;
         if (!content_.customerNumber.empty()) {
             facts.append(QStringLiteral("Kunden-Nummer: ") + PrintText(content_.customerNumber));
         }
         facts.append(QStringLiteral("Datum: ") + date_.toString(QStringLiteral("dd.MM.yyyy")));
-        info += Block(kRightColumn, sideWidth, info, facts, styles_.side);
+        top += Block(kRightColumn, width, top, facts, styles_.side);
         if (!content_.delivery.empty()) {
-            info += LineHeight(styles_.side) / 2;
-            info += Block(kRightColumn, sideWidth, info, {QStringLiteral("Lieferadresse:")},
-                          styles_.sideStrong);
-            info +=
-                Block(kRightColumn, sideWidth, info, PrintLines(content_.delivery), styles_.side);
+            top += LineHeight(styles_.side) / 2;
+            top += Block(kRightColumn, width, top, {QStringLiteral("Lieferadresse:")},
+                         styles_.sideStrong);
+            top += Block(kRightColumn, width, top, PrintLines(content_.delivery), styles_.side);
         }
+        return top;
+    }
 
-        y_ = std::max({recipientBottom, info, kSubjectTop * styles_.scale}) + Millimetres(6);
-        y_ += Block(kLeft, kRight - kLeft, y_,
+    // Subject, salutation and the sentence before the positions.
+    void Opening() {
+        const double width = kRight - kLeft;
+        y_ += Block(kLeft, width, y_,
                     {QStringLiteral("Bestellung bei ") + PrintText(content_.supplierName)},
                     styles_.subject);
         y_ += LineHeight(styles_.body);
-        y_ += Block(kLeft, kRight - kLeft, y_, {QStringLiteral("Sehr geehrte Damen und Herren,")},
+        y_ += Block(kLeft, width, y_, {QStringLiteral("Sehr geehrte Damen und Herren,")},
                     styles_.body);
         y_ += LineHeight(styles_.body) / 2;
         y_ += Block(
-            kLeft, kRight - kLeft, y_,
+            kLeft, width, y_,
             {content_.business ? QStringLiteral("hiermit bestellen wir die folgenden Artikel:")
                                : QStringLiteral("hiermit bestelle ich die folgenden Artikel:")},
             styles_.body);

@@ -2,12 +2,18 @@
 
 #include <algorithm>
 
+#include "Cp1252.h"
+
 namespace {
 
 // Above and below the lines of a table row, in step with its text size.
 constexpr double kRowPadding = 0.18;
 
 }  // namespace
+
+QString PrintText(const std::string& cp1252) {
+    return QString::fromStdString(Cp1252ToUtf8(cp1252));
+}
 
 QFont DocumentFont(TextStyle style) {
     QFont font(QStringLiteral("DejaVu Sans"));

@@ -8,10 +8,14 @@
 
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "PrintedDocument.h"
 #include "lists/ListState.h"
+
+// cp1252 bytes of the data files as the text on paper.
+QString PrintText(const std::string& cp1252);
 
 // The face of every printed text, embedded into the PDF.
 QFont DocumentFont(TextStyle style);

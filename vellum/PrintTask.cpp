@@ -5,6 +5,7 @@
 #include "DocumentLayout.h"
 #include "JobTicket.h"
 #include "OutputName.h"
+#include "PageComposer.h"
 #include "PdfFile.h"
 #include "PrintContent.h"
 #include "PrintPreview.h"
