@@ -31,7 +31,7 @@ QString ConsoleText(const QByteArray& bytes) {
 
 }  // namespace
 
-ChildToolRun::ChildToolRun(const QString& program, Output output)
+ChildToolRun::ChildToolRun(const QString& program, const QStringList& arguments, Output output)
     : collected_(output == Output::Collected) {
     PrepareToolProcess(process_);
     if (collected_) {
@@ -44,6 +44,7 @@ ChildToolRun::ChildToolRun(const QString& program, Output output)
         process_.setProcessChannelMode(QProcess::ForwardedChannels);
     }
     process_.setProgram(program);
+    process_.setArguments(arguments);
     process_.start();
     processId_ = process_.processId();
 }

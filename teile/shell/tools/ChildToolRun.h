@@ -4,6 +4,7 @@
 // ends (as a console window would have shown it).
 
 #include <QProcess>
+#include <QStringList>
 
 #include "ToolRun.h"
 
@@ -12,7 +13,7 @@ class ChildToolRun : public ToolRun {
 public:
     enum class Output { Forwarded, Collected };
 
-    ChildToolRun(const QString& program, Output output);
+    ChildToolRun(const QString& program, const QStringList& arguments, Output output);
     ~ChildToolRun() override;
 
     bool IsRunning() override;

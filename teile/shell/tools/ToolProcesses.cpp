@@ -10,6 +10,15 @@
 #include "ChildToolRun.h"
 #include "TerminalToolRun.h"
 
+namespace {
+
+// Nobody is there to answer dranko's closing prompt when it runs without a
+// terminal, and the box that shows its output afterwards must not ask for
+// Enter. dranko looks only at its second argument for the switch.
+const QStringList kWithoutPrompt = {QStringLiteral("teile"), QStringLiteral("/FRAGNICHT")};
+
+}  // namespace
+
 ToolProcesses::ToolProcesses(std::string programFolder, QString terminal, QObject* parent)
     : QObject(parent),
       programFolder_(QFile::decodeName(QByteArray::fromStdString(programFolder))),
@@ -37,11 +46,11 @@ void ToolProcesses::StartTool(int slot) {
     }
     std::unique_ptr<ToolRun> run;
     if (!program->console) {
-        run = std::make_unique<ChildToolRun>(path, ChildToolRun::Output::Forwarded);
+        run = std::make_unique<ChildToolRun>(path, QStringList(), ChildToolRun::Output::Forwarded);
     } else if (!terminal_.isEmpty()) {
         run = std::make_unique<TerminalToolRun>(terminal_, path);
     } else {
-        run = std::make_unique<ChildToolRun>(path, ChildToolRun::Output::Collected);
+        run = std::make_unique<ChildToolRun>(path, kWithoutPrompt, ChildToolRun::Output::Collected);
         connect(run.get(), &ToolRun::ConsoleFinished, this,
                 [this, slot](const QString& output) { emit ConsoleOutput(slot, output); });
     }

@@ -3,16 +3,16 @@
 // 17 and 19), one slot each (ToolTable.h), and their end at shutdown.
 //
 // - StartTool starts a slot's program from the program folder, without
-//   arguments, in teile's current directory and environment, and returns at
-//   once. While the slot's last start still runs, it does nothing (the running
-//   copy is not raised either); a missing or empty program file is ignored
-//   without a word.
+//   arguments (but see dranko below), in teile's current directory and
+//   environment, and returns at once. While the slot's last start still runs,
+//   it does nothing (the running copy is not raised either); a missing or
+//   empty program file is ignored without a word.
 // - dranko writes text the user must read. With a desktop terminal (see
 //   FindDesktopTerminal) it runs in one (TerminalToolRun.h says how it is
 //   tracked and ended); the user answers its closing prompt there. Without
-//   one it runs with an empty standard input, which its prompt takes as Enter,
-//   and when it has ended ConsoleOutput hands on everything it printed, for
-//   the shell to show in a message box.
+//   one nobody could answer it: dranko gets "/FRAGNICHT" as its second
+//   argument and ends without the prompt, and when it has ended ConsoleOutput
+//   hands on everything it printed, for the shell to show in a message box.
 // - TerminateAll, the second step of shutdown, ends every tool still running.
 //   It asks first: window tools get SIGTERM and close as from their close box;
 //   dranko gets SIGHUP, as from a closed console, and finishes the file it is
