@@ -111,7 +111,7 @@ TEST_F(ToolProcessTest, AMissingOrEmptyProgramStartsNothing) {
     WriteScript(programs_, "reglo", "");
 
     for (int slot : {kReglo, kTastomat, 4, 11, -1, 12}) {
-        tools.StartTool(slot);
+        EXPECT_FALSE(tools.StartTool(slot).has_value()) << slot;
         EXPECT_EQ(tools.ProcessId(slot), 0) << slot;
         EXPECT_FALSE(tools.IsRunning(slot)) << slot;
     }

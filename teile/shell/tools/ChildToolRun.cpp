@@ -46,6 +46,11 @@ ChildToolRun::ChildToolRun(const QString& program, const QStringList& arguments,
     process_.setProgram(program);
     process_.setArguments(arguments);
     process_.start();
+    // Only the exec in the child tells whether the file can run at all; the
+    // wait lasts until that exec, not until the tool is up.
+    if (!process_.waitForStarted() && process_.error() == QProcess::FailedToStart) {
+        startError_ = process_.errorString();
+    }
     processId_ = process_.processId();
 }
 

@@ -21,9 +21,13 @@ public:
     void WaitForEnd(int milliseconds) override;
     void Kill() override;
     qint64 ProcessId() const override { return processId_; }
+    // The system's words when the program file could not be started; empty
+    // when it runs (or ran).
+    QString StartError() const { return startError_; }
 
 private:
     bool collected_;
+    QString startError_;
     QProcess process_;
     qint64 processId_ = 0;
 };
