@@ -91,6 +91,14 @@ inline const std::string kCompactionPending =
     "Die Kompaktierung wird beim n\344chsten Programmstart abgeschlossen. Bis dahin "
     "k\xF6nnen die betroffenen Listen nicht ge\xE4ndert werden.     ";
 
+// A tool program that is there but could not be started (title "Fehler!"):
+// the first line, the program's path, and the reason, each on a line of its
+// own; the system's own words follow kToolSystemSays when neither reason fits.
+inline const std::string kToolNotStarted = "Programm konnte nicht gestartet werden!";
+inline const std::string kToolNotExecutable = "Die Datei hat kein Ausf\xFChrungsrecht.";
+inline const std::string kToolNotAProgram = "Die Datei ist kein ausf\xFChrbares Programm.";
+inline const std::string kToolSystemSays = "Meldung des Systems: ";
+
 // Addresses: the joined fields must read back whole (title "Warnung !").
 inline const std::string kAddressTooLong =
     "Die Adresse ist zu lang: zusammen h\366chstens 254 Zeichen !     ";

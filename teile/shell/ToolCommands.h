@@ -3,14 +3,15 @@
 // the menu "Werkzeuge" (15, 16, 17, 19), "Drucken" (3) and "Statistik" (18).
 // The processes and libraries themselves are handled in tools/; this class
 // only connects them to the main window: which tree entry is printed, the
-// main window locked around the statistics, and what dranko printed shown to
-// the user when it ran without a terminal.
+// main window locked around the statistics, what dranko printed shown to the
+// user when it ran without a terminal, and why a tool could not be started.
 
 #include <QObject>
 #include <QString>
 
 class MainWindow;
 class ToolProcesses;
+struct ToolStartFailure;
 struct ShellState;
 
 class ToolCommands : public QObject {
@@ -29,6 +30,7 @@ public:
 
 private:
     void ShowConsoleOutput(const QString& output);
+    void ShowStartFailure(const ToolStartFailure& failure);
     void SetMainWindowEnabled(bool enabled);
 
     ShellState& state_;
