@@ -280,32 +280,33 @@ bool PixelDiffers(const uchar* zeros, const uchar* ones, int x, int depth) {
 }
 
 // A pixel Qt did not set kept the byte its canvas was filled with, so it
-// differs between the two decodes; it comes out white. A picture without such
-// pixels stays as Qt decoded it.
+// differs between the two decodes; it comes out white. A file that sets no
+// pixel at all holds no picture. The picture is handed on in 32 bits a pixel,
+// as it is drawn anyway: an index beyond the palette becomes black there,
+// while Qt's own look-ups of it would read past the palette.
 QImage WhiteWhereUnset(const QImage& zeros, const QImage& ones) {
     const int depth = zeros.depth();
     const auto usedBytes = static_cast<std::size_t>((zeros.width() * depth + 7) / 8);
-    QImage picture = zeros;
-    bool converted = false;
+    QImage picture = zeros.convertToFormat(zeros.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                                   : QImage::Format_RGB32);
+    bool anySet = false;
     for (int y = 0; y < zeros.height(); ++y) {
         const uchar* zeroRow = zeros.constScanLine(y);
         const uchar* oneRow = ones.constScanLine(y);
         if (std::memcmp(zeroRow, oneRow, usedBytes) == 0) {
+            anySet = true;
             continue;
-        }
-        if (!converted) {
-            picture = zeros.convertToFormat(zeros.hasAlphaChannel() ? QImage::Format_ARGB32
-                                                                    : QImage::Format_RGB32);
-            converted = true;
         }
         auto* out = reinterpret_cast<QRgb*>(picture.scanLine(y));
         for (int x = 0; x < zeros.width(); ++x) {
             if (PixelDiffers(zeroRow, oneRow, x, depth)) {
                 out[x] = qRgb(255, 255, 255);
+            } else {
+                anySet = true;
             }
         }
     }
-    return picture;
+    return anySet ? picture : QImage();
 }
 
 // Qt leaves every pixel the file does not set as the memory held it (a
