@@ -255,19 +255,14 @@ QImage Filled(QSize size, QImage::Format format, unsigned char byte) {
     return image;
 }
 
-enum class BitmapRead { Failed, IntoCanvas, Elsewhere };
-
 // Qt decodes into the image it is given when that has the size and format it
-// would make itself.
-BitmapRead ReadInto(QByteArray& bytes, QImage& canvas) {
+// would make itself; true when it decoded the file into `canvas` so.
+bool ReadInto(QByteArray& bytes, QImage& canvas) {
     const qint64 canvasData = canvas.cacheKey() >> 32;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
-    if (!reader.read(&canvas)) {
-        return BitmapRead::Failed;
-    }
-    return canvas.cacheKey() >> 32 == canvasData ? BitmapRead::IntoCanvas : BitmapRead::Elsewhere;
+    return reader.read(&canvas) && canvas.cacheKey() >> 32 == canvasData;
 }
 
 bool PixelDiffers(const uchar* zeros, const uchar* ones, int x, int depth) {
@@ -314,7 +309,8 @@ QImage WhiteWhereUnset(const QImage& zeros, const QImage& ones) {
 // Qt starts reading later than the header says). Decoding into two canvases
 // filled with different bytes tells those pixels apart, so the same file
 // always shows the same picture. Should Qt decode into an image of its own
-// after all, the unset pixels cannot be told, and the file is refused.
+// after all (another size or format than it announced), the unset pixels
+// cannot be told, and the file is refused.
 DecodedPicture DecodeBitmap(std::FILE* file) {
     std::fseek(file, 0, SEEK_END);
     const long long fileSize = std::ftell(file);
@@ -332,29 +328,17 @@ DecodedPicture DecodeBitmap(std::FILE* file) {
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
     // A bitmap stored from the top says so by a negative height.
-    QSize size(reader.size().width(), std::abs(reader.size().height()));
-    QImage::Format format = reader.imageFormat();
+    const QSize size(reader.size().width(), std::abs(reader.size().height()));
     if (size.isEmpty() ||
         static_cast<long long>(size.width()) * size.height() > kMaxDecodedPixels) {
         return {};
     }
-    // Qt may choose another format than it announces (one with alpha for
-    // bit fields with an alpha mask); the second round uses the one it chose.
-    for (int round = 0; round < 2; ++round) {
-        QImage zeros = Filled(size, format, 0x00);
-        QImage ones = Filled(size, format, 0xFF);
-        const BitmapRead zerosRead = ReadInto(bytes, zeros);
-        const BitmapRead onesRead = ReadInto(bytes, ones);
-        if (zerosRead == BitmapRead::Failed || onesRead == BitmapRead::Failed) {
-            return {};
-        }
-        if (zerosRead == BitmapRead::IntoCanvas && onesRead == BitmapRead::IntoCanvas) {
-            return {WhiteWhereUnset(zeros, ones), size};
-        }
-        size = zeros.size();
-        format = zeros.format();
+    QImage zeros = Filled(size, reader.imageFormat(), 0x00);
+    QImage ones = Filled(size, reader.imageFormat(), 0xFF);
+    if (!ReadInto(bytes, zeros) || !ReadInto(bytes, ones)) {
+        return {};
     }
-    return {};
+    return {WhiteWhereUnset(zeros, ones), size};
 }
 
 bool IsRegularFile(const std::string& path) {

@@ -18,10 +18,12 @@
 // before decoding, and a decode stops at its (kMaxScans + 1)th scan or when
 // its scans together would walk more than kMaxBlocksWalked blocks. Today's
 // largest camera photos (medium format 11648 x 8736, phone sensors of 200
-// megapixels) fit. Within these limits a file costs at most about 0.8 s of
-// decoding, a 100-megapixel photo a third of that. How much an arithmetic-
-// coded block costs depends on its data, though, so a decode that has taken
-// more than kMaxJpegSeconds of the thread's time is stopped as well.
+// megapixels) fit. Within these limits the costliest file we could make takes
+// a third of a second to decode, as long as a 100-megapixel photo. What an
+// arithmetic-coded block costs depends on its data, though, so a decode that
+// has taken more than kMaxJpegSeconds of its thread's processor time is
+// stopped as well: that is the bound on every file. A bitmap costs at most
+// two decodes of kMaxDecodedPixels by Qt.
 
 #include <QImage>
 #include <QSize>
