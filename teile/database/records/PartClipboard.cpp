@@ -12,7 +12,7 @@
 #include "TextRules.h"
 #include "lists/ListScan.h"
 #include "lists/PartLookups.h"
-#include "records/OrderOperations.h"
+#include "records/NewRecordSlot.h"
 #include "records/WriteTransaction.h"
 
 namespace {
@@ -132,13 +132,9 @@ OperationOutcome PastePart(const std::string& folder, int targetCategory, PartCl
 
     const std::string targetFile = ListFilePath(folder, targetCategory);
     WriteTransaction writes;
-    const FreeSlot free = writes.TakeFreeSlot(targetFile);
-    if (free == kSlotWriteFailed) {
-        return OperationOutcome::WriteFailure();
-    }
-    if (!free.Found()) {
-        prompter.Tell(kTitleLimit, kCategoryFull, MessageIcon::Error);
-        return OperationOutcome::Refused();
+    const NewRecordSlot free = TakeNewRecordSlot(writes, targetFile, kCategoryFull, prompter);
+    if (!free.Taken()) {
+        return free.refusal;
     }
     const int slot = free.slot;
     if (FindPartByName(NameOf(record), targetFile, TextMatch::Contains) != -1 &&

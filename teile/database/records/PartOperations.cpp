@@ -11,6 +11,7 @@
 #include "TextRules.h"
 #include "lists/ListScan.h"
 #include "lists/PartLookups.h"
+#include "records/NewRecordSlot.h"
 #include "records/PartClipboard.h"
 #include "records/WriteTransaction.h"
 
@@ -73,13 +74,9 @@ OperationOutcome SavePart(const std::string& folder, int category, int slot,
     int target = slot;
     if (slot < 0) {
         listWasEmpty = !HasRecords(*ReadIniFile(listFile));
-        const FreeSlot free = writes.TakeFreeSlot(listFile);
-        if (free == kSlotWriteFailed) {
-            return OperationOutcome::WriteFailure();
-        }
-        if (!free.Found()) {
-            prompter.Tell(kTitleLimit, kCategoryFull, MessageIcon::Error);
-            return OperationOutcome::Refused();
+        const NewRecordSlot free = TakeNewRecordSlot(writes, listFile, kCategoryFull, prompter);
+        if (!free.Taken()) {
+            return free.refusal;
         }
         target = free.slot;
     }
