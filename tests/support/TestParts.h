@@ -27,9 +27,17 @@ struct TestPart {
     }
 };
 
-inline TestPart Named(std::string name) {
+inline TestPart Named(std::string name, std::string remark = "keine") {
     TestPart part;
     part.name = std::move(name);
+    part.remark = std::move(remark);
+    return part;
+}
+
+inline TestPart Stocked(std::string name, std::string stock, std::string place = "k.A.") {
+    TestPart part = Named(std::move(name));
+    part.stock = std::move(stock);
+    part.place = std::move(place);
     return part;
 }
 
