@@ -41,7 +41,7 @@ build_suite() {
 }
 
 # Only what a user runs: the programs and their plug-ins, no tests, no benchmarks.
-SUITE_PROGRAMS=(teile zelvo tastomat dranko)
+SUITE_PROGRAMS=(teile zelvo tastomat dranko reglo)
 build_programs() {
     configure_suite
     cmake --build "$BUILD" --target "${SUITE_PROGRAMS[@]}"

@@ -50,6 +50,11 @@ inline const std::string kAddedToOrder = "Teil wurde der Bestellung hinzugef\xFC
 inline const std::string kNoPartForPosition =
     "Dieser Position konnte kein Teil zugeordnet werden !";
 inline const std::string kGoToPart = "Soll jetzt zu diesem Teil gewechselt werden ?     ";
+// Booking would make the part's record longer than a reader gets back
+// (title "Warnung !").
+inline const std::string kBookingTooLong =
+    "Nach dem Zubuchen w\344ren die Angaben dieses Teils l\344nger als 254 Zeichen. Bitte "
+    "zuerst die Angaben des Teils k\374rzen !     ";
 
 // Pictures and datasheets of the part editor.
 inline const std::string kNoPicture = "Ausgew\xE4hlte Datei ist kein Bild !     ";
@@ -65,6 +70,11 @@ inline const std::string kPathTooLong =
 inline const std::string kRecordTooLong =
     "Die Angaben dieses Teils sind zu lang: alle Felder zusammen d\xFCrfen h\366chstens "
     "254 Zeichen haben !     ";
+// Any value of the data files (title "Warnung !"): nothing of the operation
+// was written.
+inline const std::string kValueTooLong =
+    "Die Angaben sind zu lang: ein Eintrag der Datendateien darf h\366chstens 254 Zeichen "
+    "haben. Es wurde nichts gespeichert !     ";
 
 // Search.
 inline const std::string kNoMatch = "Keine Entsprechung gefunden !     ";

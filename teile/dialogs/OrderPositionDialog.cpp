@@ -10,7 +10,9 @@
 #include "DigitsField.h"
 #include "FieldTexts.h"
 #include "FitCaption.h"
+#include "Messages.h"
 #include "PriceField.h"
+#include "Prompter.h"
 #include "WindowText.h"
 #include "records/OrderDialogRules.h"
 
@@ -51,9 +53,10 @@ QPushButton* AddButton(QWidget* page, const char* caption, const char* name, int
 
 }  // namespace
 
-OrderPositionDialog::OrderPositionDialog(QWidget* parent)
+OrderPositionDialog::OrderPositionDialog(Prompter& prompter, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      prompter_(prompter) {
     setObjectName("orderPositionDialog");
     setWindowTitle(QString::fromUtf8(kOrderPositionDialogTitle));
     setFont(DialogFont());
@@ -144,6 +147,16 @@ bool OrderPositionDialog::Hidden() const { return hiddenBox_->isChecked(); }
 QString OrderPositionDialog::BookQuantity() const { return bookQuantityField_->text(); }
 
 QString OrderPositionDialog::NewPrice() const { return priceField_->text(); }
+
+bool OrderPositionDialog::BookingFits() {
+    if (BookingFitsFile(partRecord_, orderList_, ToDataText(BookQuantity()),
+                        ToDataText(NewPrice()))) {
+        return true;
+    }
+    prompter_.Tell(messages::kTitleWarning, messages::kBookingTooLong, MessageIcon::Warning);
+    activateWindow();
+    return false;
+}
 
 void OrderPositionDialog::UpdateSaveButton() {
     saveButton_->setEnabled(QuantityAllowsAction(ToDataText(editQuantityField_->text())));

@@ -205,10 +205,15 @@ RenumberedList RenumberList(std::string_view bytes) {
         const int oldSlot = key.size() > 1 && key.front() == 't'
                                 ? PlainNumber(std::string_view(key).substr(1))
                                 : -1;
-        if (oldSlot < 0 || oldSlot > limit || seen[static_cast<std::size_t>(oldSlot)]) {
+        if (oldSlot < 0 || oldSlot > kHighestSlot || seen[static_cast<std::size_t>(oldSlot)]) {
             continue;
         }
         seen[static_cast<std::size_t>(oldSlot)] = true;
+        if (oldSlot > limit) {
+            result.droppedRecord[static_cast<std::size_t>(oldSlot)] =
+                !IsIniBlank(IniValue(line).substr(0, kLongestReaderValue));
+            continue;
+        }
         const int newSlot = result.records++;
         result.newSlotOf.emplace(oldSlot, newSlot);
         if (IsIniBlank(IniValue(line).substr(0, kLongestReaderValue))) {
@@ -378,7 +383,8 @@ struct CompactionWork::Data {
     // Each position is rewritten from its value before this list was
     // compacted, once: only positions referring to this list change here. A
     // position whose part does not exist could only come to name another
-    // part: it goes when a renumbered record takes its slot number.
+    // part: it goes when a renumbered record takes its slot number, or when
+    // it named a record that was dropped, whose slot is free now.
     void RewriteReferences(const std::string& orderFile, int listNumber,
                            const RenumberedList& renumbered) {
         const auto index = referencesOf.find(orderFile);
@@ -398,7 +404,8 @@ struct CompactionWork::Data {
                 continue;
             }
             if (!renumbered.holdsPart[static_cast<std::size_t>(reference->slot)]) {
-                if (reference->slot < renumbered.records) {
+                if (reference->slot < renumbered.records ||
+                    renumbered.droppedRecord[static_cast<std::size_t>(reference->slot)]) {
                     RemovePosition(content, i);
                 }
                 continue;

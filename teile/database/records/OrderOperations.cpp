@@ -36,6 +36,17 @@ std::optional<PartReference> PartOfPosition(std::string_view position) {
 
 }  // namespace
 
+std::string BookedRecord(std::string_view record, int supplier, std::string_view quantity,
+                         std::string_view newPrice) {
+    // A damaged record short of fields would silently lose the delivery.
+    std::string booked = SplitFields(record).size() < kPartFieldCount
+                             ? PartRecord::Parse(record).Join()
+                             : std::string(record);
+    const std::string stock = FieldOf(SplitFields(booked), kFieldStock);
+    booked = ReplaceField(booked, kFieldStock, StockAfterBooking(stock, quantity));
+    return ReplaceField(booked, PriceField(supplier), newPrice);
+}
+
 OperationOutcome AddOrderPosition(const std::string& folder, int supplier,
                                   const PartReference& part, std::string_view quantity,
                                   Prompter& prompter) {
@@ -59,7 +70,7 @@ OperationOutcome AddOrderPosition(const std::string& folder, int supplier,
     orders.Set(kListGroup, SlotKey(slot.slot),
                reference + ";" + WithoutSemicolons(quantity) + ";0");
     if (!writes.Write(orders)) {
-        return OperationOutcome::WriteFailure();
+        return writes.FailureOutcome();
     }
     prompter.Tell(kTitleInfo, kAddedToOrder, MessageIcon::Information);
     OperationOutcome outcome;
@@ -88,7 +99,7 @@ OperationOutcome SaveOrderPosition(const std::string& folder, int orderList, int
                reference + ";" + WithoutSemicolons(quantity) + ";" + (hidden ? "1" : "0"));
     WriteTransaction writes;
     if (!writes.Write(orders)) {
-        return OperationOutcome::WriteFailure();
+        return writes.FailureOutcome();
     }
     OperationOutcome outcome;
     outcome.reload = reload;
@@ -141,15 +152,10 @@ OperationOutcome BookInOrderPosition(const std::string& folder, int orderList, i
         return outcome;
     }
 
-    // A damaged record short of fields would silently lose the delivery.
-    std::string booked =
-        SplitFields(record).size() < kPartFieldCount ? PartRecord::Parse(record).Join() : record;
-    const std::string stock = FieldOf(SplitFields(booked), kFieldStock);
-    booked = ReplaceField(booked, kFieldStock, StockAfterBooking(stock, quantity));
-    booked = ReplaceField(booked, PriceField(supplier), newPrice);
-    category->Set(kListGroup, SlotKey(part->slot), booked);
+    category->Set(kListGroup, SlotKey(part->slot),
+                  BookedRecord(record, supplier, quantity, newPrice));
     if (!writes.Write(*category)) {
-        return OperationOutcome::WriteFailure();  // the position is back in its list
+        return writes.FailureOutcome();  // the position is back in its list
     }
     outcome.closeDialog = true;
     return outcome;

@@ -32,6 +32,11 @@ OperationOutcome BookInOrderPosition(const std::string& folder, int orderList, i
                                      std::string_view newPrice, PartClipboard& clipboard,
                                      Prompter& prompter);
 
+// The part record as "Zubuchen" writes it: the quantity added to the stock,
+// the price at `supplier` (1-3) replaced by `newPrice`.
+std::string BookedRecord(std::string_view record, int supplier, std::string_view quantity,
+                         std::string_view newPrice);
+
 // "zum Artikel" of the position dialog: asks, then names the part to show.
 OperationOutcome GoToOrderedPart(const std::string& folder, int orderList, int slot,
                                  Prompter& prompter);

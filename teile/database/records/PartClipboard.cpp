@@ -198,7 +198,7 @@ OperationOutcome PastePart(const std::string& folder, int targetCategory, PartCl
     if (!WriteAtTarget(folder, target, part, writes) ||
         (part.move && (!RepointOrderPositions(folder, part.source, target, writes) ||
                        !ClearSource(folder, part.source, writes)))) {
-        return OperationOutcome::WriteFailure();
+        return writes.FailureOutcome();
     }
 
     clipboard.Clear();

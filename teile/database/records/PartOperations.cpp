@@ -169,7 +169,7 @@ OperationOutcome SavePart(const std::string& folder, int category, int slot,
         target = free.slot;
     }
     if (!WriteSavedPart(folder, PartReference{category, target}, record, texts, writes)) {
-        return OperationOutcome::WriteFailure();
+        return writes.FailureOutcome();
     }
 
     OperationOutcome outcome;

@@ -7,6 +7,9 @@
 #include "IniStore.h"
 #include "ScriptedPrompter.h"
 #include "compaction/Compaction.h"
+#include "lists/PartRows.h"
+#include "records/PartEditorRules.h"
+#include "records/PartOperations.h"
 
 namespace {
 
@@ -241,6 +244,34 @@ TEST(Compaction, PositionNamingNoPartIsNeverAttachedToAPart) {
     Compact(folder);
     EXPECT_EQ(folder.Read("k0.dat"), "[teil]\r\nmax=0\r\nt0=B\r\n");
     EXPECT_EQ(folder.Read("k901.dat"), "[teil]\r\nmax=1\r\nt0=k0t0;2;0\r\nt1=k0t7;3;0\r\n");
+}
+
+// A record above "max" is dropped by the compaction, but the order list that
+// names it shows it: its position goes too, or the next new part, saved into
+// the freed slot, would be ordered in its place.
+TEST(Compaction, PositionOfADroppedRecordGoesWithIt) {
+    TempFolder folder;
+    folder.Write("teile.dat", "[kategorie]\r\nk0=Dioden\r\n");
+    folder.Write("k0.dat", "[teil]\r\nmax=0\r\nt0=" + Named("A").Record() +
+                               "\r\nt1=" + Named("B").Record() + "\r\n");
+    folder.Write("k901.dat", "[teil]\r\nt0=k0t1;1;0\r\n");
+    const auto orderedNames = [&folder] {
+        ForgetIniSnapshots();
+        std::vector<std::string> names;
+        for (const PartRow& row : ReadPartRows(folder.Path(), 901)) {
+            names.push_back(row.Text(1));
+        }
+        return names;
+    };
+    ASSERT_EQ(orderedNames(), std::vector<std::string>{"B"});
+
+    Compact(folder);
+    PartEditorTexts texts = NewPartEditorTexts();
+    texts.Field(kFieldName) = "NEU";
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(SavePart(folder.Path(), 0, -1, texts, prompter).IsDone());
+    EXPECT_EQ(Value(folder, "k0.dat", "teil", "t1"), Named("NEU").Record());
+    EXPECT_EQ(orderedNames(), std::vector<std::string>{});
 }
 
 // The dropped position's key must not bring a second line of that key, which
