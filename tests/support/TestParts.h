@@ -27,20 +27,28 @@ struct TestPart {
     }
 };
 
-inline TestPart Named(std::string name) {
+inline TestPart Named(std::string name, std::string remark = "keine") {
     TestPart part;
     part.name = std::move(name);
+    part.remark = std::move(remark);
+    return part;
+}
+
+inline TestPart Stocked(std::string name, std::string stock, std::string place = "k.A.") {
+    TestPart part = Named(std::move(name));
+    part.stock = std::move(stock);
+    part.place = std::move(place);
     return part;
 }
 
 // A list file with the given "max" ("" for none) and records by slot.
 inline std::string ListFile(const std::string& max,
-                            const std::vector<std::pair<int, std::string>>& slots) {
+                            const std::vector<std::pair<int, std::string>>& records) {
     std::string text = "[teil]\r\n";
     if (!max.empty()) {
         text += "max=" + max + "\r\n";
     }
-    for (const auto& [slot, value] : slots) {
+    for (const auto& [slot, value] : records) {
         text += "t" + std::to_string(slot) + "=" + value + "\r\n";
     }
     return text;
@@ -48,9 +56,9 @@ inline std::string ListFile(const std::string& max,
 
 inline std::string PartsFile(const std::string& max,
                              const std::vector<std::pair<int, TestPart>>& parts) {
-    std::vector<std::pair<int, std::string>> slots;
+    std::vector<std::pair<int, std::string>> records;
     for (const auto& [slot, part] : parts) {
-        slots.emplace_back(slot, part.Record());
+        records.emplace_back(slot, part.Record());
     }
-    return ListFile(max, slots);
+    return ListFile(max, records);
 }

@@ -63,6 +63,6 @@ public:
     std::vector<PreparedFile> PreparedFiles() const;
 
 private:
-    struct Data;
-    std::unique_ptr<Data> data_;
+    struct WorkingFiles;
+    std::unique_ptr<WorkingFiles> working_;
 };

@@ -11,6 +11,8 @@
 #include "Slots.h"
 #include "TextRules.h"
 #include "lists/ListScan.h"
+#include "records/NewRecordSlot.h"
+#include "records/PartClipboard.h"
 #include "records/PartOperations.h"
 #include "records/WriteTransaction.h"
 
@@ -33,15 +35,6 @@ std::optional<PartReference> PartOfPosition(std::string_view position) {
 }
 
 }  // namespace
-
-std::string ReplaceField(std::string_view record, int number, std::string_view text) {
-    std::vector<std::string> fields = SplitFields(record);
-    if (number < 1 || static_cast<std::size_t>(number) > fields.size()) {
-        return std::string(record);
-    }
-    fields[static_cast<std::size_t>(number - 1)] = WithoutSemicolons(text);
-    return JoinFields(fields);
-}
 
 std::string BookedRecord(std::string_view record, int supplier, std::string_view quantity,
                          std::string_view newPrice) {
@@ -69,13 +62,9 @@ OperationOutcome AddOrderPosition(const std::string& folder, int supplier,
         return OperationOutcome::Refused();
     }
     WriteTransaction writes;
-    const FreeSlot slot = writes.TakeFreeSlot(orderFile);
-    if (slot == kSlotWriteFailed) {
-        return OperationOutcome::WriteFailure();
-    }
-    if (!slot.Found()) {
-        prompter.Tell(kTitleLimit, kOrderListFull, MessageIcon::Error);
-        return OperationOutcome::Refused();
+    const NewRecordSlot slot = TakeNewRecordSlot(writes, orderFile, kOrderListFull, prompter);
+    if (!slot.Taken()) {
+        return slot.refusal;
     }
     FileChange orders(orderFile);
     orders.Set(kListGroup, SlotKey(slot.slot),

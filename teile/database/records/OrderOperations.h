@@ -9,7 +9,8 @@
 #include "Prompter.h"
 #include "Records.h"
 #include "records/OperationOutcome.h"
-#include "records/PartClipboard.h"
+
+struct PartClipboard;
 
 // "Bestellen" of the order dialog: `part` onto the order list of `supplier`
 // (1-3) with the quantity as typed.
@@ -39,8 +40,3 @@ std::string BookedRecord(std::string_view record, int supplier, std::string_view
 // "zum Artikel" of the position dialog: asks, then names the part to show.
 OperationOutcome GoToOrderedPart(const std::string& folder, int orderList, int slot,
                                  Prompter& prompter);
-
-// Field `number` (1-based) of a ";"-separated record replaced by `text`; the
-// number of fields stays as it was (a ";" in `text` becomes ","), and a
-// record with fewer fields comes back unchanged.
-std::string ReplaceField(std::string_view record, int number, std::string_view text);

@@ -23,7 +23,9 @@ const std::string kAddressTooLong =
 
 // Exactly 254 characters: stock 9, target 5.
 std::string RecordOf254Characters() {
-    return std::string(194, 'n') + ";keine;k.A.;k.A.;k.A.;k.A.;k.A.;k.A.;0,00;0,00;0,00;k.A.;9;5";
+    TestPart part = Stocked(std::string(194, 'n'), "9");
+    part.target = "5";
+    return part.Record();
 }
 
 // Every file of the folder with its bytes: a file changed, created or left
@@ -136,7 +138,7 @@ TEST(TooLongValue, EveryOperationThatWritesARecordOrAnAddressWritesNothing) {
         RecordDatabase db;
         db.WriteCategories({{0, "Widerst\xE4nde"}, {3, "Reste"}});
         // No "max": a new part's slot search writes one, which must go again.
-        db.WriteList(0, {{0, PartText("R1")}});
+        db.WriteList(0, {{0, Named("R1").Record()}});
         db.WriteList(3, {{17, RecordOf254Characters()}});
         // k0t0's position is 254 characters long; as k12t0 it would be 255.
         db.WriteList(901, {{0, "k0t0;" + std::string(247, '1') + ";0"}, {1, "k3t17;1;0"}});
