@@ -1,5 +1,7 @@
 #include "IniLines.h"
 
+#include "TextRules.h"
+
 IniLineSplitter::IniLineSplitter(std::string_view bytes)
     : bytes_(bytes),
       start_(bytes.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0),
@@ -30,17 +32,7 @@ bool IsIniBlankChar(char c) {
     return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1A';
 }
 
-std::string_view TrimIni(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsIniBlankChar(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && IsIniBlankChar(text[end - 1])) {
-        --end;
-    }
-    return text.substr(begin, end - begin);
-}
+std::string_view TrimIni(std::string_view text) { return TrimmedBy(text, IsIniBlankChar); }
 
 bool IsIniBlank(std::string_view text) { return TrimIni(text).empty(); }
 

@@ -37,6 +37,15 @@ std::string JoinFields(const std::vector<std::string>& fields) {
     return joined;
 }
 
+std::string ReplaceField(std::string_view record, int number, std::string_view text) {
+    std::vector<std::string> fields = SplitFields(record);
+    if (number < 1 || static_cast<std::size_t>(number) > fields.size()) {
+        return std::string(record);
+    }
+    fields[static_cast<std::size_t>(number - 1)] = WithoutSemicolons(text);
+    return JoinFields(fields);
+}
+
 PartRecord PartRecord::Parse(std::string_view value) {
     PartRecord record;
     std::size_t start = 0;

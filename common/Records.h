@@ -12,6 +12,10 @@ std::vector<std::string> SplitFields(std::string_view value);
 // Field `number` (1-based) of a split value, "" when it does not exist.
 std::string FieldOf(const std::vector<std::string>& fields, int number);
 std::string JoinFields(const std::vector<std::string>& fields);
+// Field `number` (1-based) of a ";"-separated record replaced by `text`; the
+// number of fields stays as it was (a ";" in `text` becomes ","), and a
+// record with fewer fields comes back unchanged.
+std::string ReplaceField(std::string_view record, int number, std::string_view text);
 
 // Field numbers of a part record (1-based, as the column definitions use them).
 enum PartField : int {

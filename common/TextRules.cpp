@@ -7,17 +7,7 @@
 
 bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
 
-std::string_view TrimView(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsBlankChar(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && IsBlankChar(text[end - 1])) {
-        --end;
-    }
-    return text.substr(begin, end - begin);
-}
+std::string_view TrimView(std::string_view text) { return TrimmedBy(text, IsBlankChar); }
 
 std::string Trim(std::string_view text) { return std::string(TrimView(text)); }
 

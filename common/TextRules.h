@@ -6,6 +6,20 @@
 #include <string>
 #include <string_view>
 
+// `text` without the characters at either end for which `isSpace` holds.
+template <typename IsSpace>
+std::string_view TrimmedBy(std::string_view text, IsSpace isSpace) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isSpace(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && isSpace(text[end - 1])) {
+        --end;
+    }
+    return text.substr(begin, end - begin);
+}
+
 // Blanks and tabs, the only characters the data files treat as space.
 bool IsBlankChar(char c);
 std::string_view TrimView(std::string_view text);

@@ -12,9 +12,12 @@
 
 namespace {
 
-// The light red, bright white and default colour of the console's palette.
-constexpr std::string_view kLightRed = "\x1b[91m";
-constexpr std::string_view kBrightWhite = "\x1b[97m";
+// Light red and bright white were chosen for the console's black background;
+// on a light terminal bright white text would vanish, so each colour brings
+// its background along. Ordinary text keeps the terminal's own colours, which
+// the reset restores.
+constexpr std::string_view kLightRed = "\x1b[91;40m";
+constexpr std::string_view kBrightWhite = "\x1b[97;40m";
 constexpr std::string_view kNormal = "\x1b[0m";
 
 // Compares codeset names the way they vary in the wild: "UTF-8", "utf8".
@@ -131,8 +134,9 @@ void Console::Put(std::string_view cp1252, TextColour colour, bool lineEnd) {
     }
     text += encoding_.Convert(shown);
     if (coloured) {
-        // Back to normal before the line end, so no coloured tail is left on
-        // the line the terminal scrolls up.
+        // Back to normal before the line end: a terminal fills a line that
+        // scrolls in with the current background, which would leave a black
+        // band to the right margin.
         text += kNormal;
     }
     if (lineEnd) {

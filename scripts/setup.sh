@@ -40,8 +40,8 @@ build_suite() {
     cmake --build "$BUILD"
 }
 
-# Only what a user runs: the programs and their plug-ins, no tests, no benchmarks.
-SUITE_PROGRAMS=(teile zelvo tastomat dranko)
+# Only what a user runs: the programs and the plug-in libraries, no tests, no benchmarks.
+SUITE_PROGRAMS=(teile zelvo tastomat dranko reglo vellum tallix)
 build_programs() {
     configure_suite
     cmake --build "$BUILD" --target "${SUITE_PROGRAMS[@]}"

@@ -1,6 +1,7 @@
 // Opening the part editor on a part of a full category of the largest
 // database whose two pictures are 1600 x 1200 JPEG photos: the window built,
-// filled from the data files, shown, and both previews drawn.
+// filled from the data files, shown, and both previews drawn. Then the preview
+// alone, of a 1600 x 1200 photo and of camera-sized ones.
 
 #include <benchmark/benchmark.h>
 
@@ -32,18 +33,18 @@ constexpr int kSlot = 5;
 
 // A photo-like picture: gradients and shapes, so the JPEG has detail to
 // decode and is not one flat colour.
-void WritePhoto(const std::string& path, int seed) {
-    QImage photo(1600, 1200, QImage::Format_RGB32);
+void WritePhoto(const std::string& path, int seed, int width = 1600, int height = 1200) {
+    QImage photo(width, height, QImage::Format_RGB32);
     for (int y = 0; y < photo.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
         for (int x = 0; x < photo.width(); ++x) {
-            line[x] = qRgb((x * 255 / 1600 + seed * 40) % 256, (y * 255 / 1200) % 256,
+            line[x] = qRgb((x * 255 / width + seed * 40) % 256, (y * 255 / height) % 256,
                            ((x ^ y) + seed * 13) % 256);
         }
     }
     QPainter painter(&photo);
     painter.setBrush(Qt::darkGray);
-    painter.drawEllipse(400, 300, 800, 600);
+    painter.drawEllipse(width / 4, height / 4, width / 2, height / 2);
     painter.end();
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     QImageWriter writer(QString::fromStdString(path), "jpg");
@@ -120,6 +121,30 @@ void OpenPartEditor(benchmark::State& state) {
 BENCHMARK(OpenPartEditor)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// One preview of a photo of the given size, decoded from its file each time.
+void PartPicturePreview(benchmark::State& state) {
+    const auto width = static_cast<int>(state.range(0));
+    const auto height = static_cast<int>(state.range(1));
+    const std::string folder = Database().Folder() + "bilder/";
+    const std::string name =
+        "foto-" + std::to_string(width) + "x" + std::to_string(height) + ".jpg";
+    if (!std::filesystem::exists(folder + name)) {
+        WritePhoto(folder + name, 3, width, height);
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ShowPartPicture("$lopf$bilder/" + name, Database().Folder()));
+    }
+    state.counters["MB"] = static_cast<double>(std::filesystem::file_size(folder + name)) / 1e6;
+}
+// A common camera of 24 megapixels, and the largest medium-format sensor.
+BENCHMARK(PartPicturePreview)
+    ->Args({1600, 1200})
+    ->Args({6000, 4000})
+    ->Args({11648, 8736})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -68,6 +68,11 @@ inline const std::string kAddedToOrder = "Teil wurde der Bestellung hinzugef\xFC
 inline const std::string kNoPartForPosition =
     "Dieser Position konnte kein Teil zugeordnet werden !";
 inline const std::string kGoToPart = "Soll jetzt zu diesem Teil gewechselt werden ?     ";
+// Booking would make the part's record longer than a reader gets back
+// (title "Warnung !").
+inline const std::string kBookingTooLong =
+    "Nach dem Zubuchen w\344ren die Angaben dieses Teils l\344nger als 254 Zeichen. Bitte "
+    "zuerst die Angaben des Teils k\374rzen !     ";
 
 // Pictures and datasheets of the part editor.
 inline const std::string kNoPicture = "Ausgew\xE4hlte Datei ist kein Bild !     ";
@@ -83,6 +88,11 @@ inline const std::string kPathTooLong =
 inline const std::string kRecordTooLong =
     "Die Angaben dieses Teils sind zu lang: alle Felder zusammen d\xFCrfen h\366chstens "
     "254 Zeichen haben !     ";
+// Any value of the data files (title "Warnung !"): nothing of the operation
+// was written.
+inline const std::string kValueTooLong =
+    "Die Angaben sind zu lang: ein Eintrag der Datendateien darf h\366chstens 254 Zeichen "
+    "haben. Es wurde nichts gespeichert !     ";
 
 // Search.
 inline const std::string kNoMatch = "Keine Entsprechung gefunden !     ";
@@ -98,6 +108,14 @@ inline const std::string kCompacted = "Datenbank wurde kompaktiert !     ";
 inline const std::string kCompactionPending =
     "Die Kompaktierung wird beim n\344chsten Programmstart abgeschlossen. Bis dahin "
     "k\xF6nnen die betroffenen Listen nicht ge\xE4ndert werden.     ";
+
+// A tool program that is there but could not be started (title "Fehler!"):
+// the first line, the program's path, and the reason, each on a line of its
+// own; the system's own words follow kToolSystemSays when neither reason fits.
+inline const std::string kToolNotStarted = "Programm konnte nicht gestartet werden!";
+inline const std::string kToolNotExecutable = "Die Datei hat kein Ausf\xFChrungsrecht.";
+inline const std::string kToolNotAProgram = "Die Datei ist kein ausf\xFChrbares Programm.";
+inline const std::string kToolSystemSays = "Meldung des Systems: ";
 
 // Addresses: the joined fields must read back whole (title "Warnung !").
 inline const std::string kAddressTooLong =

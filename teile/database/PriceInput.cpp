@@ -1,8 +1,6 @@
 #include "PriceInput.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 
 #include "TextRules.h"
@@ -40,14 +38,7 @@ std::optional<std::string> ConvertPrice(std::string_view text, PriceConversion c
     if (!std::isfinite(converted)) {
         return std::nullopt;
     }
-    // The exact value of the float rounded to two decimals, as printf does.
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), converted,
-                                      std::chars_format::fixed, 2);
-    if (result.ec != std::errc()) {
-        return std::nullopt;
-    }
-    std::string shown(buffer.data(), result.ptr);
-    std::replace(shown.begin(), shown.end(), '.', ',');
-    return shown;
+    // The float's exact value (a double holds it unchanged) rounded to two
+    // decimals, as every price is written.
+    return PriceText(static_cast<double>(converted));
 }

@@ -9,7 +9,9 @@
 #include "DigitsField.h"
 #include "FieldTexts.h"
 #include "FitCaption.h"
+#include "Messages.h"
 #include "PriceField.h"
+#include "Prompter.h"
 #include "WindowText.h"
 #include "records/OrderDialogRules.h"
 
@@ -23,8 +25,9 @@ constexpr int kLongestPrice = 20;
 
 }  // namespace
 
-OrderPositionDialog::OrderPositionDialog(QWidget* parent)
-    : FixedDialog("orderPositionDialog", " Bestellposition", {189, 135}, parent) {
+OrderPositionDialog::OrderPositionDialog(Prompter& prompter, QWidget* parent)
+    : FixedDialog("orderPositionDialog", " Bestellposition", {189, 135}, parent),
+      prompter_(prompter) {
     tabs_ = DialogBuilder(this).Place<QTabWidget>("positionTabs", {0, 0, 190, 135});
     tabs_->addTab(BuildEditTab(), "Bearbeiten");
     tabs_->addTab(BuildCloseTab(), QString::fromUtf8("Abschließen"));
@@ -114,6 +117,16 @@ bool OrderPositionDialog::Hidden() const { return hiddenBox_->isChecked(); }
 QString OrderPositionDialog::BookQuantity() const { return bookQuantityField_->text(); }
 
 QString OrderPositionDialog::NewPrice() const { return priceField_->text(); }
+
+bool OrderPositionDialog::BookingFits() {
+    if (BookingFitsFile(partRecord_, orderList_, ToDataText(BookQuantity()),
+                        ToDataText(NewPrice()))) {
+        return true;
+    }
+    prompter_.Tell(messages::kTitleWarning, messages::kBookingTooLong, MessageIcon::Warning);
+    activateWindow();
+    return false;
+}
 
 void OrderPositionDialog::UpdateSaveButton() {
     saveButton_->setEnabled(QuantityAllowsAction(ToDataText(editQuantityField_->text())));

@@ -5,10 +5,13 @@
 // shell fill it, open it through the dialog frame and handle its three
 // actions; "Abbrechen" on either tab and the close box reject it.
 
+#include <string>
+
 #include "FixedDialog.h"
 
 class DialogBuilder;
 class DigitsField;
+class Prompter;
 class PriceField;
 class QCheckBox;
 class QPushButton;
@@ -20,10 +23,13 @@ class OrderPositionDialog : public FixedDialog {
 public:
     enum class Tab { Edit = 0, Close = 1 };
 
-    explicit OrderPositionDialog(QWidget* parent = nullptr);
+    // Its own refusals go to `prompter`.
+    explicit OrderPositionDialog(Prompter& prompter, QWidget* parent = nullptr);
 
     // The position: its order list (901-903) and slot.
     void SetPosition(int orderList, int slot);
+    // The record of the position's part as stored ("" when it names none).
+    void SetPartRecord(std::string record) { partRecord_ = std::move(record); }
     int OrderList() const { return orderList_; }
     int Slot() const { return slot_; }
 
@@ -37,6 +43,10 @@ public:
     bool Hidden() const;
     QString BookQuantity() const;
     QString NewPrice() const;
+    // Whether "Zubuchen" with the texts of "Abschließen" leaves the part's
+    // record whole for its readers; when not, the user is told and the
+    // dialog stays as it is.
+    bool BookingFits();
 
     QPushButton* SaveButton() const { return saveButton_; }
     QPushButton* BookInButton() const { return bookInButton_; }
@@ -59,8 +69,10 @@ private:
     // The tab's action button answers Return.
     void FollowTab(int index);
 
+    Prompter& prompter_;
     int orderList_ = -1;
     int slot_ = -1;
+    std::string partRecord_;
     QTabWidget* tabs_ = nullptr;
     DigitsField* editQuantityField_ = nullptr;
     QCheckBox* hiddenBox_ = nullptr;

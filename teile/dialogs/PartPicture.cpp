@@ -62,8 +62,11 @@ QImage EmptyPartPicture() {
 }
 
 QImage ShowPartPicture(const std::string& storedPath, const std::string& programFolder) {
-    const DecodedPicture picture =
-        DecodePicture(PicturePathOf(storedPath, programFolder), kPartPictureSide);
+    return PartPicturePreview(
+        DecodePicture(PicturePathOf(storedPath, programFolder), kPartPictureSide));
+}
+
+QImage PartPicturePreview(const DecodedPicture& picture) {
     if (!picture.IsPicture()) {
         return EmptyPartPicture();
     }

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <string>
 
+struct DecodedPicture;
+
 inline constexpr int kPartPictureSide = 168;
 
 // The file-system path (UTF-8) of a stored picture path (cp1252, perhaps
@@ -16,6 +18,9 @@ std::string PicturePathOf(const std::string& storedPath, const std::string& prog
 // damaged or unknown file) the empty preview instead. `programFolder` is the
 // file-system folder of the program, ending in "/".
 QImage ShowPartPicture(const std::string& storedPath, const std::string& programFolder);
+
+// The same preview of a picture already decoded.
+QImage PartPicturePreview(const DecodedPicture& picture);
 
 // Two red diagonals and "kein Bild vorhanden".
 QImage EmptyPartPicture();

@@ -1,17 +1,17 @@
 #include "WindowSettings.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
 
-#include "AtomicFile.h"
 #include "DataFiles.h"
 #include "IniStore.h"
+#include "Messages.h"
 #include "Records.h"
 #include "TextRules.h"
+#include "records/WriteTransaction.h"
 
 namespace {
 
@@ -31,53 +31,17 @@ constexpr int kWidestWidth = 1999;
 constexpr int kWidestColumn = 9999;
 
 const std::string kDefaultLayoutCheck = "12;110;0";
-const std::string kCannotSave = "Datenspeichern nicht m\xF6glich !     ";
-const std::string kErrorTitle = "Fehler!";
 
 std::string WindowKey(int number) { return "f" + std::to_string(number); }
 std::string ColumnKey(int number) { return "s" + std::to_string(number); }
 
-// The changes of one load or save, written to "teile.dat" in one atomic
-// step, so a failure leaves the file exactly as it was.
-class SettingsChanges {
-public:
-    explicit SettingsChanges(std::string file) : file_(std::move(file)) {}
-
-    void Write(std::string_view group, std::string_view key, std::string value) {
-        changes_.push_back({std::string(group), std::string(key), std::move(value)});
-    }
-    void Remove(std::string_view group, std::string_view key) { Write(group, key, ""); }
-
-    // False when the file could not be written; it is then untouched.
-    bool Commit() {
-        const bool exists = FileExists(file_);
-        const std::shared_ptr<const IniDocument> current = ReadIniFile(file_);
-        std::error_code error;
-        const auto size = exists ? std::filesystem::file_size(file_, error) : 0;
-        if (exists && (error || (size > 0 && current->Bytes().empty()))) {
-            return false;  // rewriting a file we cannot read would empty it
-        }
-        IniDocument changed = *current;
-        for (const Change& change : changes_) {
-            changed.Write(change.group, change.key, change.value);
-        }
-        changes_.clear();
-        if (exists ? changed.Bytes() == current->Bytes() : changed.IsEmpty()) {
-            return true;
-        }
-        return WriteIniFile(file_, std::move(changed));
-    }
-
-private:
-    struct Change {
-        std::string group;
-        std::string key;
-        std::string value;
-    };
-
-    std::string file_;
-    std::vector<Change> changes_;
-};
+// The changes of one load or save go to "teile.dat" in one atomic step, so a
+// failure leaves the file exactly as it was. False when it could not be
+// written (or read: rewriting it from nothing would empty it).
+bool Commit(FileChange& changes) {
+    WriteTransaction writes;
+    return writes.Write(changes);
+}
 
 // Field `number` (1-based) as an integer, nothing when the value has fewer fields.
 std::optional<int> NumberField(const std::vector<std::string>& fields, int number) {
@@ -181,19 +145,19 @@ std::string ColumnText(const ListColumn& column) {
 // installation. Whether the folder takes writes shows in "s7" read back.
 ColumnSet WriteDefaultColumns(const std::string& file, Prompter& prompter) {
     const ColumnSet defaults = DefaultListColumns();
-    SettingsChanges changes(file);
+    FileChange changes(file);
     for (int number = 1; number <= kMaxListColumns; ++number) {
-        changes.Remove(kColumnGroup, ColumnKey(number));
+        changes.Set(kColumnGroup, ColumnKey(number), "");
     }
     for (std::size_t i = 0; i < defaults.size(); ++i) {
-        changes.Write(kColumnGroup, ColumnKey(static_cast<int>(i) + 1), ColumnText(defaults[i]));
+        changes.Set(kColumnGroup, ColumnKey(static_cast<int>(i) + 1), ColumnText(defaults[i]));
     }
-    const bool written = changes.Commit();
+    const bool written = Commit(changes);
     const std::shared_ptr<const IniDocument> readBack = ReadIniFile(file);
     if (written && readBack->Value(kColumnGroup, ColumnKey(7)) == kDefaultLayoutCheck) {
         return ReadColumns(*readBack);
     }
-    prompter.Tell(kErrorTitle, kCannotSave, MessageIcon::Error);
+    prompter.Tell(messages::kTitleFailure, messages::kWriteFailed, MessageIcon::Error);
     // An empty list would leave the user with no column at all; the defaults
     // show the parts now and are offered for writing again at the next save.
     return defaults;
@@ -227,11 +191,11 @@ Settings LoadSettings(const std::string& folder, Prompter& prompter) {
         // Older settings kept the widths in another form: start from the
         // defaults in today's keys. A failure here is not worth a message;
         // the upgrade simply runs again at the next start.
-        SettingsChanges changes(file);
-        changes.Remove(kColumnGroup, kOlderWidthsKey);
-        changes.Write(kColumnGroup, kSplitterKey, std::to_string(settings.widths[kWidthSplitter]));
-        changes.Write(kColumnGroup, kOrderWidthsKey, WidthsText(settings));
-        (void)changes.Commit();
+        FileChange changes(file);
+        changes.Set(kColumnGroup, kOlderWidthsKey, "");
+        changes.Set(kColumnGroup, kSplitterKey, std::to_string(settings.widths[kWidthSplitter]));
+        changes.Set(kColumnGroup, kOrderWidthsKey, WidthsText(settings));
+        (void)Commit(changes);
     } else {
         ReadWidths(*stored, settings);
     }
@@ -244,29 +208,29 @@ Settings LoadSettings(const std::string& folder, Prompter& prompter) {
 }
 
 bool SaveSettings(const std::string& folder, const Settings& settings) {
-    SettingsChanges changes(MainFilePath(folder));
+    FileChange changes(MainFilePath(folder));
     const MainWindowGeometry& main = settings.mainWindow;
     // A maximised or minimised window's size is not the one to restore.
     if (main.normalState) {
-        changes.Write(kWindowGroup, WindowKey(0),
-                      std::to_string(main.x) + ";" + std::to_string(main.y) + ";" +
-                          std::to_string(main.width) + ";" + std::to_string(main.height));
+        changes.Set(kWindowGroup, WindowKey(0),
+                    std::to_string(main.x) + ";" + std::to_string(main.y) + ";" +
+                        std::to_string(main.width) + ";" + std::to_string(main.height));
     }
     for (std::size_t i = 0; i < settings.dialogs.size(); ++i) {
         const WindowPosition& position = settings.dialogs[i];
-        changes.Write(kWindowGroup, WindowKey(static_cast<int>(i) + 1),
-                      std::to_string(position.x) + ";" + std::to_string(position.y));
+        changes.Set(kWindowGroup, WindowKey(static_cast<int>(i) + 1),
+                    std::to_string(position.x) + ";" + std::to_string(position.y));
     }
-    changes.Write(kColumnGroup, kSplitterKey, std::to_string(settings.widths[kWidthSplitter]));
-    changes.Write(kColumnGroup, kOrderWidthsKey, WidthsText(settings));
+    changes.Set(kColumnGroup, kSplitterKey, std::to_string(settings.widths[kWidthSplitter]));
+    changes.Set(kColumnGroup, kOrderWidthsKey, WidthsText(settings));
     const int count = std::min(static_cast<int>(settings.columns.size()), kMaxListColumns);
     for (int number = 1; number <= kMaxListColumns; ++number) {
         if (number <= count) {
-            changes.Write(kColumnGroup, ColumnKey(number),
-                          ColumnText(settings.columns[static_cast<std::size_t>(number - 1)]));
+            changes.Set(kColumnGroup, ColumnKey(number),
+                        ColumnText(settings.columns[static_cast<std::size_t>(number - 1)]));
         } else {
-            changes.Remove(kColumnGroup, ColumnKey(number));
+            changes.Set(kColumnGroup, ColumnKey(number), "");
         }
     }
-    return changes.Commit();
+    return Commit(changes);
 }

@@ -54,6 +54,8 @@ void DialogFrame::Close() {
         return;
     }
     QDialog* dialog = dialog_;
+    // "Abbrechen", Escape and the close box come through reject(), which has
+    // hidden the dialog already; it keeps the place it was shown at.
     RememberPosition();
     dialog_ = nullptr;
     dialog->removeEventFilter(this);
@@ -67,11 +69,9 @@ void DialogFrame::Close() {
 }
 
 void DialogFrame::RememberPosition() {
-    if (dialog_ && dialog_->isVisible()) {
-        WindowPosition& position = settings_.Dialog(window_);
-        position.x = dialog_->x();
-        position.y = dialog_->y();
-    }
+    WindowPosition& position = settings_.Dialog(window_);
+    position.x = dialog_->x();
+    position.y = dialog_->y();
 }
 
 void DialogFrame::SelectAllOnFocus(QWidget* root) {
@@ -81,7 +81,8 @@ void DialogFrame::SelectAllOnFocus(QWidget* root) {
 }
 
 bool DialogFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == dialog_ && event->type() == QEvent::Move) {
+    // A hidden dialog is only being placed, not moved by the user.
+    if (watched == dialog_ && event->type() == QEvent::Move && dialog_->isVisible()) {
         RememberPosition();
     } else if (event->type() == QEvent::FocusIn) {
         if (auto* field = qobject_cast<QLineEdit*>(watched)) {

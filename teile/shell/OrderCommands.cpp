@@ -110,8 +110,9 @@ void OrderCommands::EditSelectedPosition(bool closingTab) {
         QApplication::beep();
         return;
     }
-    auto* dialog = new OrderPositionDialog;
+    auto* dialog = new OrderPositionDialog(shell_.prompter);
     dialog->SetPosition(orderList, *slot);
+    dialog->SetPartRecord(position->partRecord);
     dialog->Fill(ToWindowText(position->quantity), position->hidden, SelectedUnitPrice());
     const auto tab = closingTab ? OrderPositionDialog::Tab::Close : OrderPositionDialog::Tab::Edit;
     dialog->ShowTab(tab);
@@ -141,7 +142,7 @@ void OrderCommands::Save(OrderPositionDialog* dialog) {
 }
 
 void OrderCommands::BookIn(OrderPositionDialog* dialog) {
-    if (!dialog->BookInButton()->isEnabled()) {
+    if (!dialog->BookInButton()->isEnabled() || !dialog->BookingFits()) {
         return;
     }
     MessagesAfterOutcome prompter(shell_.prompter);

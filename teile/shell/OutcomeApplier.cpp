@@ -54,6 +54,11 @@ void OutcomeApplier::Apply(const OperationOutcome& outcome) {
         ActivateOpenDialog();
         return;
     }
+    if (outcome.status == OutcomeStatus::ValueTooLong) {
+        ReportValueTooLong(prompter_);
+        ActivateOpenDialog();
+        return;
+    }
     CategoryTreeView& tree = *window_.Tree();
     if (outcome.tree.change != TreeChange::None) {
         tree.Apply(outcome.tree);

@@ -25,7 +25,8 @@ public:
     // FillPartList for a list after a change.
     void ReloadList(const ListReload& reload);
     // A refused outcome gives its field the focus again; a failed write shows
-    // "Datenspeichern nicht möglich !" and changes nothing else.
+    // "Datenspeichern nicht möglich !", a value too long for the files says
+    // so, and neither changes anything else.
     void Apply(const OperationOutcome& outcome);
 
 private:

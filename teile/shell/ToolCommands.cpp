@@ -1,5 +1,7 @@
 #include "ToolCommands.h"
 
+#include <optional>
+
 #include "CategoryTreeView.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
@@ -24,8 +26,11 @@ ToolCommands::ToolCommands(ShellState& state, MainWindow& window, ToolProcesses&
 
 void ToolCommands::StartTool(std::string_view file) {
     const int slot = ToolSlotOfFile(file);
-    if (slot >= 0) {
-        tools_.StartTool(slot);
+    if (slot < 0) {
+        return;
+    }
+    if (const std::optional<ToolStartFailure> failure = tools_.StartTool(slot)) {
+        ShowStartFailure(*failure);
     }
 }
 
@@ -48,6 +53,24 @@ void ToolCommands::ShowConsoleOutput(const QString& output) {
         return;
     }
     TellUser(&window_, ToWindowText(messages::kTitleInfo), output, MessageIcon::Information);
+}
+
+void ToolCommands::ShowStartFailure(const ToolStartFailure& failure) {
+    QString reason;
+    switch (failure.cause) {
+    case ToolStartFailure::Cause::NoExecutePermission:
+        reason = ToWindowText(messages::kToolNotExecutable);
+        break;
+    case ToolStartFailure::Cause::NotAProgram:
+        reason = ToWindowText(messages::kToolNotAProgram);
+        break;
+    case ToolStartFailure::Cause::Other:
+        reason = ToWindowText(messages::kToolSystemSays) + failure.systemText;
+        break;
+    }
+    const QString text = ToWindowText(messages::kToolNotStarted) + QLatin1Char('\n') +
+                         failure.program + QLatin1Char('\n') + reason + QStringLiteral("     ");
+    TellUser(&window_, ToWindowText(messages::kTitleFailure), text, MessageIcon::Error);
 }
 
 void ToolCommands::SetMainWindowEnabled(bool enabled) {

@@ -3,8 +3,8 @@
 // the menu "Werkzeuge", "Drucken" and "Statistik". The processes and
 // libraries themselves are handled in tools/; this class only connects them
 // to the main window: which tree entry is printed, the main window locked
-// around the statistics, and what dranko printed shown to the user when it
-// ran without a terminal.
+// around the statistics, what dranko printed shown to the user when it ran
+// without a terminal, and why a tool could not be started.
 
 #include <QObject>
 #include <QString>
@@ -13,6 +13,7 @@
 
 class MainWindow;
 class ToolProcesses;
+struct ToolStartFailure;
 struct ShellState;
 
 class ToolCommands : public QObject {
@@ -31,6 +32,7 @@ public:
 
 private:
     void ShowConsoleOutput(const QString& output);
+    void ShowStartFailure(const ToolStartFailure& failure);
     void SetMainWindowEnabled(bool enabled);
 
     ShellState& state_;

@@ -50,33 +50,40 @@ TEST(ScanLimit, FollowsTheMaxRule) {
     }
 }
 
-TEST_F(SlotFiles, HoleIsRefilledAndEmptyListStartsAtSlotZero) {
-    WriteList("5", 1, 5);
-    EXPECT_EQ(FindFreePartSlot(list), FreeSlot::At(0));
-    EXPECT_EQ(Max(), "5");
-    WriteList("-1", 1, 0);  // emptied by compaction
-    EXPECT_EQ(FindFreePartSlot(list), FreeSlot::At(0));
+// The lowest free slot up to the scan limit, else the one after the highest
+// record while the limit is below 499; "max" is kept at least as high as the
+// highest record and never a record is overwritten.
+TEST_F(SlotFiles, FreeSlotKeepsMaxAboveEveryRecord) {
+    struct Case {
+        const char* max;
+        int firstSlot;  // records in firstSlot ... lastSlot
+        int lastSlot;
+        FreeSlot found;
+        const char* maxAfter;
+    };
+    const Case cases[] = {
+        {"5", 1, 5, FreeSlot::At(0), "5"},    // a hole is refilled
+        {"-1", 1, 0, FreeSlot::At(0), "0"},   // emptied by compaction
+        {"499", 0, 499, kNoFreeSlot, "499"},  // full lists refuse
+        {"", 0, 499, kNoFreeSlot, "499"},    {"300", 0, 499, kNoFreeSlot, "499"},
+        {"1", 0, 2, FreeSlot::At(3), "3"},  // a record above a too low "max"
+        {"-1", 0, 0, FreeSlot::At(1), "1"},
+    };
+    for (const Case& c : cases) {
+        WriteList(c.max, c.firstSlot, c.lastSlot);
+        const std::string label = std::string("max=") + c.max;
+        EXPECT_EQ(FindFreePartSlot(list), c.found) << label;
+        EXPECT_EQ(Max(), c.maxAfter) << label;
+        for (int slot = c.firstSlot; slot <= c.lastSlot; ++slot) {
+            ASSERT_EQ(ReadIniValue("teil", SlotKey(slot), list),
+                      "Teil " + std::to_string(slot) + ";keine")
+                << label;
+        }
+    }
+    WriteList("-1", 1, 0);
+    ASSERT_EQ(FindFreePartSlot(list), FreeSlot::At(0));
     EXPECT_EQ(folder.Read("k0.dat"), "[teil]\r\nmax=0\r\n");
     EXPECT_EQ(FindFreePartSlot(folder.File("fehlt/k0.dat")), kSlotWriteFailed);
-}
-
-TEST_F(SlotFiles, FullListRefusesAndKeepsMax499) {
-    for (const std::string max : {"499", "", "300"}) {
-        WriteList(max, 0, 499);
-        EXPECT_EQ(FindFreePartSlot(list), kNoFreeSlot) << "max=" << max;
-        EXPECT_EQ(Max(), "499") << "max=" << max;
-    }
-}
-
-TEST_F(SlotFiles, RecordAboveATooLowMaxIsNeverOverwritten) {
-    WriteList("1", 0, 2);
-    EXPECT_EQ(FindFreePartSlot(list), FreeSlot::At(3));
-    EXPECT_EQ(Max(), "3");
-    EXPECT_EQ(ReadIniValue("teil", "t2", list), "Teil 2;keine");
-
-    WriteList("-1", 0, 0);
-    EXPECT_EQ(FindFreePartSlot(list), FreeSlot::At(1));
-    EXPECT_EQ(Max(), "1");
 }
 
 TEST_F(SlotFiles, CategoryTakesTheLowestBlankNumber) {
@@ -142,29 +149,38 @@ TEST(AddressText, SemicolonCountDecidesAndOnlyTheInvoiceIsUpgraded) {
     EXPECT_EQ(typed.Join(), "Bauteile, GmbH;Frau Y;;;;;;x,y");
 }
 
-TEST(FolderTokenText, StoresOnlyExactFolderAndResolvesAnyCase) {
-    const std::string folder = "/opt/Teile/";
-    EXPECT_EQ(StoreFolderToken("/opt/Teile/bilder/x.jpg", folder), "$lopf$bilder/x.jpg");
-    EXPECT_EQ(StoreFolderToken("/opt/teile/bilder/x.jpg", folder), "/opt/teile/bilder/x.jpg");
-    EXPECT_EQ(StoreFolderToken("/opt/Teile", folder), "/opt/Teile");
-
-    EXPECT_EQ(ResolveFolderToken("$LOPF$x.jpg", folder), "/opt/Teile/x.jpg");
-    EXPECT_EQ(ResolveFolderToken("$lopf$Bilder\\Dioden\\1N4148.jpg", folder),
-              "/opt/Teile/Bilder/Dioden/1N4148.jpg");
-    EXPECT_EQ(ResolveFolderToken("C:\\Daten\\x.pdf", folder), "C:\\Daten\\x.pdf");
-    EXPECT_EQ(ResolveFolderToken("x$lopf$y", folder), "x$lopf$y");
-
+// A path is stored with the token only when it begins with the folder's
+// exact text; then every occurrence of the folder in any letter case becomes
+// the token, and a near miss that overlaps one is not mistaken for it. The
+// token resolves in any letter case.
+TEST(FolderTokenText, StoredAndResolvedPaths) {
+    struct Case {
+        std::string path;
+        std::string folder;
+        std::string stored;
+    };
+    const std::string longFolder = std::string(100'000, 'a') + "/";
+    const Case stores[] = {
+        {"/opt/Teile/bilder/x.jpg", "/opt/Teile/", "$lopf$bilder/x.jpg"},
+        {"/opt/teile/bilder/x.jpg", "/opt/Teile/", "/opt/teile/bilder/x.jpg"},
+        {"/opt/Teile", "/opt/Teile/", "/opt/Teile"},
+        {"/d/aXa//d/ax/D/AXA/y", "/d/aXa/", "$lopf$/d/ax$lopf$y"},
+        {"/aa/aa/aa/aa//aa/aa/", "/aa/aa/", "$lopf$aa/aa/$lopf$"},
+        // A path of 240 KB below a folder of 100 KB that repeats one letter.
+        {longFolder + std::string(140'000, 'A'), longFolder, "$lopf$" + std::string(140'000, 'A')},
+    };
+    for (const Case& c : stores) {
+        EXPECT_EQ(StoreFolderToken(c.path, c.folder), c.stored) << c.path.substr(0, 40);
+    }
+    const Case resolves[] = {
+        {"$LOPF$x.jpg", "/opt/Teile/", "/opt/Teile/x.jpg"},
+        {"$lopf$Bilder\\Dioden\\1N4148.jpg", "/opt/Teile/", "/opt/Teile/Bilder/Dioden/1N4148.jpg"},
+        {"C:\\Daten\\x.pdf", "/opt/Teile/", "C:\\Daten\\x.pdf"},
+        {"x$lopf$y", "/opt/Teile/", "x$lopf$y"},
+        {"$lopf$" + std::string(140'000, 'A'), longFolder, longFolder + std::string(140'000, 'A')},
+    };
+    for (const Case& c : resolves) {
+        EXPECT_EQ(ResolveFolderToken(c.path, c.folder), c.stored) << c.path.substr(0, 40);
+    }
     EXPECT_TRUE(MeansNoFile(" K.a. ") && MeansNoFile("") && !MeansNoFile("k.A.pdf"));
-}
-
-// Every later occurrence of the folder counts too, in any letter case, and a
-// near miss that overlaps one is not mistaken for it.
-TEST(FolderTokenText, EveryOccurrenceOfTheFolderBecomesTheToken) {
-    EXPECT_EQ(StoreFolderToken("/d/aXa//d/ax/D/AXA/y", "/d/aXa/"), "$lopf$/d/ax$lopf$y");
-    EXPECT_EQ(StoreFolderToken("/aa/aa/aa/aa//aa/aa/", "/aa/aa/"), "$lopf$aa/aa/$lopf$");
-    // A path of 240 KB below a folder of 100 KB that repeats one letter.
-    const std::string folder = std::string(100'000, 'a') + "/";
-    const std::string stored = StoreFolderToken(folder + std::string(140'000, 'A'), folder);
-    EXPECT_EQ(stored, "$lopf$" + std::string(140'000, 'A'));
-    EXPECT_EQ(ResolveFolderToken(stored, folder), folder + std::string(140'000, 'A'));
 }

@@ -5,15 +5,19 @@
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <ctime>
 #include <filesystem>
 
 #include "PartPicture.h"
+#include "PictureBytes.h"
 #include "PictureDecoder.h"
 #include "TempFolder.h"
 
 namespace {
 
 const QColor kBlue(20, 60, 200);
+constexpr Rgb kBlueRgb{20, 60, 200};
+constexpr Rgb kRedRgb{255, 0, 0};
 
 // A picture of one colour, written in `format` ("bmp" or "jpg").
 void WritePicture(const TempFolder& folder, const std::string& name, int width, int height,
@@ -36,22 +40,6 @@ std::string JpegBytes(int width, int height, bool progressive = false) {
     writer.setProgressiveScanWrite(progressive);
     EXPECT_TRUE(writer.write(picture));
     return bytes.toStdString();
-}
-
-// The same JPEG claiming another size in its frame header.
-std::string WithFrameSize(std::string jpeg, int width, int height) {
-    for (std::size_t i = 2; i + 8 < jpeg.size(); ++i) {
-        const auto marker = static_cast<unsigned char>(jpeg[i + 1]);
-        if (static_cast<unsigned char>(jpeg[i]) == 0xFF && (marker == 0xC0 || marker == 0xC2)) {
-            jpeg[i + 5] = static_cast<char>(height >> 8);
-            jpeg[i + 6] = static_cast<char>(height & 0xFF);
-            jpeg[i + 7] = static_cast<char>(width >> 8);
-            jpeg[i + 8] = static_cast<char>(width & 0xFF);
-            return jpeg;
-        }
-    }
-    ADD_FAILURE() << "no frame header";
-    return jpeg;
 }
 
 bool IsBlue(QColor c) {
@@ -176,6 +164,156 @@ TEST(PartPicture, HugePicturesAreRefusedOrDecodedReduced) {
     // A small progressive picture is an ordinary picture.
     WritePicture(folder, "klein.jpg", 84, 84, "jpg", true);
     EXPECT_TRUE(IsBlue(ShowPartPicture("$lopf$klein.jpg", folder.Path()).pixelColor(0, 0)));
+}
+
+// A frame is refused by its size before any of its data is decoded: an
+// arithmetic-coded scan whose data end early goes on over the whole frame.
+TEST(PartPicture, JpegFrameAboveTheLimitIsRefused) {
+    TempFolder folder;
+    const std::string grey = EncodeJpeg(16, 16, kBlueRgb, {.arithmetic = true, .grey = true});
+    struct Case {
+        int width;
+        int height;
+        bool shown;
+    };
+    // libjpeg takes at most 65500 pixels a side; 65500 x 4098 is just below 2^28
+    // pixels.
+    for (const Case& c : {Case{65500, 4098, true}, Case{65500, 4099, false}}) {
+        folder.Write("frame.jpg", WithFrameSize(grey, c.width, c.height));
+        EXPECT_EQ(DecodePicture(folder.File("frame.jpg"), 168).IsPicture(), c.shown) << c.height;
+    }
+}
+
+// Each scan of a progressive JPEG walks its blocks once more, whatever few
+// bytes it holds.
+TEST(PartPicture, JpegStopsAtTooManyScansOrTooManyBlocksWalked) {
+    TempFolder folder;
+    const std::string progressive =
+        EncodeJpeg(16, 16, kBlueRgb, {.arithmetic = true, .progressive = true});
+    // 8192 x 8192 in 4:2:0 has 1 572 864 blocks: five scans stay below 2^23.
+    const std::string big = WithFrameSize(progressive, 8192, 8192);
+    struct Case {
+        const char* name;
+        std::string jpeg;
+        bool shown;
+    };
+    const Case cases[] = {
+        {"64 scans", WithFirstScanRepeated(progressive, kMaxScans), true},
+        {"65 scans", WithFirstScanRepeated(progressive, kMaxScans + 1), false},
+        {"5 big scans", WithFirstScanRepeated(big, 5), true},
+        {"6 big scans", WithFirstScanRepeated(big, 6), false},
+    };
+    for (const Case& c : cases) {
+        folder.Write("scans.jpg", c.jpeg);
+        EXPECT_EQ(DecodePicture(folder.File("scans.jpg"), 168).IsPicture(), c.shown) << c.name;
+    }
+}
+
+// Qt leaves the pixels a run-length stream does not reach as memory held
+// them; they must come out white, the same each time. A file that sets no
+// pixel is no picture.
+TEST(PartPicture, PixelsABitmapDoesNotSetAreWhite) {
+    using namespace std::string_literals;
+    struct Case {
+        const char* name;
+        int bits;
+        std::string stream;  // rows from the bottom
+        const char* shown;   // top row first: B blue, W white; null: no picture
+    };
+    const Case cases[] = {
+        {"no pixel data", 8, "\0\1"s, nullptr},
+        {"end of bitmap", 8, "\2\0\0\1"s,
+         "WWWW"
+         "BBWW"},
+        {"delta escape", 8, "\1\0\0\2\2\1\1\0\0\1"s,
+         "WWWB"
+         "BWWW"},
+        {"file ends in the stream", 8, "\3\0"s,
+         "WWWW"
+         "BBBW"},
+        // Qt would take the missing colour from its stack.
+        {"file ends before a run's colour", 8, "\0\0\3"s,
+         "BBBW"
+         "WWWW"},
+        {"4-bit end of line", 4, "\1\0\0\0\2\0\0\1"s,
+         "BBWW"
+         "BWWW"},
+    };
+    TempFolder folder;
+    for (const Case& c : cases) {
+        const BitmapLayout layout{
+            .width = 4,
+            .height = 2,
+            .bitsPerPixel = c.bits,
+            .coding = c.bits == 8 ? BitmapCoding::RunLength8 : BitmapCoding::RunLength4,
+            .palette = {kBlueRgb}};
+        folder.Write("rle.bmp", EncodeBitmap(layout, c.stream));
+        const QImage image = DecodePicture(folder.File("rle.bmp"), 168).image;
+        if (c.shown == nullptr) {
+            EXPECT_TRUE(image.isNull()) << c.name;
+            continue;
+        }
+        ASSERT_EQ(image.size(), QSize(4, 2)) << c.name;
+        for (int i = 0; i < 8; ++i) {
+            const QColor expected = c.shown[i] == 'B' ? kBlue : QColor(255, 255, 255);
+            EXPECT_EQ(image.pixelColor(i % 4, i / 4), expected) << c.name << " pixel " << i;
+        }
+    }
+}
+
+TEST(PartPicture, TopDownBitmapShowsItsPicture) {
+    using namespace std::string_literals;
+    struct Case {
+        const char* name;
+        BitmapLayout layout;
+        std::string rows;  // top row first, each padded to four bytes
+    };
+    const Case cases[] = {
+        {"8 bits",
+         {.width = 2, .height = -2, .bitsPerPixel = 8, .palette = {kBlueRgb, kRedRgb}},
+         "\0\0\0\0\1\1\0\0"s},
+        {"24 bits",
+         {.width = 1, .height = -2, .bitsPerPixel = 24, .palette = {}},
+         "\xC8\x3C\x14\0\0\0\xFF\0"s},
+    };
+    TempFolder folder;
+    for (const Case& c : cases) {
+        folder.Write("oben.bmp", EncodeBitmap(c.layout, c.rows));
+        const QImage preview = ShowPartPicture("$lopf$oben.bmp", folder.Path());
+        EXPECT_TRUE(IsBlue(preview.pixelColor(84, 10))) << c.name;
+        EXPECT_EQ(preview.pixelColor(84, 160), QColor(255, 0, 0)) << c.name;
+    }
+}
+
+// The decoding thread's own time: other work on the machine must not count.
+double ThreadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// Every file kept for the fuzz target, the hostile ones included, gives its
+// preview within the second the decoder's limits are chosen for, and the
+// same preview each time; every seed is a picture.
+TEST(PartPicture, EveryKeptPictureFileGivesItsPreviewWithinTheBound) {
+    constexpr double kBoundSeconds = 1.0;
+    const QImage empty = EmptyPartPicture();
+    int files = 0;
+    for (const char* folder : {"seeds", "regressions"}) {
+        for (const auto& entry :
+             std::filesystem::directory_iterator(std::string(PICTURE_INPUTS) + "/" + folder)) {
+            const std::string path = entry.path().string();
+            const double start = ThreadSeconds();
+            const QImage preview = ShowPartPicture(path, "/");
+            EXPECT_LT(ThreadSeconds() - start, kBoundSeconds) << path;
+            EXPECT_EQ(ShowPartPicture(path, "/"), preview) << path;
+            if (folder == std::string("seeds")) {
+                EXPECT_NE(preview, empty) << path;
+            }
+            ++files;
+        }
+    }
+    EXPECT_GT(files, 10);
 }
 
 TEST(PartPicture, EmptyPreviewHasRedDiagonalsAndItsText) {

@@ -245,15 +245,15 @@ TEST_F(DrankoRun, AFileThatCannotBeWrittenFailsAloneAndIsNeverCalledDone) {
     EXPECT_EQ(folder.Read("csv/STECKER.csv"), kHeader);
 }
 
-TEST_F(DrankoRun, ColoursOnATerminalAreResetAfterEachColouredLine) {
+TEST_F(DrankoRun, ColoursOnATerminalComeOnTheirBlackAndEndBeforeTheLineEnd) {
     folder.Write("csv", "");
     DrankoProcess process(Program(), {}, "C.UTF-8", /*terminal=*/true);
-    const std::string prompt = "\x1b[97mDr\u00FCcke 'Enter', um zu beenden.\x1b[0m\n";
+    const std::string prompt = "\x1b[97;40mDr\u00FCcke 'Enter', um zu beenden.\x1b[0m\n";
     ASSERT_TRUE(process.ReadUntil(prompt)) << process.Output();
     process.SendInput("\n");
     EXPECT_EQ(process.Wait(), 0);
     EXPECT_EQ(process.Output(), std::string(kStart) +
-                                    "\x1b[91mFehler bei der Verzeichnis-Erstellung!\x1b[0m\n"
+                                    "\x1b[91;40mFehler bei der Verzeichnis-Erstellung!\x1b[0m\n"
                                     "Vorgang abgeschlossen!\n" +
                                     prompt);
 }

@@ -21,7 +21,7 @@ namespace {
 
 // A part of the test: its order number names it.
 TestPart Part(const std::string& name, int stock) {
-    TestPart part = Stocked(name, stock);
+    TestPart part = Stocked(name, std::to_string(stock));
     part.orderNumbers[0] = "BN-" + name;
     return part;
 }

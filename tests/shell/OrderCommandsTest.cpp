@@ -24,7 +24,8 @@ namespace {
 
 // A part with an order number and a price at each supplier.
 TestPart Part(const std::string& name, int stock, int target) {
-    TestPart part = Stocked(name, stock, target);
+    TestPart part = Stocked(name, std::to_string(stock));
+    part.target = std::to_string(target);
     part.orderNumbers[0] = "BN-" + name;
     part.orderNumbers[1] = "BN2";
     part.orderNumbers[2] = "BN3";
@@ -373,6 +374,53 @@ TEST_F(OrderCommandsTest, PositionWithoutItsPartIsRemovedAndNothingBooked) {
     EXPECT_EQ(List()->model()->rowCount(), 2);  // R-null and the sum
     Click("closeCancelButton");
     EXPECT_TRUE(Closed());
+}
+
+// A booking that would make the part's record longer than its readers get
+// back is refused: by the dialog when the record it opened with tells, by the
+// engine when the record grew since. Either way nothing is written and the
+// dialog stays.
+TEST_F(OrderCommandsTest, BookingThatWouldCutThePartRecordIsRefusedAndTheDialogStays) {
+    // 254 characters with a name of 194: stock 9 + 1 makes it 255.
+    const auto record = [](int nameLength) {
+        return std::string(static_cast<std::size_t>(nameLength), 'n') +
+               ";keine;k.A.;k.A.;k.A.;k.A.;k.A.;k.A.;0,00;0,00;0,00;k.A.;9;5";
+    };
+    struct Case {
+        const char* name;
+        int nameLengthWhenOpened;
+        QString message;
+    };
+    const Case cases[] = {
+        {"known to the dialog", 194,
+         QString::fromUtf8("Nach dem Zubuchen wären die Angaben dieses Teils länger als 254 "
+                           "Zeichen. Bitte zuerst die Angaben des Teils kürzen !     ")},
+        {"grown since the dialog opened", 190,
+         QString::fromUtf8("Die Angaben sind zu lang: ein Eintrag der Datendateien darf höchstens "
+                           "254 Zeichen haben. Es wurde nichts gespeichert !     ")},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        Write("k1.dat", "[teil]\r\nt0=" + record(test.nameLengthWhenOpened) + "\r\n");
+        Write("k903.dat", "[teil]\r\nt0=k1t0;1;0\r\n");
+        ClickTreeEntry(QString::fromUtf8("Lötpunkt"));
+        DoubleClickRow(0, Qt::RightButton);
+        ASSERT_NE(OpenDialog(), nullptr);
+        Write("k1.dat", "[teil]\r\nt0=" + record(194) + "\r\n");
+        const std::string parts = Read("k1.dat");
+        const std::string orders = Read("k903.dat");
+        boxes.seen.clear();
+        Click("bookInButton");
+        ASSERT_EQ(boxes.seen.size(), 1u);
+        EXPECT_EQ(boxes.seen[0].title, "Warnung !");
+        EXPECT_EQ(boxes.seen[0].text, test.message);
+        EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
+        EXPECT_NE(OpenDialog(), nullptr);
+        EXPECT_EQ(Read("k1.dat"), parts);
+        EXPECT_EQ(Read("k903.dat"), orders);
+        Click("closeCancelButton");
+        EXPECT_TRUE(Closed());
+    }
 }
 
 TEST_F(OrderCommandsTest, GoToPartAsksThenShowsThePartInItsCategory) {

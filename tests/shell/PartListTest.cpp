@@ -24,11 +24,12 @@ protected:
               "[kategorie]\r\nk0=Dioden\r\nk3=Relais\r\n"
               "[spalte]\r\nteiler=160\r\nbestellung=70;100;200;100;100\r\n"
               "s1=1;110;0\r\ns2=13;60;2\r\ns3=14;60;2\r\ns4=9;70;1\r\n");
-        TestPart alpha = Stocked("Alpha", 2);
+        TestPart alpha = Stocked("Alpha", "2");
         alpha.prices[0] = "2,50";
-        Write("k0.dat",
-              PartsFile("", {{0, alpha}, {3, Stocked("beta", 0)}, {7, Stocked("Gamma", 5, 5)}}));
-        Write("k3.dat", PartsFile("", {{0, Stocked("Omega", 1)}}));
+        TestPart gamma = Stocked("Gamma", "5");
+        gamma.target = "5";
+        Write("k0.dat", PartsFile("", {{0, alpha}, {3, Stocked("beta", "0")}, {7, gamma}}));
+        Write("k3.dat", PartsFile("", {{0, Stocked("Omega", "1")}}));
         Write("k901.dat", "[teil]\r\nt0=k0t0;4;1\r\nt1=k0t3;3;0\r\nt2=k0t7;0;0\r\n");
         Start();
     }
@@ -139,7 +140,7 @@ TEST_F(PartList, DeleteOnlyForAPartWithStockZero) {
 TEST_F(PartList, SelectingTheSameCategoryAgainDoesNotReadItsFile) {
     ClickTreeEntry("Dioden");
     EXPECT_EQ(List()->model()->rowCount(), 3);
-    Write("k0.dat", Read("k0.dat") + "t9=" + Stocked("Delta", 1).Record() + "\r\n");
+    Write("k0.dat", Read("k0.dat") + "t9=" + Stocked("Delta", "1").Record() + "\r\n");
     ClickTreeEntry("Dioden");
     EXPECT_EQ(List()->model()->rowCount(), 3);
     ClickTreeEntry("Relais");

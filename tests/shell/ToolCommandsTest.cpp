@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QTest>
 
 #include <cstdint>
 #include <cstdlib>
@@ -19,6 +20,7 @@
 #include "CategoryTreeView.h"
 #include "CommandActions.h"
 #include "CommandTable.h"
+#include "DialogInput.h"
 #include "MainWindow.h"
 #include "PluginInterface.h"
 #include "ScopedVariable.h"
@@ -119,10 +121,71 @@ TEST_F(ToolCommandsTest, CsvFilesWithoutATerminalAreWrittenAndTheirOutputShown) 
     EXPECT_TRUE(ShowsBox(box, {"Info", box.text, QMessageBox::Information, {"OK"}}));
     EXPECT_TRUE(box.text.contains(QStringLiteral("Bearbeite Kategorie: Widerst\u00E4nde")))
         << box.text.toStdString();
-    EXPECT_TRUE(box.text.contains(QStringLiteral("Vorgang abgeschlossen!")));
+    // The box ends where dranko did: no request to press Enter.
+    EXPECT_TRUE(box.text.endsWith(QStringLiteral("Vorgang abgeschlossen!")));
     EXPECT_EQ(CsvFileCount(folder), 9);
     EXPECT_TRUE(boxes.AllAnswered());
     EXPECT_EQ(boxes.seen.size(), 1u);
+}
+
+// A program file that is there but cannot run is named in a box with the
+// reason; a missing or empty one is still passed over in silence.
+TEST_F(ToolCommandsTest, AToolThatCannotStartIsNamedWithTheReason) {
+    namespace fs = std::filesystem;
+    struct Case {
+        Command command;
+        const char* file;
+        fs::perms permissions;
+        const char* reason;  // null: no box
+    };
+    const fs::perms executable = fs::perms::owner_all | fs::perms::group_exec;
+    const Case cases[] = {
+        // As after a copy from a Windows share: no execute bit at all, which
+        // stops even root.
+        {Command::Zelvo, "zelvo", fs::perms::owner_read | fs::perms::owner_write,
+         "Die Datei hat kein Ausf\u00FChrungsrecht."},
+        {Command::Tastomat, "tastomat", executable,
+         "Die Datei ist kein ausf\u00FChrbares Programm."},
+        {Command::Reglo, "reglo", executable, nullptr},
+        {Command::CsvFiles, "dranko", executable, nullptr},
+    };
+    CopyProgram(folder, "zelvo");
+    Write("tastomat", "Hallo\n");  // text without an interpreter line
+    Write("reglo", "");
+    // dranko is missing.
+    for (const Case& c : cases) {
+        if (folder.Exists(c.file)) {
+            fs::permissions(folder.File(c.file), c.permissions);
+        }
+    }
+    Start();
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        boxes.seen.clear();
+        if (c.reason != nullptr) {
+            boxes.Answer("OK");
+            boxes.whenShown = [&c] {
+                GrabIfAsked(QApplication::activeModalWidget(),
+                            (std::string("toolNotStarted-") + c.file).c_str());
+            };
+        }
+        Choose(c.command);
+        QCoreApplication::processEvents();
+        if (c.reason == nullptr) {
+            EXPECT_TRUE(boxes.seen.empty());
+            continue;
+        }
+        ASSERT_TRUE(WaitFor([this] { return !boxes.seen.empty(); }));
+        const MessageBoxes::Seen& box = boxes.seen.front();
+        EXPECT_EQ(box.title, "Fehler!");
+        EXPECT_EQ(box.icon, QMessageBox::Critical);
+        EXPECT_EQ(box.buttons, QStringList{"OK"});
+        EXPECT_EQ(box.text, "Programm konnte nicht gestartet werden!\n" +
+                                QString::fromStdString(folder.File(c.file)) + "\n" +
+                                QString::fromUtf8(c.reason) + "     ");
+    }
+    EXPECT_TRUE(boxes.AllAnswered());
 }
 
 // The selected tree entry decides what is printed, and the window goes on

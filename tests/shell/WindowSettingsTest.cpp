@@ -2,13 +2,20 @@
 // category lists, their widths and alignments, the splitter, and what the
 // window writes back.
 
+#include <QApplication>
+#include <QDialog>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
+#include <QTest>
 
 #include <filesystem>
+#include <map>
+#include <string>
 
 #include "CategoryTreeView.h"
+#include "DialogFrame.h"
 #include "MainWindow.h"
 #include "ShellTestSupport.h"
 
@@ -90,6 +97,67 @@ TEST_F(SettingsInWindow, OlderWidthKeyGivesTheStartWidths) {
     ClickTreeEntry("Lieferant 1");
     EXPECT_EQ(List()->columnWidth(0), 70);
     EXPECT_EQ(List()->columnWidth(2), 200);
+}
+
+// Every dialog remembers where it stood however it was closed, also when it
+// never moved: closing it hides it before the frame hears of it.
+TEST_F(SettingsInWindow, EveryDialogRemembersItsPlaceHoweverItCloses) {
+    struct Opening {
+        const char* key;  // in group "fenster"
+        const char* treeEntry;
+        Command command;
+        const char* cancelButton;
+    };
+    const Opening dialogs[] = {
+        {"f1", "Dioden", Command::NewPart, "cancelButton"},
+        {"f2", "Dioden", Command::NewCategory, "cancelButton"},
+        {"f3", "Dioden", Command::Search, "cancelButton"},
+        {"f4", "Bauteilhaus", Command::EditPart, "editCancelButton"},
+        {"f5", "Dioden", Command::OrderPart, "cancelButton"},
+        {"f6", "Bauteilhaus", Command::EditCategory, "cancelButton"},
+        {"f7", "Dioden", Command::UserInformation, "cancelButton"},
+        {"f8", "Dioden", Command::ColumnDefinition, "cancelButton"},
+    };
+    enum class Closing { Button, Escape, CloseBox };
+    for (const Closing closing : {Closing::Button, Closing::Escape, Closing::CloseBox}) {
+        SCOPED_TRACE(int(closing));
+        Write("teile.dat",
+              "[kategorie]\r\nk0=Dioden\r\nk901=Bauteilhaus\r\n[spalte]\r\ns1=1;110;0\r\n");
+        Write("k0.dat", "[teil]\r\nt0=1N4148;;;;;;;;;;;A1;7;0\r\n");
+        Write("k901.dat", "[teil]\r\nt0=k0t0;2;0\r\n");
+        ForgetIniSnapshots();
+        ASSERT_NO_FATAL_FAILURE(Start());
+        std::map<std::string, std::string> seen;
+        for (const Opening& opening : dialogs) {
+            SCOPED_TRACE(opening.key);
+            ClickTreeEntry(opening.treeEntry);
+            ClickRow(0);
+            program->Dispatcher().Dispatch(opening.command);
+            QDialog* dialog = OpenDialog();
+            ASSERT_NE(dialog, nullptr);
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+            seen[opening.key] = std::to_string(dialog->x()) + ";" + std::to_string(dialog->y());
+            if (closing == Closing::Button) {
+                QTest::mouseClick(dialog->findChild<QPushButton*>(opening.cancelButton),
+                                  Qt::LeftButton);
+            } else if (closing == Closing::Escape) {
+                QWidget* focus = QApplication::focusWidget();
+                QTest::keyClick(focus && focus->window() == dialog ? focus : dialog,
+                                Qt::Key_Escape);
+            } else {
+                dialog->close();
+            }
+            ASSERT_EQ(OpenDialog(), nullptr);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        Quit("Ja");
+        ASSERT_TRUE(ended);
+        for (const Opening& opening : dialogs) {
+            EXPECT_EQ(Stored("fenster", opening.key), seen[opening.key]) << opening.key;
+        }
+        program.reset();
+        ended = false;
+    }
 }
 
 }  // namespace

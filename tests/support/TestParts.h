@@ -27,17 +27,17 @@ struct TestPart {
     }
 };
 
-inline TestPart Named(std::string name) {
+inline TestPart Named(std::string name, std::string remark = "keine") {
     TestPart part;
     part.name = std::move(name);
+    part.remark = std::move(remark);
     return part;
 }
 
-// A part with its stock and target stock.
-inline TestPart Stocked(std::string name, int stock, int target = 0) {
+inline TestPart Stocked(std::string name, std::string stock, std::string place = "k.A.") {
     TestPart part = Named(std::move(name));
-    part.stock = std::to_string(stock);
-    part.target = std::to_string(target);
+    part.stock = std::move(stock);
+    part.place = std::move(place);
     return part;
 }
 

@@ -8,56 +8,13 @@
 #include "IniLines.h"
 #include "Records.h"
 #include "TextRules.h"
+#include "compaction/LineFile.h"
 
 namespace {
 
 constexpr std::string_view kLineEnd = kIniLineEnd;
 constexpr int kLongestNumber = 9;  // digits of a slot or list number that still fit an int
 constexpr std::size_t kLongestReaderValue = 254;  // what the Windows routines return
-
-// A file kept line by line, so that every line a change does not touch keeps
-// its exact bytes.
-struct FileLine {
-    std::string text;
-    std::string end;
-    bool removed = false;
-};
-
-struct LineFile {
-    bool byteOrderMark = false;
-    std::vector<FileLine> lines;
-
-    static LineFile Parse(std::string_view bytes) {
-        LineFile file;
-        IniLineSplitter splitter(bytes);
-        file.byteOrderMark = splitter.ByteOrderMarkLength() > 0;
-        std::string_view text;
-        std::string_view end;
-        while (splitter.Next(text, end)) {
-            file.lines.push_back(FileLine{std::string(text), std::string(end)});
-        }
-        return file;
-    }
-
-    std::string Serialize() const {
-        std::string bytes;
-        if (byteOrderMark) {
-            bytes += kUtf8ByteOrderMark;
-        }
-        for (const FileLine& line : lines) {
-            if (!line.removed) {
-                bytes += line.text;
-                bytes += line.end;
-            }
-        }
-        return bytes;
-    }
-};
-
-// Group and key names compare in lower case here.
-std::string GroupNameOf(std::string_view trimmed) { return ToLowerCp1252(IniGroupName(trimmed)); }
-
-std::string LowerKeyOf(std::string_view line) { return ToLowerCp1252(IniKey(line)); }
 
 // The value as a reader sees it: trimmed, unquoted, cut to what a reader gets.
 std::string ReaderValueOf(std::string_view line) {
@@ -75,28 +32,6 @@ std::string RenamedPosition(const std::vector<std::string>& fields, const PartRe
                 std::to_string(IntegerOfText(FieldOf(fields, 3)));
     }
     return value;
-}
-
-// Lines [begin, end) of the body of the first group with that (lower-case)
-// name; only that group is ever read.
-struct LineRange {
-    std::size_t begin = 0;
-    std::size_t end = 0;
-};
-std::optional<LineRange> FirstGroup(const LineFile& file, std::string_view name) {
-    for (std::size_t i = 0; i < file.lines.size(); ++i) {
-        const std::string_view trimmed = TrimIni(file.lines[i].text);
-        if (file.lines[i].removed || !IsIniGroupLine(trimmed) || GroupNameOf(trimmed) != name) {
-            continue;
-        }
-        LineRange range{i + 1, i + 1};
-        while (range.end < file.lines.size() &&
-               !IsIniGroupLine(TrimIni(file.lines[range.end].text))) {
-            ++range.end;
-        }
-        return range;
-    }
-    return std::nullopt;
 }
 
 // The number of a text spelled as the program writes numbers: digits without
@@ -144,6 +79,47 @@ bool ParseSideKey(std::string_view lowerKey, int& list, int& slot) {
     return list >= 0 && slot >= 0;
 }
 
+// The key lines of the first group "teil", in file order, and the "max"
+// they are read with.
+struct ListGroup {
+    struct KeyLine {
+        std::string key;  // lower case
+        std::string_view line;
+    };
+    std::vector<KeyLine> keyLines;
+    std::optional<std::string> maxValue;
+};
+
+ListGroup ReadListGroup(std::string_view bytes) {
+    ListGroup group;
+    bool inside = false;
+    IniLineSplitter splitter(bytes);
+    std::string_view text;
+    std::string_view end;
+    while (splitter.Next(text, end)) {
+        const std::string_view trimmed = TrimIni(text);
+        if (trimmed.empty()) {
+            continue;
+        }
+        if (IsIniGroupLine(trimmed)) {
+            if (inside) {
+                break;  // the next group begins; a later "[teil]" is never read
+            }
+            inside = LowerGroupNameOf(trimmed) == kListGroup;
+            continue;
+        }
+        if (!inside) {
+            continue;
+        }
+        const ListGroup::KeyLine& keyLine =
+            group.keyLines.emplace_back(ListGroup::KeyLine{LowerKeyOf(trimmed), trimmed});
+        if (!group.maxValue && keyLine.key == kMaxKey) {
+            group.maxValue = ReaderValueOf(trimmed);
+        }
+    }
+    return group;
+}
+
 }  // namespace
 
 bool IsDigits(std::string_view text) {
@@ -159,39 +135,8 @@ bool IsDigits(std::string_view text) {
 }
 
 RenumberedList RenumberList(std::string_view bytes) {
-    // The key lines of the first group "teil", in file order, and the "max"
-    // they are read with.
-    struct KeyLine {
-        std::string key;  // lower case
-        std::string_view line;
-    };
-    std::vector<KeyLine> keyLines;
-    std::optional<std::string> maxValue;
-    bool inside = false;
-    IniLineSplitter splitter(bytes);
-    std::string_view text;
-    std::string_view end;
-    while (splitter.Next(text, end)) {
-        const std::string_view trimmed = TrimIni(text);
-        if (trimmed.empty()) {
-            continue;
-        }
-        if (IsIniGroupLine(trimmed)) {
-            if (inside) {
-                break;  // the next group begins; a later "[teil]" is never read
-            }
-            inside = GroupNameOf(trimmed) == kListGroup;
-            continue;
-        }
-        if (!inside) {
-            continue;
-        }
-        KeyLine& keyLine = keyLines.emplace_back(KeyLine{LowerKeyOf(trimmed), trimmed});
-        if (!maxValue && keyLine.key == kMaxKey) {
-            maxValue = ReaderValueOf(trimmed);
-        }
-    }
-    const int limit = ScanLimit(maxValue.value_or(std::string()));
+    const ListGroup group = ReadListGroup(bytes);
+    const int limit = ScanLimit(group.maxValue.value_or(std::string()));
 
     // Only what readers see is renumbered: the first line of "t" + slot for
     // the slots up to the limit. A later line of the same key, a key such as
@@ -201,14 +146,19 @@ RenumberedList RenumberList(std::string_view bytes) {
     std::string records;
     records.reserve(bytes.size());
     std::vector<bool> seen(kSlotCount, false);
-    for (const auto& [key, line] : keyLines) {
+    for (const auto& [key, line] : group.keyLines) {
         const int oldSlot = key.size() > 1 && key.front() == 't'
                                 ? PlainNumber(std::string_view(key).substr(1))
                                 : -1;
-        if (oldSlot < 0 || oldSlot > limit || seen[static_cast<std::size_t>(oldSlot)]) {
+        if (oldSlot < 0 || oldSlot > kHighestSlot || seen[static_cast<std::size_t>(oldSlot)]) {
             continue;
         }
         seen[static_cast<std::size_t>(oldSlot)] = true;
+        if (oldSlot > limit) {
+            result.droppedRecord[static_cast<std::size_t>(oldSlot)] =
+                !IsIniBlank(IniValue(line).substr(0, kLongestReaderValue));
+            continue;
+        }
         const int newSlot = result.records++;
         result.newSlotOf.emplace(oldSlot, newSlot);
         if (IsIniBlank(IniValue(line).substr(0, kLongestReaderValue))) {
@@ -228,7 +178,9 @@ RenumberedList RenumberList(std::string_view bytes) {
     return result;
 }
 
-struct CompactionWork::Data {
+// Every file a compaction changes, in memory, with the indexes that find the
+// side entries and order positions of a list in them.
+struct CompactionWork::WorkingFiles {
     struct WorkFile {
         FileRead::State state = FileRead::State::Missing;
         std::string original;
@@ -247,20 +199,20 @@ struct CompactionWork::Data {
     };
 
     std::string folder;
-    CompactionFiles& files;
+    CompactionFiles& fileSystem;
     bool sharedLoaded = false;
     std::map<std::string, WorkFile> workFiles;
     std::vector<SideGroupWork> sideGroups;
     // Per order list file: category -> lines of the positions referring to it.
     std::map<std::string, std::unordered_map<int, std::vector<std::size_t>>> referencesOf;
 
-    Data(std::string folderPath, CompactionFiles& fileSystem)
-        : folder(std::move(folderPath)), files(fileSystem) {}
+    WorkingFiles(std::string folderPath, CompactionFiles& files)
+        : folder(std::move(folderPath)), fileSystem(files) {}
 
     WorkFile& Load(const std::string& name) {
         auto [entry, isNew] = workFiles.try_emplace(name);
         if (isNew) {
-            FileRead read = files.Read(folder + name);
+            FileRead read = fileSystem.Read(folder + name);
             entry->second.state = read.state;
             entry->second.original = std::move(read.bytes);
             entry->second.content = LineFile::Parse(entry->second.original);
@@ -271,7 +223,7 @@ struct CompactionWork::Data {
     void IndexSideGroup(SideGroupWork& side) {
         side.linesOfList.clear();
         const LineFile& content = workFiles.at(side.fileName).content;
-        const std::optional<LineRange> range = FirstGroup(content, ToLowerCp1252(side.group));
+        const std::optional<LineRange> range = content.FirstGroup(ToLowerCp1252(side.group));
         if (!range) {
             return;
         }
@@ -289,7 +241,7 @@ struct CompactionWork::Data {
         auto& index = referencesOf[orderFile];
         index.clear();
         const LineFile& content = workFiles.at(orderFile).content;
-        const std::optional<LineRange> range = FirstGroup(content, kListGroup);
+        const std::optional<LineRange> range = content.FirstGroup(kListGroup);
         if (!range) {
             return;
         }
@@ -378,7 +330,8 @@ struct CompactionWork::Data {
     // Each position is rewritten from its value before this list was
     // compacted, once: only positions referring to this list change here. A
     // position whose part does not exist could only come to name another
-    // part: it goes when a renumbered record takes its slot number.
+    // part: it goes when a renumbered record takes its slot number, or when
+    // it named a record that was dropped, whose slot is free now.
     void RewriteReferences(const std::string& orderFile, int listNumber,
                            const RenumberedList& renumbered) {
         const auto index = referencesOf.find(orderFile);
@@ -398,7 +351,8 @@ struct CompactionWork::Data {
                 continue;
             }
             if (!renumbered.holdsPart[static_cast<std::size_t>(reference->slot)]) {
-                if (reference->slot < renumbered.records) {
+                if (reference->slot < renumbered.records ||
+                    renumbered.droppedRecord[static_cast<std::size_t>(reference->slot)]) {
                     RemovePosition(content, i);
                 }
                 continue;
@@ -411,13 +365,13 @@ struct CompactionWork::Data {
 };
 
 CompactionWork::CompactionWork(std::string folder, CompactionFiles& files)
-    : data_(std::make_unique<Data>(std::move(folder), files)) {}
+    : working_(std::make_unique<WorkingFiles>(std::move(folder), files)) {}
 
 CompactionWork::~CompactionWork() = default;
 
 bool CompactionWork::LoadSharedFiles() {
-    Data& data = *data_;
-    if (data.sharedLoaded) {
+    WorkingFiles& working = *working_;
+    if (working.sharedLoaded) {
         return true;
     }
     std::vector<std::string> shared = {std::string(kPictureFile), std::string(kDatasheetFile)};
@@ -425,45 +379,45 @@ bool CompactionWork::LoadSharedFiles() {
         shared.push_back(ListFileName(OrderListOfSupplier(supplier)));
     }
     for (const std::string& name : shared) {
-        if (data.Load(name).state == FileRead::State::Unreadable) {
+        if (working.Load(name).state == FileRead::State::Unreadable) {
             return false;
         }
     }
-    data.sideGroups.clear();
+    working.sideGroups.clear();
     for (const SideGroup& side : kSideGroups) {
-        data.sideGroups.push_back(
-            Data::SideGroupWork{std::string(side.file), std::string(side.group), {}});
-        data.IndexSideGroup(data.sideGroups.back());
+        working.sideGroups.push_back(
+            WorkingFiles::SideGroupWork{std::string(side.file), std::string(side.group), {}});
+        working.IndexSideGroup(working.sideGroups.back());
     }
     for (std::size_t i = 2; i < shared.size(); ++i) {
-        data.IndexReferences(shared[i]);
+        working.IndexReferences(shared[i]);
     }
-    data.sharedLoaded = true;
+    working.sharedLoaded = true;
     return true;
 }
 
 bool CompactionWork::CompactList(int listNumber) {
-    Data& data = *data_;
+    WorkingFiles& working = *working_;
     if (!LoadSharedFiles()) {
         return false;
     }
     const std::string name = ListFileName(listNumber);
-    Data::WorkFile& list = data.Load(name);
+    WorkingFiles::WorkFile& list = working.Load(name);
     if (list.state != FileRead::State::Read) {
         return false;
     }
     RenumberedList renumbered = RenumberList(list.content.Serialize());
     list.content = LineFile::Parse(renumbered.bytes);
-    if (data.referencesOf.contains(name)) {
-        data.IndexReferences(name);  // the order list itself got new lines
+    if (working.referencesOf.contains(name)) {
+        working.IndexReferences(name);  // the order list itself got new lines
     }
-    for (Data::SideGroupWork& side : data.sideGroups) {
-        data.MoveSideEntries(side, listNumber, renumbered.newSlotOf, renumbered.records);
+    for (WorkingFiles::SideGroupWork& side : working.sideGroups) {
+        working.MoveSideEntries(side, listNumber, renumbered.newSlotOf, renumbered.records);
     }
     if (IsCategoryNumber(listNumber)) {
         for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
-            data.RewriteReferences(ListFileName(OrderListOfSupplier(supplier)), listNumber,
-                                   renumbered);
+            working.RewriteReferences(ListFileName(OrderListOfSupplier(supplier)), listNumber,
+                                      renumbered);
         }
     }
     return true;
@@ -471,7 +425,7 @@ bool CompactionWork::CompactList(int listNumber) {
 
 std::vector<PreparedFile> CompactionWork::PreparedFiles() const {
     std::vector<PreparedFile> prepared;
-    for (const auto& [name, file] : data_->workFiles) {
+    for (const auto& [name, file] : working_->workFiles) {
         if (file.state != FileRead::State::Read) {
             continue;
         }

@@ -26,6 +26,9 @@ struct RenumberedList {
     std::unordered_map<int, int> newSlotOf;
     // By old slot: whether it held a part (a record that is not blank).
     std::vector<bool> holdsPart = std::vector<bool>(kSlotCount, false);
+    // By old slot: whether it held a record above "max" that is dropped. No
+    // list showed it, but an order position naming it did.
+    std::vector<bool> droppedRecord = std::vector<bool>(kSlotCount, false);
 };
 
 // Reads the first group "teil" line by line and renumbers exactly the records
@@ -33,7 +36,7 @@ struct RenumberedList {
 // scan limit of "max". Each takes the next slot in file order, even with a
 // blank value (that slot then stays empty), so no record ever lands beyond
 // slot 499. Everything else of the file - lines no reader sees, other keys,
-// other groups - is dropped.
+// other groups, records above "max" - is dropped.
 RenumberedList RenumberList(std::string_view bytes);
 
 class CompactionWork {
@@ -51,15 +54,15 @@ public:
     // Renumbers list `listNumber` (0-49 or 901-903), carries its pictures and
     // datasheets to the new slots and rewrites the order positions that refer
     // to it; a position naming no part of it goes when a renumbered record
-    // takes its slot number. False when the list file is missing or
-    // unreadable; the list and everything that refers to it then stay as they
-    // are.
+    // takes its slot number, and so does one naming a dropped record above
+    // "max". False when the list file is missing or unreadable; the list and
+    // everything that refers to it then stay as they are.
     bool CompactList(int listNumber);
 
     // The files whose content changed, with their new content.
     std::vector<PreparedFile> PreparedFiles() const;
 
 private:
-    struct Data;
-    std::unique_ptr<Data> data_;
+    struct WorkingFiles;
+    std::unique_ptr<WorkingFiles> working_;
 };

@@ -35,14 +35,6 @@ std::string WithoutPlaceSeparators(std::string_view place) {
     return WithoutCharacters(TrimView(place), kPlaceSeparators);
 }
 
-// The form in which a typed and a stored storage place are compared. Both go
-// through here, so a place typed one way always finds itself stored.
-std::string NormalisedPlace(std::string_view place) {
-    std::string normalised = WithoutPlaceSeparators(place);
-    std::erase(normalised, '.');
-    return normalised;
-}
-
 // What a lookup compares a record by.
 enum class Compared { Name, SearchText, Place };
 
@@ -144,6 +136,16 @@ int CategoriesNamed(std::string_view name, const std::string& mainFile, bool fir
 
 }  // namespace
 
+bool IsUnspecifiedPlace(std::string_view place) {
+    return EqualsIgnoringCase(WithoutPlaceSeparators(place), "k.a.");
+}
+
+std::string NormalisedPlace(std::string_view place) {
+    std::string normalised = WithoutPlaceSeparators(place);
+    std::erase(normalised, '.');
+    return normalised;
+}
+
 int CountPartsNamed(std::string_view name, const std::string& listFile) {
     return CountMatches(name, listFile, Compared::Name, TextMatch::Equals);
 }
@@ -205,7 +207,7 @@ bool ConfirmStoragePlace(std::string_view place, const std::string& listFile, in
     }
     // "k.A." is the field's "no place" text. It is recognised before the dots
     // go, so a place typed "KA" is still checked.
-    if (EqualsIgnoringCase(WithoutPlaceSeparators(typed), "k.a.")) {
+    if (IsUnspecifiedPlace(typed)) {
         return true;
     }
     const std::string wanted = NormalisedPlace(typed);

@@ -31,6 +31,13 @@ int FindSearchMatch(std::string_view text, const std::string& listFile, SearchFi
 // How many records have a storage place containing `place`. Stored places are
 // compared trimmed and without blanks and the separators "-_/\|;:,.", as the
 // storage-place check strips the typed one.
+// The form in which a typed and a stored storage place are compared: blanks,
+// "-", "/" and the other separators people type differently, and dots, left
+// out ("A-12", "A 12" and "A/12" are one place). Letter case is kept.
+std::string NormalisedPlace(std::string_view place);
+// "k.A.", the field's "no place", however its separators are typed.
+bool IsUnspecifiedPlace(std::string_view place);
+
 int CountPartsAtPlace(std::string_view place, const std::string& listFile);
 // The slot of the first record whose storage place (compared as above)
 // matches `place`.

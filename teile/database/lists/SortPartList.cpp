@@ -40,21 +40,80 @@ std::vector<int> Identity(std::size_t count) {
     return order;
 }
 
+// Rows compared by one of their numbers.
+template <auto Member>
+int CompareNumber(const PartRow& a, const PartRow& b) {
+    return CompareValues(a.*Member, b.*Member);
+}
+
+// Rows compared by the text of one record field, letter case ignored.
+template <int Field>
+int CompareText(const PartRow& a, const PartRow& b) {
+    return CompareIgnoringCase(a.Text(Field), b.Text(Field));
+}
+
 void SortByField(std::vector<int>& order, const std::vector<PartRow>& rows, int field,
                  bool descending) {
     if (field == kFieldStock) {
-        SortIndices(order, rows, descending, [](const PartRow& a, const PartRow& b) {
-            return CompareValues(a.amount, b.amount);
-        });
+        SortIndices(order, rows, descending, CompareNumber<&PartRow::amount>);
     } else if (field == kFieldTarget) {
-        SortIndices(order, rows, descending, [](const PartRow& a, const PartRow& b) {
-            return CompareValues(a.target, b.target);
-        });
+        SortIndices(order, rows, descending, CompareNumber<&PartRow::target>);
     } else if (field >= 1 && field <= 12) {
         SortIndices(order, rows, descending, [field](const PartRow& a, const PartRow& b) {
             return CompareIgnoringCase(a.Text(field), b.Text(field));
         });
     }
+}
+
+using RowComparison = int (*)(const PartRow&, const PartRow&);
+
+// The comparison of an order list's sort column; none for the name column
+// and any column an order list does not have: they keep the name order.
+RowComparison OrderColumnComparison(int column) {
+    switch (column) {
+    case kOrderColumnAmount: return CompareNumber<&PartRow::amount>;
+    case kOrderColumnOrderNumber: return CompareText<kFieldOrderNumber1>;
+    case kOrderColumnUnitPrice: return CompareNumber<&PartRow::unitPrice>;
+    case kOrderColumnTotal: return CompareNumber<&PartRow::total>;
+    default: return nullptr;
+    }
+}
+
+// Sorts by name first, then by the sort column (stable, so equal rows stay
+// in name order).
+void SortOrderRows(std::vector<PartRow>& rows, const SortState& sort) {
+    std::vector<int> order = Identity(rows.size());
+    SortIndices(order, rows, sort.descending, CompareText<kFieldName>);
+    const RowComparison comparison = OrderColumnComparison(sort.orderSortColumn);
+    if (comparison != nullptr) {
+        SortIndices(order, rows, sort.descending, comparison);
+    }
+    ApplyOrder(rows, order);
+}
+
+ShownRow ShownOrderRow(const PartRow& row) {
+    ShownRow shown;
+    const bool hidden = row.IsHiddenPosition();
+    const std::string amount = std::to_string(row.amount);
+    shown.texts = {hidden ? "0 (" + amount + ")" : amount, row.Text(kFieldOrderNumber1),
+                   row.Text(kFieldName), PriceText(row.unitPrice),
+                   hidden ? std::string("0,00") : PriceText(row.total)};
+    shown.colours.assign(kOrderColumnCount, kNormalText);
+    shown.icon = hidden ? RowIcon::HiddenPosition
+                        : (row.amount == 0 ? RowIcon::ZeroAmount : RowIcon::ShownPosition);
+    shown.itemData = row.slot;
+    return shown;
+}
+
+ShownRow OrderSumRow() {
+    ShownRow sum;
+    sum.texts.assign(kOrderColumnCount, std::string());
+    sum.texts[kOrderColumnName] = "Gesamtsumme:";
+    sum.colours.assign(kOrderColumnCount, kNormalText);
+    sum.colours[kOrderColumnName] = kSumText;
+    sum.colours[kOrderColumnTotal] = kSumText;
+    sum.itemData = kSumRowItemData;
+    return sum;
 }
 
 int RowToSelect(const std::vector<ShownRow>& rows, int slotToSelect) {
@@ -125,67 +184,19 @@ ShownList SortCategoryList(std::vector<PartRow>& rows, const ColumnSet& columns,
 }
 
 ShownList SortOrderList(std::vector<PartRow>& rows, const SortState& sort, int slotToSelect) {
+    SortOrderRows(rows, sort);
     ShownList list;
-    std::vector<int> order = Identity(rows.size());
-    const auto byName = [](const PartRow& a, const PartRow& b) {
-        return CompareIgnoringCase(a.Text(kFieldName), b.Text(kFieldName));
-    };
-    SortIndices(order, rows, sort.descending, byName);
-    switch (sort.orderSortColumn) {
-    case kOrderColumnAmount:
-        SortIndices(order, rows, sort.descending, [](const PartRow& a, const PartRow& b) {
-            return CompareValues(a.amount, b.amount);
-        });
-        break;
-    case kOrderColumnOrderNumber:
-        SortIndices(order, rows, sort.descending, [](const PartRow& a, const PartRow& b) {
-            return CompareIgnoringCase(a.Text(kFieldOrderNumber1), b.Text(kFieldOrderNumber1));
-        });
-        break;
-    case kOrderColumnUnitPrice:
-        SortIndices(order, rows, sort.descending, [](const PartRow& a, const PartRow& b) {
-            return CompareValues(a.unitPrice, b.unitPrice);
-        });
-        break;
-    case kOrderColumnTotal:
-        SortIndices(order, rows, sort.descending, [](const PartRow& a, const PartRow& b) {
-            return CompareValues(a.total, b.total);
-        });
-        break;
-    default: break;  // already in name order
-    }
-    ApplyOrder(rows, order);
-
     list.titles = OrderColumnTitles();
     if (sort.orderSortColumn >= 0 && sort.orderSortColumn < kOrderColumnCount) {
         list.titles[static_cast<std::size_t>(sort.orderSortColumn)] += "*";
     }
-
     list.rows.reserve(rows.size() + 1);
     for (const PartRow& row : rows) {
-        ShownRow shown;
-        const bool hidden = row.IsHiddenPosition();
-        const std::string amount = std::to_string(row.amount);
-        shown.texts = {hidden ? "0 (" + amount + ")" : amount, row.Text(kFieldOrderNumber1),
-                       row.Text(kFieldName), PriceText(row.unitPrice),
-                       hidden ? std::string("0,00") : PriceText(row.total)};
-        shown.colours.assign(kOrderColumnCount, kNormalText);
-        shown.icon = hidden ? RowIcon::HiddenPosition
-                            : (row.amount == 0 ? RowIcon::ZeroAmount : RowIcon::ShownPosition);
-        shown.itemData = row.slot;
-        list.rows.push_back(std::move(shown));
+        list.rows.push_back(ShownOrderRow(row));
     }
     list.selectedRow = RowToSelect(list.rows, slotToSelect);
-
     if (!rows.empty()) {
-        ShownRow sum;
-        sum.texts.assign(kOrderColumnCount, std::string());
-        sum.texts[kOrderColumnName] = "Gesamtsumme:";
-        sum.colours.assign(kOrderColumnCount, kNormalText);
-        sum.colours[kOrderColumnName] = kSumText;
-        sum.colours[kOrderColumnTotal] = kSumText;
-        sum.itemData = kSumRowItemData;
-        list.rows.push_back(std::move(sum));
+        list.rows.push_back(OrderSumRow());
         SumOrderList(list);
     }
     return list;

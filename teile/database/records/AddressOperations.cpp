@@ -11,10 +11,6 @@
 
 namespace {
 
-// A reader gets no more of a value than this; a longer address would come
-// back cut and, missing its last fields, would no longer fill the dialog.
-constexpr std::size_t kLongestReadableValue = 254;
-
 const char kInvoiceKey[] = "rech";
 const char kDeliveryKey[] = "lief";
 const char kSameAddressKey[] = "LgleichR";
@@ -53,7 +49,9 @@ OperationOutcome SaveSupplier(const std::string& folder, int tag, std::string_vi
     }
     const std::string name = StoredShortName(SupplierOfList(tag), shortName);
     const std::string joined = SupplierAddress{address}.Join();
-    if (joined.size() > kLongestReadableValue || name.size() > kLongestReadableValue) {
+    // An address cut by its readers would, missing its last fields, no
+    // longer fill the dialog: refused here with a message of its own.
+    if (!ValueFitsFile(joined) || !ValueFitsFile(name)) {
         prompter.Tell(messages::kTitleWarning, messages::kAddressTooLong, MessageIcon::Warning);
         return OperationOutcome::Refused();
     }
@@ -63,7 +61,7 @@ OperationOutcome SaveSupplier(const std::string& folder, int tag, std::string_vi
     main.Set(kAddressGroup, AddressKey(tag), joined);
     WriteTransaction writes;
     if (!writes.Write(main)) {
-        return OperationOutcome::WriteFailure();
+        return writes.FailureOutcome();
     }
     OperationOutcome outcome;
     outcome.tree = TreeUpdate{TreeChange::RenameSelected, tag, name};
@@ -99,7 +97,7 @@ OperationOutcome SaveUserForm(const std::string& folder, const UserForm& form, P
     const UserAddress address = UserAddressOf(form);
     const std::string invoice = address.JoinInvoice();
     const std::string delivery = address.JoinDelivery();
-    if (invoice.size() > kLongestReadableValue || delivery.size() > kLongestReadableValue) {
+    if (!ValueFitsFile(invoice) || !ValueFitsFile(delivery)) {
         prompter.Tell(messages::kTitleWarning, messages::kAddressTooLong, MessageIcon::Warning);
         return OperationOutcome::Refused();
     }
@@ -110,7 +108,7 @@ OperationOutcome SaveUserForm(const std::string& folder, const UserForm& form, P
     main.Set(kAddressGroup, kSameAddressKey, address.deliveryIsInvoice ? "1" : "0");
     WriteTransaction writes;
     if (!writes.Write(main)) {
-        return OperationOutcome::WriteFailure();
+        return writes.FailureOutcome();
     }
     OperationOutcome outcome;
     outcome.closeDialog = true;

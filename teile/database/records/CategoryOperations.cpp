@@ -41,7 +41,7 @@ OperationOutcome SaveCategory(const std::string& folder, int category, std::stri
     main.Set(kCategoryGroup, CategoryNameKey(number), trimmed);
     WriteTransaction writes;
     if (!writes.Write(main)) {
-        return OperationOutcome::WriteFailure();
+        return writes.FailureOutcome();
     }
 
     OperationOutcome outcome;

@@ -13,10 +13,12 @@
 #include "Prompter.h"
 
 enum class OutcomeStatus {
-    Done,         // the operation went through
-    Refused,      // a check or the user's "No" stopped it
-    WriteFailed,  // a data file could not be written; whatever had been
-                  // written by this operation before was put back
+    Done,          // the operation went through
+    Refused,       // a check or the user's "No" stopped it
+    WriteFailed,   // a data file could not be written; whatever had been
+                   // written by this operation before was put back
+    ValueTooLong,  // a value would have been longer than a reader gets back;
+                   // nothing of the operation was written
 };
 
 // The field that gets the focus again when an operation is refused.
@@ -102,9 +104,19 @@ struct OperationOutcome {
         outcome.status = OutcomeStatus::WriteFailed;
         return outcome;
     }
+    static OperationOutcome ValueTooLong() {
+        OperationOutcome outcome;
+        outcome.status = OutcomeStatus::ValueTooLong;
+        return outcome;
+    }
 };
 
 // What the windows show for OutcomeStatus::WriteFailed.
 inline void ReportWriteFailure(Prompter& prompter) {
     prompter.Tell(messages::kTitleFailure, messages::kWriteFailed, MessageIcon::Error);
+}
+
+// What the windows show for OutcomeStatus::ValueTooLong.
+inline void ReportValueTooLong(Prompter& prompter) {
+    prompter.Tell(messages::kTitleWarning, messages::kValueTooLong, MessageIcon::Warning);
 }

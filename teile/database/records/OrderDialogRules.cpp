@@ -9,6 +9,8 @@
 #include "Records.h"
 #include "TextRules.h"
 #include "lists/CategoryTree.h"
+#include "records/OrderOperations.h"
+#include "records/WriteTransaction.h"
 
 namespace {
 
@@ -55,7 +57,15 @@ std::optional<PositionToEdit> ReadPositionToEdit(const std::string& folder, int 
         return std::nullopt;
     }
     const std::vector<std::string> fields = SplitFields(position);
-    return PositionToEdit{FieldOf(fields, 2), IntegerOfText(FieldOf(fields, 3)) != 0};
+    const std::optional<PartReference> part = PartReference::Parse(FieldOf(fields, 1));
+    return PositionToEdit{FieldOf(fields, 2), IntegerOfText(FieldOf(fields, 3)) != 0,
+                          part ? StoredValue(folder, part->category, part->slot) : std::string()};
+}
+
+bool BookingFitsFile(std::string_view partRecord, int orderList, std::string_view quantity,
+                     std::string_view newPrice) {
+    return IsBlank(partRecord) || !IsOrderListNumber(orderList) ||
+           ValueFitsFile(BookedRecord(partRecord, SupplierOfList(orderList), quantity, newPrice));
 }
 
 bool QuantityAllowsAction(std::string_view quantity) {

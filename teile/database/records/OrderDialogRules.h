@@ -23,14 +23,22 @@ std::optional<OrderStart> StartOrder(const std::string& folder, int itemTag,
                                      std::optional<int> rowSlot);
 
 // The position the order position dialog edits: its quantity as stored and
-// whether it is hidden (field 3 reads as a number other than 0). Nothing when
-// the position is not stored (any more).
+// whether it is hidden (field 3 reads as a number other than 0), and the
+// record of its part ("" when it names none). Nothing when the position is
+// not stored (any more).
 struct PositionToEdit {
     std::string quantity;
     bool hidden = false;
+    std::string partRecord;
 };
 std::optional<PositionToEdit> ReadPositionToEdit(const std::string& folder, int orderList,
                                                  int slot);
+
+// Whether "Zubuchen" with these texts leaves the part's record short enough
+// for every reader (the rule of every write, kLongestStoredValue). A position
+// without its part books nothing and fits.
+bool BookingFitsFile(std::string_view partRecord, int orderList, std::string_view quantity,
+                     std::string_view newPrice);
 
 // "Speichern" and "Zubuchen" need a quantity that is not blank and does not
 // read as 0.

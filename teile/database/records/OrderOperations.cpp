@@ -11,6 +11,8 @@
 #include "Slots.h"
 #include "TextRules.h"
 #include "lists/ListScan.h"
+#include "records/NewRecordSlot.h"
+#include "records/PartClipboard.h"
 #include "records/PartOperations.h"
 #include "records/WriteTransaction.h"
 
@@ -34,13 +36,15 @@ std::optional<PartReference> PartOfPosition(std::string_view position) {
 
 }  // namespace
 
-std::string ReplaceField(std::string_view record, int number, std::string_view text) {
-    std::vector<std::string> fields = SplitFields(record);
-    if (number < 1 || static_cast<std::size_t>(number) > fields.size()) {
-        return std::string(record);
-    }
-    fields[static_cast<std::size_t>(number - 1)] = WithoutSemicolons(text);
-    return JoinFields(fields);
+std::string BookedRecord(std::string_view record, int supplier, std::string_view quantity,
+                         std::string_view newPrice) {
+    // A damaged record short of fields would silently lose the delivery.
+    std::string booked = SplitFields(record).size() < kPartFieldCount
+                             ? PartRecord::Parse(record).Join()
+                             : std::string(record);
+    const std::string stock = FieldOf(SplitFields(booked), kFieldStock);
+    booked = ReplaceField(booked, kFieldStock, StockAfterBooking(stock, quantity));
+    return ReplaceField(booked, PriceField(supplier), newPrice);
 }
 
 OperationOutcome AddOrderPosition(const std::string& folder, int supplier,
@@ -58,19 +62,15 @@ OperationOutcome AddOrderPosition(const std::string& folder, int supplier,
         return OperationOutcome::Refused();
     }
     WriteTransaction writes;
-    const FreeSlot slot = writes.TakeFreeSlot(orderFile);
-    if (slot == kSlotWriteFailed) {
-        return OperationOutcome::WriteFailure();
-    }
-    if (!slot.Found()) {
-        prompter.Tell(kTitleLimit, kOrderListFull, MessageIcon::Error);
-        return OperationOutcome::Refused();
+    const NewRecordSlot slot = TakeNewRecordSlot(writes, orderFile, kOrderListFull, prompter);
+    if (!slot.Taken()) {
+        return slot.refusal;
     }
     FileChange orders(orderFile);
     orders.Set(kListGroup, SlotKey(slot.slot),
                reference + ";" + WithoutSemicolons(quantity) + ";0");
     if (!writes.Write(orders)) {
-        return OperationOutcome::WriteFailure();
+        return writes.FailureOutcome();
     }
     prompter.Tell(kTitleInfo, kAddedToOrder, MessageIcon::Information);
     OperationOutcome outcome;
@@ -99,7 +99,7 @@ OperationOutcome SaveOrderPosition(const std::string& folder, int orderList, int
                reference + ";" + WithoutSemicolons(quantity) + ";" + (hidden ? "1" : "0"));
     WriteTransaction writes;
     if (!writes.Write(orders)) {
-        return OperationOutcome::WriteFailure();
+        return writes.FailureOutcome();
     }
     OperationOutcome outcome;
     outcome.reload = reload;
@@ -152,15 +152,10 @@ OperationOutcome BookInOrderPosition(const std::string& folder, int orderList, i
         return outcome;
     }
 
-    // A damaged record short of fields would silently lose the delivery.
-    std::string booked =
-        SplitFields(record).size() < kPartFieldCount ? PartRecord::Parse(record).Join() : record;
-    const std::string stock = FieldOf(SplitFields(booked), kFieldStock);
-    booked = ReplaceField(booked, kFieldStock, StockAfterBooking(stock, quantity));
-    booked = ReplaceField(booked, PriceField(supplier), newPrice);
-    category->Set(kListGroup, SlotKey(part->slot), booked);
+    category->Set(kListGroup, SlotKey(part->slot),
+                  BookedRecord(record, supplier, quantity, newPrice));
     if (!writes.Write(*category)) {
-        return OperationOutcome::WriteFailure();  // the position is back in its list
+        return writes.FailureOutcome();  // the position is back in its list
     }
     outcome.closeDialog = true;
     return outcome;

@@ -9,7 +9,8 @@
 #include "Prompter.h"
 #include "Records.h"
 #include "records/OperationOutcome.h"
-#include "records/PartClipboard.h"
+
+struct PartClipboard;
 
 // "Bestellen" of the order dialog: `part` onto the order list of `supplier`
 // (1-3) with the quantity as typed.
@@ -31,11 +32,11 @@ OperationOutcome BookInOrderPosition(const std::string& folder, int orderList, i
                                      std::string_view newPrice, PartClipboard& clipboard,
                                      Prompter& prompter);
 
+// The part record as "Zubuchen" writes it: the quantity added to the stock,
+// the price at `supplier` (1-3) replaced by `newPrice`.
+std::string BookedRecord(std::string_view record, int supplier, std::string_view quantity,
+                         std::string_view newPrice);
+
 // "zum Artikel" of the position dialog: asks, then names the part to show.
 OperationOutcome GoToOrderedPart(const std::string& folder, int orderList, int slot,
                                  Prompter& prompter);
-
-// Field `number` (1-based) of a ";"-separated record replaced by `text`; the
-// number of fields stays as it was (a ";" in `text` becomes ","), and a
-// record with fewer fields comes back unchanged.
-std::string ReplaceField(std::string_view record, int number, std::string_view text);

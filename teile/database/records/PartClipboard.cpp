@@ -12,7 +12,7 @@
 #include "TextRules.h"
 #include "lists/ListScan.h"
 #include "lists/PartLookups.h"
-#include "records/OrderOperations.h"
+#include "records/NewRecordSlot.h"
 #include "records/WriteTransaction.h"
 
 namespace {
@@ -63,6 +63,75 @@ std::string OrderNumberOfPosition(const std::string& folder, int orderList, int 
     return FieldOf(SplitFields(record), OrderNumberField(SupplierOfList(orderList)));
 }
 
+// What a paste writes: the part as the clipboard holds it, or for a cut part
+// as it is now.
+struct PastedPart {
+    PartReference source;
+    std::string record;
+    std::array<std::string, 4> sideValues;
+    bool move = false;  // a cut part whose source still holds it
+};
+
+PastedPart ResolvePastedPart(const std::string& folder, const PartClipboard& clipboard) {
+    PastedPart part{PartReference{clipboard.sourceCategory, clipboard.sourceSlot}, clipboard.record,
+                    clipboard.sideValues, false};
+    if (clipboard.kind != ClipboardKind::Cut) {
+        return part;
+    }
+    // A cut part stays in place until it is pasted, and may have been edited
+    // or booked in meanwhile: the part as it is now moves. When its slot no
+    // longer holds it (a compaction renumbered the list), the part there is
+    // someone else's: paste the remembered copy and leave the source alone.
+    const std::string current = ReadRecord(folder, part.source.category, part.source.slot);
+    if (!IsBlank(current) && NameOf(current) == NameOf(part.record)) {
+        part.record = current;
+        part.sideValues = ReadSideValues(folder, part.source.Text());
+        part.move = true;
+    }
+    return part;
+}
+
+// Side entries and record of the part at its new place.
+bool WriteAtTarget(const std::string& folder, const PartReference& target, const PastedPart& part,
+                   WriteTransaction& writes) {
+    FileChange datasheets(DatasheetFilePath(folder));
+    FileChange pictures(PictureFilePath(folder));
+    SetSideValues(datasheets, pictures, target.Text(), part.sideValues);
+    if (!writes.Write(datasheets) || !writes.Write(pictures)) {
+        return false;
+    }
+    FileChange list(ListFilePath(folder, target.category));
+    list.Set(kListGroup, SlotKey(target.slot), part.record);
+    return writes.Write(list);
+}
+
+// Every order position naming the moved part names its new place; quantity
+// and flag stay.
+bool RepointOrderPositions(const std::string& folder, const PartReference& source,
+                           const PartReference& target, WriteTransaction& writes) {
+    for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
+        FileChange orders(ListFilePath(folder, OrderListOfSupplier(supplier)));
+        for (int position : PositionsNaming(orders.Document(), source)) {
+            const std::string value = orders.Value(kListGroup, SlotKey(position));
+            orders.Set(kListGroup, SlotKey(position), ReplaceField(value, 1, target.Text()));
+        }
+        if (!writes.Write(orders)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The moved part's side entries and record at its old place.
+bool ClearSource(const std::string& folder, const PartReference& source, WriteTransaction& writes) {
+    FileChange datasheets(DatasheetFilePath(folder));
+    FileChange pictures(PictureFilePath(folder));
+    SetSideValues(datasheets, pictures, source.Text(), {});
+    FileChange list(ListFilePath(folder, source.category));
+    list.Set(kListGroup, SlotKey(source.slot), "");
+    return writes.Write(datasheets) && writes.Write(pictures) && writes.Write(list);
+}
+
 }  // namespace
 
 std::string CopyCommandHint(bool orderListSelected) {
@@ -109,39 +178,14 @@ OperationOutcome PastePart(const std::string& folder, int targetCategory, PartCl
         return outcome;
     }
 
-    const PartReference oldPart{clipboard.sourceCategory, clipboard.sourceSlot};
-    const std::string oldReference = oldPart.Text();
-    std::string record = clipboard.record;
-    std::array<std::string, 4> sideValues = clipboard.sideValues;
-    bool move = clipboard.kind == ClipboardKind::Cut;
-    if (move) {
-        // A cut part stays in place until it is pasted, and may have been
-        // edited or booked in meanwhile: the part as it is now moves. When its
-        // slot no longer holds it (a compaction renumbered the list), the
-        // part there is someone else's: paste the remembered copy and leave
-        // the source alone.
-        const std::string current =
-            ReadRecord(folder, clipboard.sourceCategory, clipboard.sourceSlot);
-        if (!IsBlank(current) && NameOf(current) == NameOf(record)) {
-            record = current;
-            sideValues = ReadSideValues(folder, oldReference);
-        } else {
-            move = false;
-        }
-    }
-
+    const PastedPart part = ResolvePastedPart(folder, clipboard);
     const std::string targetFile = ListFilePath(folder, targetCategory);
     WriteTransaction writes;
-    const FreeSlot free = writes.TakeFreeSlot(targetFile);
-    if (free == kSlotWriteFailed) {
-        return OperationOutcome::WriteFailure();
+    const NewRecordSlot free = TakeNewRecordSlot(writes, targetFile, kCategoryFull, prompter);
+    if (!free.Taken()) {
+        return free.refusal;
     }
-    if (!free.Found()) {
-        prompter.Tell(kTitleLimit, kCategoryFull, MessageIcon::Error);
-        return OperationOutcome::Refused();
-    }
-    const int slot = free.slot;
-    if (FindPartByName(NameOf(record), targetFile, TextMatch::Contains) != -1 &&
+    if (FindPartByName(NameOf(part.record), targetFile, TextMatch::Contains) != -1 &&
         prompter.Ask(kTitleWarning, kPartExistsCreate, MessageIcon::Warning, Answer::No) !=
             Answer::Yes) {
         writes.Undo();
@@ -149,45 +193,17 @@ OperationOutcome PastePart(const std::string& folder, int targetCategory, PartCl
     }
 
     // The new place first, complete: side entries, record, order references.
-    const std::string newReference = PartReference{targetCategory, slot}.Text();
-    {
-        FileChange datasheets(DatasheetFilePath(folder));
-        FileChange pictures(PictureFilePath(folder));
-        SetSideValues(datasheets, pictures, newReference, sideValues);
-        if (!writes.Write(datasheets) || !writes.Write(pictures)) {
-            return OperationOutcome::WriteFailure();
-        }
-        FileChange target(targetFile);
-        target.Set(kListGroup, SlotKey(slot), record);
-        if (!writes.Write(target)) {
-            return OperationOutcome::WriteFailure();
-        }
-    }
-    if (move) {
-        for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
-            FileChange orders(ListFilePath(folder, OrderListOfSupplier(supplier)));
-            for (int position : PositionsNaming(orders.Document(), oldPart)) {
-                const std::string value = orders.Value(kListGroup, SlotKey(position));
-                orders.Set(kListGroup, SlotKey(position), ReplaceField(value, 1, newReference));
-            }
-            if (!writes.Write(orders)) {
-                return OperationOutcome::WriteFailure();
-            }
-        }
-        // Only now the old place goes.
-        FileChange datasheets(DatasheetFilePath(folder));
-        FileChange pictures(PictureFilePath(folder));
-        SetSideValues(datasheets, pictures, oldReference, {});
-        FileChange source(ListFilePath(folder, clipboard.sourceCategory));
-        source.Set(kListGroup, SlotKey(clipboard.sourceSlot), "");
-        if (!writes.Write(datasheets) || !writes.Write(pictures) || !writes.Write(source)) {
-            return OperationOutcome::WriteFailure();
-        }
+    // Only then the old place goes.
+    const PartReference target{targetCategory, free.slot};
+    if (!WriteAtTarget(folder, target, part, writes) ||
+        (part.move && (!RepointOrderPositions(folder, part.source, target, writes) ||
+                       !ClearSource(folder, part.source, writes)))) {
+        return writes.FailureOutcome();
     }
 
     clipboard.Clear();
-    outcome.reload = ListReload{targetCategory, 0, slot};
-    outcome.commands.push_back(DeletionRuleFor(record));
+    outcome.reload = ListReload{targetCategory, 0, free.slot};
+    outcome.commands.push_back(DeletionRuleFor(part.record));
     outcome.commands.push_back({Command::PastePart, false});
     outcome.commands.push_back({Command::DeleteCategory, false});
     return outcome;

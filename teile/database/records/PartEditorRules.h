@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "records/PartOperations.h"
+#include "records/WriteTransaction.h"
 
 enum class PartEditorMode { New, Copy, Edit };
 
@@ -63,10 +64,8 @@ std::optional<bool> StockMarkAfterBooking(std::string_view stock, std::string_vi
 std::string OrderNumberCaption(std::string_view supplierName, int supplier);
 std::string PriceCaption(std::string_view supplierName, int supplier);
 
-// The longest value a reader of the data files gets back; a longer record
-// would lose its last fields (the stock) on the next read.
-inline constexpr std::size_t kLongestStoredValue = 254;
-// Whether the record SavePart writes for these texts reads back whole.
+// Whether the record SavePart writes for these texts reads back whole
+// (kLongestStoredValue, the rule every write of the data files follows).
 bool PartRecordFitsFile(const PartEditorTexts& texts);
 
 // The filter "..." preselects: 0 "PDF-Dateien" for a path ending in ".pdf",

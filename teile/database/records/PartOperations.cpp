@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "DataFiles.h"
 #include "FolderToken.h"
@@ -11,6 +12,7 @@
 #include "TextRules.h"
 #include "lists/ListScan.h"
 #include "lists/PartLookups.h"
+#include "records/NewRecordSlot.h"
 #include "records/PartClipboard.h"
 #include "records/WriteTransaction.h"
 
@@ -47,6 +49,93 @@ void Enable(CommandChanges& changes, std::initializer_list<Command> commands) {
     }
 }
 
+// Datasheets, record, pictures: the order the files have always been written
+// in. A failure puts back what was written before it.
+bool WriteSavedPart(const std::string& folder, const PartReference& part, const std::string& record,
+                    const PartEditorTexts& texts, WriteTransaction& writes) {
+    const std::string reference = part.Text();
+    FileChange datasheets(DatasheetFilePath(folder));
+    datasheets.Set(kSideGroups[0].group, reference, StoredPath(texts.datasheet1, folder));
+    datasheets.Set(kSideGroups[1].group, reference, StoredPath(texts.datasheet2, folder));
+    if (!writes.Write(datasheets)) {
+        return false;
+    }
+    FileChange list(ListFilePath(folder, part.category));
+    list.Set(kListGroup, SlotKey(part.slot), record);
+    if (ScanLimit(list.Value(kListGroup, kMaxKey)) < part.slot) {
+        // An edited part beyond "max" would vanish from every list.
+        list.Set(kListGroup, kMaxKey, std::to_string(part.slot));
+    }
+    if (!writes.Write(list)) {
+        return false;
+    }
+    FileChange pictures(PictureFilePath(folder));
+    pictures.Set(kSideGroups[2].group, reference, StoredPath(texts.picture1, folder));
+    pictures.Set(kSideGroups[3].group, reference, StoredPath(texts.picture2, folder));
+    return writes.Write(pictures);
+}
+
+// The order positions and side entries of a part about to be deleted. Every
+// position naming the part goes with it, however it spells the reference:
+// one left behind would order whatever part takes the slot next. Nothing when
+// they are gone; otherwise what the deletion hands back (the user kept the
+// ordered part, or a write failed).
+std::optional<OperationOutcome> RemoveWhatNamesPart(const std::string& folder,
+                                                    const PartReference& part, Prompter& prompter,
+                                                    WriteTransaction& writes) {
+    std::vector<FileChange> orderLists;
+    bool ordered = false;
+    for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
+        FileChange& orders =
+            orderLists.emplace_back(ListFilePath(folder, OrderListOfSupplier(supplier)));
+        for (int position : PositionsNaming(orders.Document(), part)) {
+            orders.Set(kListGroup, SlotKey(position), "");
+            ordered = true;
+        }
+    }
+    if (ordered && prompter.Ask(kTitleWarning, kPartIsOrdered, MessageIcon::Warning, Answer::No) !=
+                       Answer::Yes) {
+        return OperationOutcome::Refused();
+    }
+    for (FileChange& orders : orderLists) {
+        if (!writes.Write(orders)) {
+            return OperationOutcome::WriteFailure();
+        }
+    }
+    FileChange datasheets(DatasheetFilePath(folder));
+    FileChange pictures(PictureFilePath(folder));
+    for (const SideGroup& side : kSideGroups) {
+        (side.file == kDatasheetFile ? datasheets : pictures).Set(side.group, part.Text(), "");
+    }
+    if (!writes.Write(datasheets) || !writes.Write(pictures)) {
+        return OperationOutcome::WriteFailure();
+    }
+    return std::nullopt;
+}
+
+// What the list shows after the removal of the row's record: the next row
+// selected; command states for an emptied list; the waiting paste forgotten.
+OperationOutcome OutcomeOfRemoval(const SelectedRow& row, const IniDocument& list) {
+    const bool inCategory = IsCategoryNumber(row.list);
+    OperationOutcome outcome;
+    const int next = SlotToSelectAfterRemoval(row.shownSlots, row.slot);
+    outcome.reload = ListReload{row.list, SupplierOfList(row.list), next};
+    const bool nowEmpty = !HasRecords(list);
+    if (nowEmpty) {
+        Disable(outcome.commands, {Command::NewPartFromCopy, Command::EditPart, Command::DeletePart,
+                                   Command::CutPart, Command::CopyPart, Command::OrderPart,
+                                   Command::SortAscending, Command::SortDescending});
+        if (inCategory) {
+            Enable(outcome.commands, {Command::DeleteCategory});
+        }
+    }
+    Disable(outcome.commands, {Command::PastePart});
+    if (inCategory && !nowEmpty && next >= 0) {
+        outcome.commands.push_back(DeletionRuleFor(list.Value(kListGroup, SlotKey(next))));
+    }
+    return outcome;
+}
+
 }  // namespace
 
 OperationOutcome SavePart(const std::string& folder, int category, int slot,
@@ -73,40 +162,14 @@ OperationOutcome SavePart(const std::string& folder, int category, int slot,
     int target = slot;
     if (slot < 0) {
         listWasEmpty = !HasRecords(*ReadIniFile(listFile));
-        const FreeSlot free = writes.TakeFreeSlot(listFile);
-        if (free == kSlotWriteFailed) {
-            return OperationOutcome::WriteFailure();
-        }
-        if (!free.Found()) {
-            prompter.Tell(kTitleLimit, kCategoryFull, MessageIcon::Error);
-            return OperationOutcome::Refused();
+        const NewRecordSlot free = TakeNewRecordSlot(writes, listFile, kCategoryFull, prompter);
+        if (!free.Taken()) {
+            return free.refusal;
         }
         target = free.slot;
     }
-    const std::string reference = PartReference{category, target}.Text();
-
-    // Datasheets, record, pictures: the order the files have always been
-    // written in. A failure puts back what was written before it.
-    FileChange datasheets(DatasheetFilePath(folder));
-    datasheets.Set(kSideGroups[0].group, reference, StoredPath(texts.datasheet1, folder));
-    datasheets.Set(kSideGroups[1].group, reference, StoredPath(texts.datasheet2, folder));
-    if (!writes.Write(datasheets)) {
-        return OperationOutcome::WriteFailure();
-    }
-    FileChange list(listFile);
-    list.Set(kListGroup, SlotKey(target), record);
-    if (ScanLimit(list.Value(kListGroup, kMaxKey)) < target) {
-        // An edited part beyond "max" would vanish from every list.
-        list.Set(kListGroup, kMaxKey, std::to_string(target));
-    }
-    if (!writes.Write(list)) {
-        return OperationOutcome::WriteFailure();
-    }
-    FileChange pictures(PictureFilePath(folder));
-    pictures.Set(kSideGroups[2].group, reference, StoredPath(texts.picture1, folder));
-    pictures.Set(kSideGroups[3].group, reference, StoredPath(texts.picture2, folder));
-    if (!writes.Write(pictures)) {
-        return OperationOutcome::WriteFailure();
+    if (!WriteSavedPart(folder, PartReference{category, target}, record, texts, writes)) {
+        return writes.FailureOutcome();
     }
 
     OperationOutcome outcome;
@@ -155,60 +218,15 @@ OperationOutcome DeleteSelectedRecord(const std::string& folder, const SelectedR
 
     WriteTransaction writes;
     if (inCategory) {
-        const PartReference part{row.list, row.slot};
-        const std::string reference = part.Text();
-        // Every position naming the part goes with it, however it spells the
-        // reference: one left behind would order whatever part takes the slot
-        // next.
-        std::vector<FileChange> orderLists;
-        bool ordered = false;
-        for (int supplier = 1; supplier <= kSupplierCount; ++supplier) {
-            FileChange& orders =
-                orderLists.emplace_back(ListFilePath(folder, OrderListOfSupplier(supplier)));
-            for (int position : PositionsNaming(orders.Document(), part)) {
-                orders.Set(kListGroup, SlotKey(position), "");
-                ordered = true;
-            }
-        }
-        if (ordered && prompter.Ask(kTitleWarning, kPartIsOrdered, MessageIcon::Warning,
-                                    Answer::No) != Answer::Yes) {
-            return OperationOutcome::Refused();
-        }
-        for (FileChange& orders : orderLists) {
-            if (!writes.Write(orders)) {
-                return OperationOutcome::WriteFailure();
-            }
-        }
-        FileChange datasheets(DatasheetFilePath(folder));
-        FileChange pictures(PictureFilePath(folder));
-        for (const SideGroup& side : kSideGroups) {
-            (side.file == kDatasheetFile ? datasheets : pictures).Set(side.group, reference, "");
-        }
-        if (!writes.Write(datasheets) || !writes.Write(pictures)) {
-            return OperationOutcome::WriteFailure();
+        if (std::optional<OperationOutcome> stopped =
+                RemoveWhatNamesPart(folder, PartReference{row.list, row.slot}, prompter, writes)) {
+            return *stopped;
         }
     }
     list.Set(kListGroup, SlotKey(row.slot), "");
     if (!writes.Write(list)) {
         return OperationOutcome::WriteFailure();
     }
-
-    OperationOutcome outcome;
-    const int next = SlotToSelectAfterRemoval(row.shownSlots, row.slot);
-    outcome.reload = ListReload{row.list, SupplierOfList(row.list), next};
-    const bool nowEmpty = !HasRecords(list.Document());
-    if (nowEmpty) {
-        Disable(outcome.commands, {Command::NewPartFromCopy, Command::EditPart, Command::DeletePart,
-                                   Command::CutPart, Command::CopyPart, Command::OrderPart,
-                                   Command::SortAscending, Command::SortDescending});
-        if (inCategory) {
-            Enable(outcome.commands, {Command::DeleteCategory});
-        }
-    }
     clipboard.Clear();
-    Disable(outcome.commands, {Command::PastePart});
-    if (inCategory && !nowEmpty && next >= 0) {
-        outcome.commands.push_back(DeletionRuleFor(list.Value(kListGroup, SlotKey(next))));
-    }
-    return outcome;
+    return OutcomeOfRemoval(row, list.Document());
 }

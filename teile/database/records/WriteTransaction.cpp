@@ -35,6 +35,8 @@ bool StillToBeCompacted(const std::string& path) {
 
 }  // namespace
 
+bool ValueFitsFile(std::string_view value) { return TrimIni(value).size() <= kLongestStoredValue; }
+
 FileChange::FileChange(std::string path) : path_(std::move(path)) {
     // The identity first: a change in between then only makes the next
     // Refresh read the file once more.
@@ -69,7 +71,7 @@ void FileChange::Refresh() {
 }
 
 bool FileChange::WritePending() {
-    if (refused_) {
+    if (refused_ || tooLong_) {
         return false;
     }
     if (!pending_) {
@@ -92,6 +94,12 @@ void FileChange::Set(std::string_view group, std::string_view key, std::string_v
         // Written, it would read back as another group or key: the whole
         // change fails rather than leave the file disagreeing with it.
         refused_ = true;
+        changed_ = true;
+        return;
+    }
+    if (!ValueFitsFile(value)) {
+        // Every reader would cut it, and a record cut short loses its stock.
+        tooLong_ = true;
         changed_ = true;
         return;
     }
@@ -142,6 +150,11 @@ bool WriteTransaction::Write(FileChange& change) {
     if (!change.Changed()) {
         return true;
     }
+    if (change.TooLong()) {
+        valueTooLong_ = true;
+        Undo();
+        return false;
+    }
     // What is put back on a failure is the file as this write finds it.
     change.Refresh();
     Original& original = OriginalOf(change.Path(), change.Current());
@@ -168,6 +181,10 @@ FreeSlot WriteTransaction::TakeFreeSlot(const std::string& listFile) {
         Undo();
     }
     return slot;
+}
+
+OperationOutcome WriteTransaction::FailureOutcome() const {
+    return valueTooLong_ ? OperationOutcome::ValueTooLong() : OperationOutcome::WriteFailure();
 }
 
 void WriteTransaction::Undo() {

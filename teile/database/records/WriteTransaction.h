@@ -2,7 +2,8 @@
 // The write transaction every record operation uses: changes to a data file
 // are collected and written in one atomic replacement, and an operation that
 // changes several files in a row puts every file back when a later write
-// fails, so a failed operation leaves the data as it found them.
+// fails, so a failed operation leaves the data as it found them. A value
+// longer than a reader gets back fails the write the same way.
 
 #include <memory>
 #include <optional>
@@ -13,6 +14,14 @@
 #include "AtomicFile.h"
 #include "IniStore.h"
 #include "Slots.h"
+#include "records/OperationOutcome.h"
+
+// The longest value a reader of the data files gets back: ours, dranko and
+// the Windows routines all read at most this much. A longer record would lose
+// its last fields (the stock) on the next read.
+inline constexpr std::size_t kLongestStoredValue = 254;
+// Whether a reader gets the value back whole (it skips the blanks around it).
+bool ValueFitsFile(std::string_view value);
 
 // The pending changes of one data file, starting from its current content.
 class FileChange {
@@ -26,10 +35,13 @@ public:
     std::string Value(std::string_view group, std::string_view key) const;
 
     // WriteIniValue's rule: a blank value removes the key. A group or key
-    // that would not read back as written makes the write fail.
+    // that would not read back as written, or a value that does not fit the
+    // file, makes the write fail.
     void Set(std::string_view group, std::string_view key, std::string_view value);
 
     bool Changed() const { return changed_; }
+    // A value was longer than a reader gets back: nothing of it is written.
+    bool TooLong() const { return tooLong_; }
     // False when the file exists but could not be read: writing it from an
     // empty document would wipe it.
     bool Readable() const { return readable_; }
@@ -64,6 +76,7 @@ private:
     bool changed_ = false;
     // A Set that no reader would read back as written: the write fails.
     bool refused_ = false;
+    bool tooLong_ = false;
 };
 
 // Files written one after the other by one operation. The first failure puts
@@ -87,12 +100,15 @@ public:
     FreeSlot TakeFreeSlot(const std::string& listFile);
 
     // Writes the file when it changed. False when it could not be written,
-    // or when a committed compaction still has to replace it; everything
-    // written before is then put back.
+    // when a value was too long for it, or when a committed compaction still
+    // has to replace it; everything written before is then put back.
     [[nodiscard]] bool Write(FileChange& change);
     // Puts back every written file (best effort: the failure is being
     // reported anyway).
     void Undo();
+    // What the operation hands back after a failed Write: a value too long
+    // for the files, or a write failure.
+    OperationOutcome FailureOutcome() const;
 
 private:
     struct Original {
@@ -105,4 +121,5 @@ private:
                          std::shared_ptr<const IniDocument> known = nullptr);
 
     std::vector<Original> originals_;
+    bool valueTooLong_ = false;
 };

@@ -31,7 +31,7 @@ QString ConsoleText(const QByteArray& bytes) {
 
 }  // namespace
 
-ChildToolRun::ChildToolRun(const QString& program, Output output)
+ChildToolRun::ChildToolRun(const QString& program, const QStringList& arguments, Output output)
     : collected_(output == Output::Collected) {
     PrepareToolProcess(process_);
     if (collected_) {
@@ -44,7 +44,13 @@ ChildToolRun::ChildToolRun(const QString& program, Output output)
         process_.setProcessChannelMode(QProcess::ForwardedChannels);
     }
     process_.setProgram(program);
+    process_.setArguments(arguments);
     process_.start();
+    // Only the exec in the child tells whether the file can run at all; the
+    // wait lasts until that exec, not until the tool is up.
+    if (!process_.waitForStarted() && process_.error() == QProcess::FailedToStart) {
+        startError_ = process_.errorString();
+    }
     processId_ = process_.processId();
 }
 

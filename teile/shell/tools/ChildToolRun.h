@@ -4,6 +4,7 @@
 // ends (as a console window would have shown it).
 
 #include <QProcess>
+#include <QStringList>
 
 #include "ToolRun.h"
 
@@ -12,7 +13,7 @@ class ChildToolRun : public ToolRun {
 public:
     enum class Output { Forwarded, Collected };
 
-    ChildToolRun(const QString& program, Output output);
+    ChildToolRun(const QString& program, const QStringList& arguments, Output output);
     ~ChildToolRun() override;
 
     bool IsRunning() override;
@@ -20,9 +21,13 @@ public:
     void WaitForEnd(int milliseconds) override;
     void Kill() override;
     qint64 ProcessId() const override { return processId_; }
+    // The system's words when the program file could not be started; empty
+    // when it runs (or ran).
+    QString StartError() const { return startError_; }
 
 private:
     bool collected_;
+    QString startError_;
     QProcess process_;
     qint64 processId_ = 0;
 };

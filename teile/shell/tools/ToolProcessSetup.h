@@ -1,7 +1,8 @@
 #pragma once
 // What every process teile starts for a tool has in common: nothing on its
-// standard input (no tool of the suite reads one, and dranko's closing prompt
-// takes the end of input as its Enter), and an end tied to teile's own.
+// standard input (no tool of the suite reads one, and should dranko's closing
+// prompt come, it takes the end of input as its Enter), and an end tied to
+// teile's own.
 
 class QProcess;
 

@@ -3,16 +3,18 @@
 // (ToolTable.h), and their end at shutdown.
 //
 // - StartTool starts a slot's program from the program folder, without
-//   arguments, in teile's current directory and environment, and returns at
-//   once. While the slot's last start still runs, it does nothing (the running
-//   copy is not raised either); a missing or empty program file is ignored
-//   without a word.
+//   arguments (but see dranko below), in teile's current directory and
+//   environment, and returns at once. While the slot's last start still runs,
+//   it does nothing (the running copy is not raised either); a missing or
+//   empty program file is ignored without a word. A file that is there but
+//   cannot run (no execute permission, not a program) is reported back, so
+//   the user hears why the menu command did nothing.
 // - dranko writes text the user must read. With a desktop terminal (see
 //   FindDesktopTerminal) it runs in one (TerminalToolRun.h says how it is
 //   tracked and ended); the user answers its closing prompt there. Without
-//   one it runs with an empty standard input, which its prompt takes as Enter,
-//   and when it has ended ConsoleOutput hands on everything it printed, for
-//   the shell to show in a message box.
+//   one nobody could answer it: dranko gets "/FRAGNICHT" as its second
+//   argument and ends without the prompt, and when it has ended ConsoleOutput
+//   hands on everything it printed, for the shell to show in a message box.
 // - TerminateAll, the second step of shutdown, ends every tool still running.
 //   It asks first: window tools get SIGTERM and close as from their close box;
 //   dranko gets SIGHUP, as from a closed console, and finishes the file it is
@@ -30,10 +32,19 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "ToolRun.h"
 #include "ToolTable.h"
+
+// A tool's program file that is there but could not be started.
+struct ToolStartFailure {
+    enum class Cause { NoExecutePermission, NotAProgram, Other };
+    QString program;  // the file's full path
+    Cause cause = Cause::Other;
+    QString systemText;  // the system's own words, for Cause::Other
+};
 
 class ToolProcesses : public QObject {
     Q_OBJECT
@@ -45,7 +56,9 @@ public:
     ToolProcesses(std::string programFolder, QString terminal, QObject* parent = nullptr);
     ~ToolProcesses() override;
 
-    void StartTool(int slot);
+    // The failure when the slot's program file is there but did not start;
+    // nothing otherwise (started, still running, no file or an empty one).
+    std::optional<ToolStartFailure> StartTool(int slot);
     bool IsRunning(int slot);
     void TerminateAll();
     // The process teile started for the slot's last start (the terminal for a

@@ -96,7 +96,7 @@ TEST(CompactionFailure, OldWorkFilesAreNeitherReadNorDeleted) {
     WriteCrashFixture(folder);
     // Left by an interrupted run of an older version: perhaps the only copy
     // of some pictures.
-    folder.Write("~kompakt.tmp", "[teil]\r\nmax=0\r\nt0=" + PartText("alt") + "\r\n");
+    folder.Write("~kompakt.tmp", "[teil]\r\nmax=0\r\nt0=" + Named("alt").Record() + "\r\n");
     folder.Write("~kompakt_bilder1.tmp", "0\001c:\\alt.jpg\r\n");
     TempFolder reference;
     WriteCrashFixture(reference);
@@ -108,7 +108,8 @@ TEST(CompactionFailure, OldWorkFilesAreNeitherReadNorDeleted) {
     EXPECT_EQ(outcome.result, CompactionResult::Compacted);
     EXPECT_EQ(outcome.oldWorkFiles,
               (std::vector<std::string>{"~kompakt.tmp", "~kompakt_bilder1.tmp"}));
-    EXPECT_EQ(folder.Read("~kompakt.tmp"), "[teil]\r\nmax=0\r\nt0=" + PartText("alt") + "\r\n");
+    EXPECT_EQ(folder.Read("~kompakt.tmp"),
+              "[teil]\r\nmax=0\r\nt0=" + Named("alt").Record() + "\r\n");
     EXPECT_EQ(folder.Read("~kompakt_bilder1.tmp"), "0\001c:\\alt.jpg\r\n");
     EXPECT_EQ(DataFileBytes(folder.Path()), DataFileBytes(reference.Path()));
 }

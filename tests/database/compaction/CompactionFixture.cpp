@@ -163,12 +163,6 @@ std::vector<std::string> CompactionLeftovers(const std::string& folder) {
     return found;
 }
 
-std::string PartText(const std::string& name, const std::string& remark) {
-    PartRecord record = PartRecord::NewPart(name);
-    record.Field(kFieldRemark) = remark;
-    return record.Join();
-}
-
 namespace {
 
 std::string Lines(std::initializer_list<std::string> lines) {
@@ -185,19 +179,22 @@ void WriteCrashFixture(const TempFolder& folder) {
     folder.Write("teile.dat", Lines({"[kategorie]", "k0=Widerst\xE4nde", "k1=Kondensatoren",
                                      "k3=Dioden", "k4=Leer", "k901=Reichelt", "k902=Conrad"}));
     // Holes at 1, 2, 4, 5, 6.
-    folder.Write("k0.dat", Lines({"[teil]", "max=7", "t0=" + PartText("R 10k"),
-                                  "t3=" + PartText("R 4k7", "R=4,7k"), "t7=" + PartText("R 1M")}));
+    folder.Write("k0.dat", Lines({"[teil]", "max=7", "t0=" + Named("R 10k").Record(),
+                                  "t3=" + Named("R 4k7", "R=4,7k").Record(),
+                                  "t7=" + Named("R 1M").Record()}));
     // Out of slot order, with a blank record that takes a slot of its own.
-    folder.Write("k1.dat", Lines({"[teil]", "max=9", "t4=" + PartText("C 100n"),
-                                  "t6=  ", "t1=" + PartText("C 10u"), "t9=" + PartText("C 1n")}));
+    folder.Write("k1.dat",
+                 Lines({"[teil]", "max=9", "t4=" + Named("C 100n").Record(),
+                        "t6=  ", "t1=" + Named("C 10u").Record(), "t9=" + Named("C 1n").Record()}));
     // No name: never touched.
-    folder.Write("k2.dat", Lines({"[teil]", "max=5", "t2=" + PartText("Relais"),
-                                  "t5=" + PartText("Taster")}));
+    folder.Write("k2.dat", Lines({"[teil]", "max=5", "t2=" + Named("Relais").Record(),
+                                  "t5=" + Named("Taster").Record()}));
     // Slot 2 re-used last.
     folder.Write("k3.dat",
-                 Lines({"[teil]", "max=5", "t0=" + PartText("1N4148"), "t1=" + PartText("1N4007"),
-                        "t3=" + PartText("BAT43"), "t4=" + PartText("ZPD 5,1"),
-                        "t5=" + PartText("LED rot"), "t2=" + PartText("BZX 12")}));
+                 Lines({"[teil]", "max=5", "t0=" + Named("1N4148").Record(),
+                        "t1=" + Named("1N4007").Record(), "t3=" + Named("BAT43").Record(),
+                        "t4=" + Named("ZPD 5,1").Record(), "t5=" + Named("LED rot").Record(),
+                        "t2=" + Named("BZX 12").Record()}));
     folder.Write("k4.dat", Lines({"[teil]", "max=3"}));
     folder.Write("bilder.dat", Lines({"[bild0]", "k0t7=$lopf$r1m.jpg", "k3t2=$lopf$bzx.jpg",
                                       "k3t5=c:\\bilder\\led.bmp", "k1t9=$lopf$c1n.jpg",

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "TempFolder.h"
+#include "TestParts.h"
 #include "compaction/CompactionFiles.h"
 
 // Thrown in place of the process dying.
@@ -71,9 +72,6 @@ std::map<std::string, std::string> DataFileBytes(const std::string& folder);
 
 // The files of a compaction still lying around: prepared files and journals.
 std::vector<std::string> CompactionLeftovers(const std::string& folder);
-
-// A record with the defaults of a new part and the given remark.
-std::string PartText(const std::string& name, const std::string& remark = "keine");
 
 // Several categories with holes and records out of slot order, an unnamed
 // and an empty category, pictures and datasheets, and positions in all three

@@ -7,6 +7,9 @@
 #include "IniStore.h"
 #include "ScriptedPrompter.h"
 #include "compaction/Compaction.h"
+#include "lists/PartRows.h"
+#include "records/PartEditorRules.h"
+#include "records/PartOperations.h"
 
 namespace {
 
@@ -27,9 +30,9 @@ TEST(Compaction, HolesCloseAndSideEntriesFollowTheirParts) {
     TempFolder folder;
     WriteCrashFixture(folder);
     Compact(folder);
-    EXPECT_EQ(folder.Read("k0.dat"), "[teil]\r\nmax=2\r\nt0=" + PartText("R 10k") +
-                                         "\r\nt1=" + PartText("R 4k7", "R=4,7k") +
-                                         "\r\nt2=" + PartText("R 1M") + "\r\n");
+    EXPECT_EQ(folder.Read("k0.dat"), "[teil]\r\nmax=2\r\nt0=" + Named("R 10k").Record() +
+                                         "\r\nt1=" + Named("R 4k7", "R=4,7k").Record() +
+                                         "\r\nt2=" + Named("R 1M").Record() + "\r\n");
     EXPECT_EQ(Value(folder, "bilder.dat", "bild0", "k0t2"), "$lopf$r1m.jpg");
     EXPECT_EQ(Value(folder, "bilder.dat", "bild1", "k0t2"), "$lopf$r1m-2.jpg");
     EXPECT_EQ(Value(folder, "bilder.dat", "bild0", "k0t7"), "");
@@ -45,8 +48,8 @@ TEST(Compaction, FileOrderGivesTheNewSlotsAndOrderPositionsFollow) {
     const DatabaseView before = ViewOf(folder.Path());
     Compact(folder);
     // Dioden stood as 0, 1, 3, 4, 5, 2: "BZX 12" of slot 2 is now last.
-    EXPECT_EQ(Value(folder, "k3.dat", "teil", "t5"), PartText("BZX 12"));
-    EXPECT_EQ(Value(folder, "k3.dat", "teil", "t2"), PartText("BAT43"));
+    EXPECT_EQ(Value(folder, "k3.dat", "teil", "t5"), Named("BZX 12").Record());
+    EXPECT_EQ(Value(folder, "k3.dat", "teil", "t2"), Named("BAT43").Record());
     EXPECT_EQ(Value(folder, "k901.dat", "teil", "t0"), "k3t5;5;0");   // was k3t2
     EXPECT_EQ(Value(folder, "k902.dat", "teil", "t0"), "k3t3;10;0");  // was k3t4, first line
     EXPECT_EQ(Value(folder, "k903.dat", "teil", "t3"), "k3t2;2;0");   // was k3t3
@@ -60,8 +63,9 @@ TEST(Compaction, BlankRecordKeepsItsSlotEmptyAndOrderListsCloseUp) {
     TempFolder folder;
     WriteCrashFixture(folder);
     Compact(folder);
-    EXPECT_EQ(folder.Read("k1.dat"), "[teil]\r\nmax=3\r\nt0=" + PartText("C 100n") + "\r\nt2=" +
-                                         PartText("C 10u") + "\r\nt3=" + PartText("C 1n") + "\r\n");
+    EXPECT_EQ(folder.Read("k1.dat"), "[teil]\r\nmax=3\r\nt0=" + Named("C 100n").Record() +
+                                         "\r\nt2=" + Named("C 10u").Record() +
+                                         "\r\nt3=" + Named("C 1n").Record() + "\r\n");
     EXPECT_EQ(folder.Read("k903.dat"),
               "[teil]\r\nmax=3\r\nt0=k3t0;1;0\r\nt1=k1t0;4;1\r\n"
               "t2=k0t0;7;0\r\nt3=k3t2;2;0\r\n");
@@ -87,13 +91,13 @@ TEST(Compaction, ValuesAreCarriedByteForByte) {
     TempFolder folder;
     const std::string longPath = "$lopf$" + std::string(300, 'x') + ".jpg";
     folder.Write("teile.dat", "[kategorie]\r\nk5=Diverses\r\n");
-    folder.Write("k5.dat", "[teil]\r\nmax=9\r\nt4=" + PartText("Poti", "R=10k") + "\r\nt9 = \"" +
-                               PartText("a=b") + "\"\r\n");
+    folder.Write("k5.dat", "[teil]\r\nmax=9\r\nt4=" + Named("Poti", "R=10k").Record() +
+                               "\r\nt9 = \"" + Named("a=b").Record() + "\"\r\n");
     folder.Write("bilder.dat", "[bild0]\r\nk5t9=" + longPath + "\r\n");
     Compact(folder);
-    EXPECT_EQ(folder.Read("k5.dat"), "[teil]\r\nmax=1\r\nt0=" + PartText("Poti", "R=10k") +
-                                         "\r\nt1=\"" + PartText("a=b") + "\"\r\n");
-    EXPECT_EQ(Value(folder, "k5.dat", "teil", "t1"), PartText("a=b"));
+    EXPECT_EQ(folder.Read("k5.dat"), "[teil]\r\nmax=1\r\nt0=" + Named("Poti", "R=10k").Record() +
+                                         "\r\nt1=\"" + Named("a=b").Record() + "\"\r\n");
+    EXPECT_EQ(Value(folder, "k5.dat", "teil", "t1"), Named("a=b").Record());
     EXPECT_EQ(folder.Read("bilder.dat"), "[bild0]\r\nk5t1=" + longPath + "\r\n");
 }
 
@@ -215,8 +219,8 @@ TEST(Compaction, SingleListTakesOnlyItsOwnEntriesAlong) {
 TEST(Compaction, StrayEntriesNeverBecomeAnotherPartsEntries) {
     TempFolder folder;
     folder.Write("teile.dat", "[kategorie]\r\nk6=Reste\r\n");
-    folder.Write("k6.dat", "[teil]\r\nmax=5\r\nt3=" + PartText("drei") +
-                               "\r\nt5=" + PartText("fuenf") + "\r\n");
+    folder.Write("k6.dat", "[teil]\r\nmax=5\r\nt3=" + Named("drei").Record() +
+                               "\r\nt5=" + Named("fuenf").Record() + "\r\n");
     // Stray entries without their parts and a second, unread line of a moved
     // key. A stray one on a slot that a part takes now would become its picture.
     folder.Write("bilder.dat",
@@ -240,6 +244,34 @@ TEST(Compaction, PositionNamingNoPartIsNeverAttachedToAPart) {
     Compact(folder);
     EXPECT_EQ(folder.Read("k0.dat"), "[teil]\r\nmax=0\r\nt0=B\r\n");
     EXPECT_EQ(folder.Read("k901.dat"), "[teil]\r\nmax=1\r\nt0=k0t0;2;0\r\nt1=k0t7;3;0\r\n");
+}
+
+// A record above "max" is dropped by the compaction, but the order list that
+// names it shows it: its position goes too, or the next new part, saved into
+// the freed slot, would be ordered in its place.
+TEST(Compaction, PositionOfADroppedRecordGoesWithIt) {
+    TempFolder folder;
+    folder.Write("teile.dat", "[kategorie]\r\nk0=Dioden\r\n");
+    folder.Write("k0.dat", "[teil]\r\nmax=0\r\nt0=" + Named("A").Record() +
+                               "\r\nt1=" + Named("B").Record() + "\r\n");
+    folder.Write("k901.dat", "[teil]\r\nt0=k0t1;1;0\r\n");
+    const auto orderedNames = [&folder] {
+        ForgetIniSnapshots();
+        std::vector<std::string> names;
+        for (const PartRow& row : ReadPartRows(folder.Path(), 901)) {
+            names.push_back(row.Text(1));
+        }
+        return names;
+    };
+    ASSERT_EQ(orderedNames(), std::vector<std::string>{"B"});
+
+    Compact(folder);
+    PartEditorTexts texts = NewPartEditorTexts();
+    texts.Field(kFieldName) = "NEU";
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(SavePart(folder.Path(), 0, -1, texts, prompter).IsDone());
+    EXPECT_EQ(Value(folder, "k0.dat", "teil", "t1"), Named("NEU").Record());
+    EXPECT_EQ(orderedNames(), std::vector<std::string>{});
 }
 
 // The dropped position's key must not bring a second line of that key, which

@@ -9,7 +9,9 @@
 // - every order position readers saw is seen afterwards, in the same order,
 //   naming the same part with the same quantity and flag; a position that
 //   named no part names none (or is gone), one that named a part of another
-//   category is unchanged;
+//   category is unchanged; one that named a record above "max" (shown by
+//   the order list, dropped by the compaction) is gone, or the next part
+//   saved into the freed slot would be ordered in its place;
 // - nothing readers could not see before becomes visible, nothing they could
 //   see becomes invisible; teile.dat never changes, and on a folder whose
 //   files can all be read and written the compaction never fails.
@@ -27,6 +29,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -212,6 +215,7 @@ struct View {
     std::vector<Record> parts;
     std::vector<std::array<std::string, 4>> sides;
     std::vector<Record> positions;
+    std::shared_ptr<const IniDocument> category;
 
     // The index of the part a position names, -1 for no part of the
     // category, -2 for a reference to another category or none at all.
@@ -228,12 +232,22 @@ struct View {
         }
         return -1;
     }
+
+    // Whether a position names a record of the category that the order list
+    // shows but the category's list does not: one above "max".
+    bool NamesUnlistedRecord(const Record& position) const {
+        const std::optional<PartReference> part =
+            PartReference::Parse(FieldOf(SplitFields(position.value), 1));
+        return part && part->category == kCategory && PartNamedBy(position) == -1 &&
+               !IsBlank(category->Value(kListGroup, SlotKey(part->slot)));
+    }
 };
 
 View ViewOf(bool fileOrder) {
     ForgetIniSnapshots();
     View view;
     view.parts = RecordsOf(ListFileName(kCategory), fileOrder);
+    view.category = ReadIniFile(Folder() + ListFileName(kCategory));
     const auto datasheets = ReadIniFile(DatasheetFilePath(Folder()));
     const auto pictures = ReadIniFile(PictureFilePath(Folder()));
     for (const Record& part : view.parts) {
@@ -253,6 +267,9 @@ void CheckPositions(const View& before, const View& after, bool categoryCompacte
             // at the end, or breaks the match of the positions after it.)
             if (next < after.positions.size() && after.positions[next].value == position.value &&
                 after.PartNamedBy(after.positions[next]) == -1) {
+                if (before.NamesUnlistedRecord(position)) {
+                    Broken("order position of a dropped record stays: " + position.value);
+                }
                 ++next;
             }
             continue;

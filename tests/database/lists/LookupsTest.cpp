@@ -13,12 +13,6 @@ TestPart WithPlace(std::string name, std::string place) {
     return part;
 }
 
-TestPart WithRemark(std::string name, std::string remark) {
-    TestPart part = Named(std::move(name));
-    part.remark = std::move(remark);
-    return part;
-}
-
 class LookupsTest : public ::testing::Test {
 protected:
     TempFolder folder;
@@ -48,8 +42,7 @@ TEST_F(LookupsTest, ScanStopsAtMaxAndSkipsBlankSlots) {
 }
 
 TEST_F(LookupsTest, SearchModeJoinsNameAndRemarkAsChosen) {
-    folder.Write("k0.dat",
-                 PartsFile("", {{0, WithRemark("XY", "nix")}, {5, WithRemark("AB", "CD")}}));
+    folder.Write("k0.dat", PartsFile("", {{0, Named("XY", "nix")}, {5, Named("AB", "CD")}}));
     EXPECT_EQ(FindSearchMatch("bc", file, {true, true}), 5);
     EXPECT_EQ(FindSearchMatch("BC", file, {true, false}), -1);
     EXPECT_EQ(FindSearchMatch("cd", file, {false, true}), 5);

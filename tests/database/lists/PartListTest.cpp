@@ -27,25 +27,40 @@ std::map<int, bool> Enabled(std::initializer_list<int> enabled) {
     return states;
 }
 
-TEST(ListCommands, CategoryWithParts) {
-    EXPECT_EQ(Applied(SelectedListCommands(4, 3, false)),
-              Enabled({0, 1, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14}));
-    EXPECT_EQ(Applied(SelectedListCommands(4, 3, true)),
-              Enabled({0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
-}
-
-TEST(ListCommands, EmptyCategoryMayBeDeletedAndFilled) {
-    EXPECT_EQ(Applied(SelectedListCommands(0, 0, false)), Enabled({0, 1, 2, 3, 4, 12}));
-    EXPECT_EQ(Applied(SelectedListCommands(49, 0, true)), Enabled({0, 1, 2, 3, 4, 10, 12}));
-}
-
-TEST(ListCommands, RootsAndOrderLists) {
-    EXPECT_EQ(Applied(SelectedListCommands(800, 0, true)), Enabled({0, 12}));
-    EXPECT_EQ(Applied(SelectedListCommands(900, 0, true)), Enabled({}));
-    EXPECT_EQ(Applied(SelectedListCommands(901, 2, true)), Enabled({1, 3, 6, 7, 13, 14}));
-    EXPECT_EQ(Applied(SelectedListCommands(903, 0, true)), Enabled({1}));
-    EXPECT_TRUE(SelectedListCommands(50, 3, false).empty());
-    EXPECT_TRUE(SelectedListCommands(-1, 0, false).empty());
+// Which commands the selected tree entry and the rows of its list leave
+// available; an entry that is no list changes nothing.
+TEST(ListCommands, FollowTheSelectedEntryItsRowsAndTheWaitingPaste) {
+    struct Case {
+        int tag;
+        int rows;
+        bool pasteWaiting;
+        std::map<int, bool> expected;
+    };
+    const Case cases[] = {
+        // A category with parts; paste only while a part waits.
+        {4, 3, false, Enabled({0, 1, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14})},
+        {4, 3, true, Enabled({0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14})},
+        // An empty category may be deleted and filled.
+        {0, 0, false, Enabled({0, 1, 2, 3, 4, 12})},
+        {49, 0, true, Enabled({0, 1, 2, 3, 4, 10, 12})},
+        // The roots and the order lists.
+        {800, 0, true, Enabled({0, 12})},
+        {900, 0, true, Enabled({})},
+        {901, 2, true, Enabled({1, 3, 6, 7, 13, 14})},
+        {903, 0, true, Enabled({1})},
+        // No list at all.
+        {50, 3, false, {}},
+        {-1, 0, false, {}},
+    };
+    for (const Case& c : cases) {
+        const CommandChanges changes = SelectedListCommands(c.tag, c.rows, c.pasteWaiting);
+        if (c.expected.empty()) {
+            EXPECT_TRUE(changes.empty()) << "tag " << c.tag;
+        } else {
+            EXPECT_EQ(Applied(changes), c.expected)
+                << "tag " << c.tag << ", rows " << c.rows << ", paste " << c.pasteWaiting;
+        }
+    }
 }
 
 class PartListTest : public ::testing::Test {

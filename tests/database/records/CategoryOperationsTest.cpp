@@ -106,7 +106,7 @@ TEST(DeleteCategory, LastCategoryDisablesThePartCommands) {
 TEST(DeleteCategory, CategoryWithPartsIsNotRemoved) {
     RecordDatabase db;
     db.WriteCategories({{3, "Voll"}});
-    db.WriteList(3, {{4, PartText("A")}});
+    db.WriteList(3, {{4, Named("A").Record()}});
     ScriptedPrompter prompter;
     EXPECT_EQ(DeleteCategory(db.Folder(), 3, prompter).status, OutcomeStatus::Refused);
     EXPECT_TRUE(prompter.messages.empty());

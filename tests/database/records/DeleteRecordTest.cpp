@@ -13,7 +13,7 @@ const std::string kOrderedPart =
 // Category 1 with parts in slots 3 and 30, ordered from suppliers 1 and 3
 // (slot 3) and 2 (slot 30), each with its side entries.
 void WriteOrderedParts(const RecordDatabase& db) {
-    db.WriteList(1, {{3, PartText("A")}, {30, PartText("B")}}, "30");
+    db.WriteList(1, {{3, Named("A").Record()}, {30, Named("B").Record()}}, "30");
     db.WriteList(901, {{0, "k1t3;2;0"}, {1, "k1t30;1;0"}});
     db.WriteList(902, {{0, "k1t30;4;0"}});
     db.WriteList(903, {{7, "K1T3;9;1"}});
@@ -27,7 +27,7 @@ void WriteOrderedParts(const RecordDatabase& db) {
 TEST(DeleteSelectedRecord, OrderedPartAsksTwiceAndTakesPositionsAndSideEntriesAlong) {
     RecordDatabase db;
     WriteOrderedParts(db);
-    PartClipboard clipboard{1, 30, PartText("B"), {}, ClipboardKind::Copy};
+    PartClipboard clipboard{1, 30, Named("B").Record(), {}, ClipboardKind::Copy};
     ScriptedPrompter prompter({Answer::Yes, Answer::Yes});
 
     const OperationOutcome outcome =
@@ -68,7 +68,7 @@ TEST(DeleteSelectedRecord, NoToEitherQuestionChangesNothing) {
         for (const std::string& file : files) {
             before.push_back(db.Bytes(file));
         }
-        PartClipboard clipboard{1, 30, PartText("B"), {}, ClipboardKind::Cut};
+        PartClipboard clipboard{1, 30, Named("B").Record(), {}, ClipboardKind::Cut};
         ScriptedPrompter prompter(answers);
         const OperationOutcome outcome =
             DeleteSelectedRecord(db.Folder(), {1, 3, {3, 30}}, clipboard, prompter);
@@ -83,18 +83,18 @@ TEST(DeleteSelectedRecord, NoToEitherQuestionChangesNothing) {
 
 TEST(DeleteSelectedRecord, PartWithStockIsNotDeletedEvenIfAsked) {
     RecordDatabase db;
-    db.WriteList(1, {{0, PartText("A", "2")}});
+    db.WriteList(1, {{0, Stocked("A", "2").Record()}});
     PartClipboard clipboard;
     ScriptedPrompter prompter;
     EXPECT_EQ(DeleteSelectedRecord(db.Folder(), {1, 0, {0}}, clipboard, prompter).status,
               OutcomeStatus::Refused);
     EXPECT_TRUE(prompter.messages.empty());
-    EXPECT_EQ(db.Record(1, 0), PartText("A", "2"));
+    EXPECT_EQ(db.Record(1, 0), Stocked("A", "2").Record());
 }
 
 TEST(DeleteSelectedRecord, LastPositionOfAnOrderListEmptiesItWithoutTouchingParts) {
     RecordDatabase db;
-    db.WriteList(1, {{3, PartText("A")}});
+    db.WriteList(1, {{3, Named("A").Record()}});
     db.WriteList(902, {{4, "k1t3;2;0"}});
     db.WriteFile("bilder.dat", "[bild0]\r\nk1t3=a.jpg\r\n");
     PartClipboard clipboard;
@@ -106,7 +106,7 @@ TEST(DeleteSelectedRecord, LastPositionOfAnOrderListEmptiesItWithoutTouchingPart
     ExpectMessage(prompter.messages[0], true, "Warnung !",
                   "Teil aus der Bestellung l\xF6schen ?     ", MessageIcon::Warning, Answer::No);
     EXPECT_EQ(db.Record(902, 4), "");
-    EXPECT_EQ(db.Record(1, 3), PartText("A"));
+    EXPECT_EQ(db.Record(1, 3), Named("A").Record());
     EXPECT_EQ(db.Side("bild0", "k1t3"), "a.jpg");
     EXPECT_EQ(outcome.reload, (ListReload{902, 2, -1}));
     const CommandChanges expected = {

@@ -70,7 +70,11 @@ TEST(SaveOrderPosition, KeepsThePartAndSetsQuantityAndHiddenFlag) {
 
 TEST(BookInOrderPosition, AddsTheDeliveryToStockAndSetsThePrice) {
     RecordDatabase db;
-    db.WriteList(1, {{3, PartText("BC547", "3")}});
+    TestPart part = Stocked("BC547", "3");
+    part.prices[0] = "1,00";
+    part.prices[1] = "2,00";
+    part.prices[2] = "3,00";
+    db.WriteList(1, {{3, part.Record()}});
     db.WriteList(902, {{0, "k1t3;5;0"}, {2, "k1t9;1;0"}});
     ScriptedPrompter prompter;
     PartClipboard clipboard;
@@ -84,6 +88,7 @@ TEST(BookInOrderPosition, AddsTheDeliveryToStockAndSetsThePrice) {
     EXPECT_EQ(fields[12], "8");
     EXPECT_EQ(fields[9], "1,20");
     EXPECT_EQ(fields[8], "1,00");
+    EXPECT_EQ(fields[10], "3,00");
     EXPECT_EQ(db.Record(902, 0), "");
     EXPECT_EQ(outcome.reload, (ListReload{902, 2, 2}));
     // Like a deletion, the removal forgets the part waiting to be pasted.
@@ -94,8 +99,9 @@ TEST(BookInOrderPosition, AddsTheDeliveryToStockAndSetsThePrice) {
 
 TEST(BookInOrderPosition, StockSaturatesAndAnEmptyPriceEmptiesThePrice) {
     RecordDatabase db;
-    db.WriteList(1,
-                 {{0, PartText("A", "2147483647")}, {1, PartText("B", "-2147483648")}, {2, "C;k"}});
+    db.WriteList(1, {{0, Stocked("A", "2147483647").Record()},
+                     {1, Stocked("B", "-2147483648").Record()},
+                     {2, "C;k"}});
     db.WriteList(901, {{0, "k1t0;5;0"}, {1, "k1t1;-5;0"}, {2, "k1t2;4;0"}});
     ScriptedPrompter prompter;
     PartClipboard clipboard;
@@ -123,7 +129,7 @@ TEST(BookInOrderPosition, StockSaturatesAndAnEmptyPriceEmptiesThePrice) {
 // reference never leads to any other file.
 TEST(BookInOrderPosition, PositionWithoutPartIsRemovedWithAWarning) {
     RecordDatabase db;
-    db.WriteList(1, {{3, PartText("A", "1")}});
+    db.WriteList(1, {{3, Stocked("A", "1").Record()}});
     db.WriteList(903, {{0, "k../../x;1;0"}, {1, "k1t../y;1;0"}, {2, "k1t7;1;0"}, {3, "k1t3;1;0"}});
     const std::string part = db.Bytes("k1.dat");
     for (int slot : {0, 1, 2}) {

@@ -8,7 +8,7 @@ namespace {
 // Part k2t5 with side entries, ordered from supplier 1; category 4 empty.
 void WritePartToMove(const RecordDatabase& db) {
     db.WriteCategories({{2, "Zwei"}, {4, "Vier"}});
-    db.WriteList(2, {{5, PartText("BC547", "3")}, {6, PartText("BC557")}});
+    db.WriteList(2, {{5, Stocked("BC547", "3").Record()}, {6, Named("BC557").Record()}});
     db.WriteList(901, {{0, "k2t5;3;1"}, {1, "k2t6;1;0"}});
     db.WriteFile("datenblaetter.dat", "[datenblatt]\r\nk2t5=bc.pdf\r\n");
     db.WriteFile("bilder.dat", "[bild1]\r\nk2t5=bc.jpg\r\n");
@@ -25,16 +25,16 @@ TEST(PastePart, CutMovesThePartWithItsEntriesAndOrderReferences) {
     RecordDatabase db;
     WritePartToMove(db);
     PartClipboard clipboard = Take(db, 2, 5, ClipboardKind::Cut);
-    EXPECT_EQ(db.Record(2, 5), PartText("BC547", "3"));  // nothing happens before the paste
+    EXPECT_EQ(db.Record(2, 5), Stocked("BC547", "3").Record());  // nothing happens before the paste
     ScriptedPrompter prompter;
 
     const OperationOutcome outcome = PastePart(db.Folder(), 4, clipboard, prompter);
 
     ASSERT_TRUE(outcome.IsDone());
     EXPECT_TRUE(prompter.messages.empty());
-    EXPECT_EQ(db.Record(4, 0), PartText("BC547", "3"));
+    EXPECT_EQ(db.Record(4, 0), Stocked("BC547", "3").Record());
     EXPECT_EQ(db.Record(2, 5), "");
-    EXPECT_EQ(db.Record(2, 6), PartText("BC557"));
+    EXPECT_EQ(db.Record(2, 6), Named("BC557").Record());
     EXPECT_EQ(db.Record(901, 0), "k4t0;3;1");
     EXPECT_EQ(db.Record(901, 1), "k2t6;1;0");
     EXPECT_EQ(db.Side("datenblatt", "k4t0"), "bc.pdf");
@@ -51,12 +51,12 @@ TEST(PastePart, CutMovesThePartWithItsEntriesAndOrderReferences) {
 TEST(PastePart, CopyLeavesTheSourceAndItsOrdersAlone) {
     RecordDatabase db;
     WritePartToMove(db);
-    db.WriteList(4, {{0, PartText("X")}});
+    db.WriteList(4, {{0, Named("X").Record()}});
     PartClipboard clipboard = Take(db, 2, 5, ClipboardKind::Copy);
     ScriptedPrompter prompter;
     ASSERT_TRUE(PastePart(db.Folder(), 4, clipboard, prompter).IsDone());
-    EXPECT_EQ(db.Record(4, 1), PartText("BC547", "3"));
-    EXPECT_EQ(db.Record(2, 5), PartText("BC547", "3"));
+    EXPECT_EQ(db.Record(4, 1), Stocked("BC547", "3").Record());
+    EXPECT_EQ(db.Record(2, 5), Stocked("BC547", "3").Record());
     EXPECT_EQ(db.Record(901, 0), "k2t5;3;1");
     EXPECT_EQ(db.Side("datenblatt", "k4t1"), "bc.pdf");
     EXPECT_EQ(db.Side("datenblatt", "k2t5"), "bc.pdf");
@@ -79,7 +79,7 @@ TEST(PastePart, NameQuestionNoKeepsTheWaitingPartAndWritesNothing) {
     for (Answer answer : {Answer::No, Answer::Yes}) {
         RecordDatabase db;
         WritePartToMove(db);
-        db.WriteList(4, {{0, PartText("BC547B")}}, "0");  // contains the pasted name
+        db.WriteList(4, {{0, Named("BC547B").Record()}}, "0");  // contains the pasted name
         const std::string before = db.Bytes("k4.dat");
         PartClipboard clipboard = Take(db, 2, 5, ClipboardKind::Cut);
         ScriptedPrompter prompter({answer});
@@ -93,7 +93,7 @@ TEST(PastePart, NameQuestionNoKeepsTheWaitingPartAndWritesNothing) {
             EXPECT_EQ(db.Bytes("k4.dat"), before);
             EXPECT_TRUE(clipboard.HoldsPart());
         } else {
-            EXPECT_EQ(db.Record(4, 1), PartText("BC547", "3"));
+            EXPECT_EQ(db.Record(4, 1), Stocked("BC547", "3").Record());
             EXPECT_EQ(db.Record(2, 5), "");
         }
     }
@@ -104,7 +104,7 @@ TEST(PastePart, FullTargetKeepsTheWaitingPart) {
     WritePartToMove(db);
     std::map<int, std::string> full;
     for (int slot = 0; slot < 500; ++slot) {
-        full[slot] = PartText("T" + std::to_string(slot));
+        full[slot] = Named("T" + std::to_string(slot)).Record();
     }
     db.WriteList(4, full, "499");
     PartClipboard clipboard = Take(db, 2, 5, ClipboardKind::Cut);
@@ -114,7 +114,7 @@ TEST(PastePart, FullTargetKeepsTheWaitingPart) {
     ExpectMessage(prompter.messages[0], false, "FEHLER",
                   "Zu viele Teile in dieser Kategorie !     ", MessageIcon::Error);
     EXPECT_TRUE(clipboard.HoldsPart());
-    EXPECT_EQ(db.Record(2, 5), PartText("BC547", "3"));
+    EXPECT_EQ(db.Record(2, 5), Stocked("BC547", "3").Record());
 }
 
 // A cut part that was booked in meanwhile moves as it is now; a slot that
@@ -123,17 +123,17 @@ TEST(PastePart, CutTakesThePartAsItIsNowAndNeverRemovesAnotherPart) {
     RecordDatabase db;
     WritePartToMove(db);
     PartClipboard clipboard = Take(db, 2, 5, ClipboardKind::Cut);
-    db.WriteList(2, {{5, PartText("BC547", "8")}, {6, PartText("BC557")}});
+    db.WriteList(2, {{5, Stocked("BC547", "8").Record()}, {6, Named("BC557").Record()}});
     ScriptedPrompter prompter;
     ASSERT_TRUE(PastePart(db.Folder(), 4, clipboard, prompter).IsDone());
-    EXPECT_EQ(db.Record(4, 0), PartText("BC547", "8"));
+    EXPECT_EQ(db.Record(4, 0), Stocked("BC547", "8").Record());
     EXPECT_EQ(db.Record(2, 5), "");
 
     clipboard = Take(db, 2, 6, ClipboardKind::Cut);
-    db.WriteList(2, {{6, PartText("Anderes Teil")}});
+    db.WriteList(2, {{6, Named("Anderes Teil").Record()}});
     ASSERT_TRUE(PastePart(db.Folder(), 4, clipboard, prompter).IsDone());
-    EXPECT_EQ(db.Record(4, 1), PartText("BC557"));
-    EXPECT_EQ(db.Record(2, 6), PartText("Anderes Teil"));
+    EXPECT_EQ(db.Record(4, 1), Named("BC557").Record());
+    EXPECT_EQ(db.Record(2, 6), Named("Anderes Teil").Record());
     EXPECT_EQ(db.Record(901, 1), "k2t6;1;0");
 }
 

@@ -7,21 +7,9 @@
 
 #include "AtomicFile.h"
 
-std::string PartText(std::string_view name, std::string_view stock, std::string_view place) {
-    return std::string(name) + ";keine;k.A.;k.A.;k.A.;BN1;BN2;BN3;1,00;2,00;3,00;" +
-           std::string(place) + ";" + std::string(stock) + ";0";
-}
-
 void RecordDatabase::WriteList(int list, const std::map<int, std::string>& records,
                                std::string_view max) const {
-    std::string bytes = "[teil]\r\n";
-    if (!max.empty()) {
-        bytes += "max=" + std::string(max) + "\r\n";
-    }
-    for (const auto& [slot, value] : records) {
-        bytes += SlotKey(slot) + "=" + value + "\r\n";
-    }
-    folder_.Write(ListFileName(list), bytes);
+    folder_.Write(ListFileName(list), ListFile(std::string(max), {records.begin(), records.end()}));
 }
 
 void RecordDatabase::WriteCategories(const std::map<int, std::string>& names) const {

@@ -10,10 +10,7 @@
 #include "IniStore.h"
 #include "ScriptedPrompter.h"
 #include "TempFolder.h"
-
-// 14 fields: name, remark ... order numbers BN1-BN3, prices, place, stock, target.
-std::string PartText(std::string_view name, std::string_view stock = "0",
-                     std::string_view place = "k.A.");
+#include "TestParts.h"
 
 class RecordDatabase {
 public:

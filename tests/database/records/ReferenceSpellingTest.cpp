@@ -17,7 +17,7 @@ const std::string kAlreadyOrdered = "Teil wurde bereits bestellt !     ";
 
 void WritePartOrderedInOtherSpellings(const RecordDatabase& db) {
     db.WriteCategories({{0, "Dioden"}, {1, "Transistoren"}});
-    db.WriteList(0, {{0, PartText("A")}}, "0");
+    db.WriteList(0, {{0, Named("A").Record()}}, "0");
     db.WriteList(901, {{0, "k00t0;1;0"}});
     db.WriteList(902, {{0, "k0t 0;2;0"}});
     db.WriteList(903, {{0, " K0 t0 ;3;1"}});

@@ -94,7 +94,7 @@ TEST(SavePart, QuestionsAboutNameAndPlaceDecideWhetherItIsSaved) {
           Case{"BD139", "a 1", Answer::Yes, kPlaceQuestion, FocusField::None}}) {
         SCOPED_TRACE(c.name + (c.answer == Answer::Yes ? " yes" : " no"));
         RecordDatabase db;
-        db.WriteList(1, {{0, PartText("BC547", "0", "A-1")}}, "0");
+        db.WriteList(1, {{0, Stocked("BC547", "0", "A-1").Record()}}, "0");
         const std::string before = db.Bytes("k1.dat");
         ScriptedPrompter prompter({c.answer});
         const OperationOutcome outcome =
@@ -118,7 +118,7 @@ TEST(SavePart, FullCategoryKeepsTheEditorOpen) {
     RecordDatabase db;
     std::map<int, std::string> records;
     for (int slot = 0; slot < 500; ++slot) {
-        records[slot] = PartText("R" + std::to_string(slot));
+        records[slot] = Named("R" + std::to_string(slot)).Record();
     }
     db.WriteList(2, records, "499");
     ScriptedPrompter prompter;
@@ -134,7 +134,7 @@ TEST(SavePart, FullCategoryKeepsTheEditorOpen) {
 
 TEST(SavePart, EditKeepsTheSlotAndAClearedPictureLosesItsEntry) {
     RecordDatabase db;
-    db.WriteList(2, {{0, PartText("A")}, {4, PartText("B", "5")}}, "4");
+    db.WriteList(2, {{0, Named("A").Record()}, {4, Stocked("B", "5").Record()}}, "4");
     db.WriteFile("bilder.dat", "[bild0]\r\nk2t4=alt.jpg\r\nk2t0=a.jpg\r\n");
     PartEditorTexts texts = Texts("B2", "k.A.", "0");
     ScriptedPrompter prompter;
@@ -148,11 +148,13 @@ TEST(SavePart, EditKeepsTheSlotAndAClearedPictureLosesItsEntry) {
 }
 
 TEST(DeletionRule, OnlyAPartWithoutStockMayBeDeleted) {
-    EXPECT_EQ(DeletionRuleFor(PartText("A", "2")), (CommandChange{Command::DeletePart, false}));
-    EXPECT_EQ(DeletionRuleFor(PartText("A", "0")), (CommandChange{Command::DeletePart, true}));
-    EXPECT_FALSE(PartMayBeDeleted(PartText("A", "-1")));
-    EXPECT_TRUE(PartMayBeDeleted(PartText("A", "keine")));  // reads as 0
-    EXPECT_TRUE(PartMayBeDeleted("nur ein Name"));          // stock missing reads as 0
+    EXPECT_EQ(DeletionRuleFor(Stocked("A", "2").Record()),
+              (CommandChange{Command::DeletePart, false}));
+    EXPECT_EQ(DeletionRuleFor(Stocked("A", "0").Record()),
+              (CommandChange{Command::DeletePart, true}));
+    EXPECT_FALSE(PartMayBeDeleted(Stocked("A", "-1").Record()));
+    EXPECT_TRUE(PartMayBeDeleted(Stocked("A", "keine").Record()));  // reads as 0
+    EXPECT_TRUE(PartMayBeDeleted("nur ein Name"));                  // stock missing reads as 0
 }
 
 }  // namespace

@@ -23,8 +23,8 @@ class WriteFailure : public ::testing::Test {
 protected:
     void SetUp() override {
         db.WriteCategories({{2, "Zwei"}, {4, "Vier"}});
-        db.WriteList(2, {{5, PartText("BC547", "0")}}, "5");
-        db.WriteList(4, {{0, PartText("X")}}, "0");
+        db.WriteList(2, {{5, Stocked("BC547", "0").Record()}}, "5");
+        db.WriteList(4, {{0, Named("X").Record()}}, "0");
         db.WriteList(901, {{0, "k2t5;3;1"}}, "0");
         db.WriteFile("datenblaetter.dat", "[datenblatt]\r\nk2t5=bc.pdf\r\n");
         db.WriteFile("bilder.dat", "[bild0]\r\nk2t5=bc.jpg\r\n");
@@ -147,15 +147,15 @@ TEST_F(WriteFailure, FileThatACommittedCompactionStillReplacesIsNotWritten) {
 // A change keeps what another write stored in its file after it read it.
 TEST(FileChange, WritesOntoTheFileAsItIsNow) {
     RecordDatabase db;
-    db.WriteList(1, {{0, PartText("A")}}, "0");
+    db.WriteList(1, {{0, Named("A").Record()}}, "0");
     FileChange list(db.List(1));
-    list.Set("teil", "t3", PartText("B"));
+    list.Set("teil", "t3", Named("B").Record());
     ASSERT_TRUE(WriteIniValue("teil", "max", "3", db.List(1)));
     WriteTransaction writes;
     ASSERT_TRUE(writes.Write(list));
     EXPECT_EQ(ReadIniValue("teil", "max", db.List(1)), "3");
-    EXPECT_EQ(db.Record(1, 3), PartText("B"));
-    EXPECT_EQ(db.Record(1, 0), PartText("A"));
+    EXPECT_EQ(db.Record(1, 3), Named("B").Record());
+    EXPECT_EQ(db.Record(1, 0), Named("A").Record());
     EXPECT_EQ(list.Value("teil", "max"), "3");
 }
 

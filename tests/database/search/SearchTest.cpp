@@ -2,15 +2,12 @@
 
 #include "ScriptedPrompter.h"
 #include "TempFolder.h"
+#include "TestParts.h"
 #include "lists/CategoryTree.h"
 #include "lists/PartList.h"
 #include "search/Search.h"
 
 namespace {
-
-std::string Part(const std::string& name, const std::string& remark = "keine") {
-    return name + ";" + remark + ";k.A.;k.A.;k.A.;k.A.;k.A.;k.A.;0,00;0,00;0,00;k.A.;0;0";
-}
 
 // The tree and list of the main window, played by the real list loading. Like
 // the main window it keeps the search state's row numbers current whenever a
@@ -83,10 +80,11 @@ protected:
     // 4 "Bestellungen", 5-7 the order lists.
     static bool WriteData(const TempFolder& folder) {
         folder.Write("teile.dat", "[kategorie]\r\nk0=Beta\r\nk1=Gamma\r\nk3=Alpha\r\n");
-        folder.Write("k3.dat", "[teil]\r\nt0=" + Part("Kabel") + "\r\nt1=" + Part("Diode 1N4148") +
-                                   "\r\nt2=" + Part("Zener", "wie Diode") + "\r\n");
-        folder.Write("k0.dat", "[teil]\r\nt0=" + Part("Relais") + "\r\n");
-        folder.Write("k1.dat", "[teil]\r\nmax=4\r\nt4=" + Part("Schottky-Diode") + "\r\n");
+        folder.Write("k3.dat", PartsFile("", {{0, Named("Kabel")},
+                                              {1, Named("Diode 1N4148")},
+                                              {2, Named("Zener", "wie Diode")}}));
+        folder.Write("k0.dat", PartsFile("", {{0, Named("Relais")}}));
+        folder.Write("k1.dat", PartsFile("4", {{4, Named("Schottky-Diode")}}));
         return true;
     }
 
@@ -139,7 +137,7 @@ TEST_F(SearchTest, FirstRowOfTheShownListIsFoundOnlyAfterTheWholeTree) {
 }
 
 TEST_F(SearchTest, NameAndRemarkAreJoinedWithoutSeparator) {
-    folder.Write("k3.dat", "[teil]\r\nt0=" + Part("AB", "CD") + "\r\n");
+    folder.Write("k3.dat", PartsFile("", {{0, Named("AB", "CD")}}));
     Click(0);
     OpenDialog("bc");
     EXPECT_EQ(Next(), std::make_pair(3, 0));
@@ -154,8 +152,8 @@ TEST_F(SearchTest, NameAndRemarkAreJoinedWithoutSeparator) {
 TEST_F(SearchTest, NoMatchTellsSoAndLeavesTheSelectionsAlone) {
     // Text that only roots' and order lists' files would hold: they are skipped.
     folder.Write("k901.dat", "[teil]\r\nt0=k3t0 Treffer;1;0\r\n");
-    folder.Write("k800.dat", "[teil]\r\nt0=" + Part("Treffer") + "\r\n");
-    folder.Write("k900.dat", "[teil]\r\nt0=" + Part("Treffer") + "\r\n");
+    folder.Write("k800.dat", PartsFile("", {{0, Named("Treffer")}}));
+    folder.Write("k900.dat", PartsFile("", {{0, Named("Treffer")}}));
     Click(2);  // Beta
     const int selectedRow = window.selectedListRow;
     OpenDialog("treffer");
