@@ -411,10 +411,7 @@ TEST_F(OrderCommandsTest, BookingThatWouldCutThePartRecordIsRefusedAndTheDialogS
         const std::string orders = Read("k903.dat");
         boxes.seen.clear();
         Click("bookInButton");
-        ASSERT_EQ(boxes.seen.size(), 1u);
-        EXPECT_EQ(boxes.seen[0].title, "Warnung !");
-        EXPECT_EQ(boxes.seen[0].text, test.message);
-        EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
+        ASSERT_TRUE(ShowedBoxes(boxes, {{"Warnung !", test.message, QMessageBox::Warning}}));
         EXPECT_NE(OpenDialog(), nullptr);
         EXPECT_EQ(Read("k1.dat"), parts);
         EXPECT_EQ(Read("k903.dat"), orders);
