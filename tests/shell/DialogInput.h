@@ -66,6 +66,13 @@ inline void ChooseInFileDialog(FileDialogSeen& seen, const std::string& file) {
             dialog->reject();
             return;
         }
+        // The dialog fills its name field only while that field lacks the
+        // focus, and the focus arrives with the window's activation, later on
+        // a loaded machine: without this the dialog at times got no name and
+        // "Öffnen" kept it open for good.
+        if (QWidget* focused = dialog->focusWidget()) {
+            focused->clearFocus();
+        }
         dialog->selectFile(QString::fromStdString(file));
         // What "Öffnen" does.
         QMetaObject::invokeMethod(dialog, "accept");
