@@ -4,11 +4,11 @@
 #include <memory>
 #include <numeric>
 
-#include "ColumnSettings.h"
 #include "DataFiles.h"
 #include "IniStore.h"
 #include "Records.h"
 #include "TextRules.h"
+#include "WindowSettings.h"
 #include "lists/CategoryTree.h"
 #include "lists/PartList.h"
 #include "lists/PartRows.h"

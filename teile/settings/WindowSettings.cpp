@@ -207,6 +207,11 @@ Settings LoadSettings(const std::string& folder, Prompter& prompter) {
     return settings;
 }
 
+ColumnSet ReadColumnDefinition(const std::string& folder) {
+    ColumnSet columns = ReadColumns(*ReadIniFile(MainFilePath(folder)));
+    return columns.empty() ? DefaultListColumns() : columns;
+}
+
 bool SaveSettings(const std::string& folder, const Settings& settings) {
     FileChange changes(MainFilePath(folder));
     const MainWindowGeometry& main = settings.mainWindow;

@@ -57,6 +57,11 @@ struct Settings {
 // through the prompter and the columns in memory are the default layout.
 Settings LoadSettings(const std::string& folder, Prompter& prompter);
 
+// The column definition of category lists alone, read without ever writing
+// (for readers beside teile, such as printing): the layout of a new
+// installation, in memory only, when no usable column is stored.
+ColumnSet ReadColumnDefinition(const std::string& folder);
+
 // Writes everything back; "f0" only when mainWindow.normalState. Keys "s<n>"
 // beyond the columns in use are removed. False when a write failed.
 bool SaveSettings(const std::string& folder, const Settings& settings);

@@ -162,6 +162,19 @@ TEST_F(WindowSettings, NoUsableColumnWritesAndShowsTheDefaultLayout) {
     EXPECT_TRUE(prompter.messages.empty());
 }
 
+// Readers beside teile get the layout teile would show, and no file changes.
+TEST_F(WindowSettings, ColumnDefinitionIsReadWithoutWriting) {
+    const std::string bytes = "[spalte]\r\ns1=12;80;0\r\ns2=x\r\ns3=1;120;1\r\nbreite=1\r\n";
+    folder.Write("teile.dat", bytes);
+    ColumnSet read = ReadColumnDefinition(folder.Path());
+    EXPECT_EQ(folder.Read("teile.dat"), bytes);
+    EXPECT_EQ(read, LoadSettings(folder.Path(), prompter).columns);
+
+    TempFolder fresh;
+    EXPECT_EQ(ReadColumnDefinition(fresh.Path()), DefaultListColumns());
+    EXPECT_FALSE(std::filesystem::exists(fresh.File("teile.dat")));
+}
+
 TEST_F(WindowSettings, DefaultLayoutThatCannotBeWrittenIsReportedAndStillShown) {
     const std::string bytes = "[kategorie]\r\nk0=Dioden\r\n[spalte]\r\ns1=1;110\r\n";
     folder.Write("teile.dat", bytes);

@@ -11,7 +11,7 @@
 #include <QWidget>
 
 #include <cstdlib>
-#include <memory>
+#include <functional>
 #include <string>
 
 // Replaces the field's text, typed key by key (letters beyond ASCII too).
@@ -34,6 +34,24 @@ inline void ChooseEntry(QComboBox* list, int index) {
     }
 }
 
+// Runs `act` on the next file dialog once it shows: it runs a loop of its own.
+inline void WhenFileDialogShows(std::function<void(QFileDialog*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QFileDialog*>(widget);
+            if (dialog && dialog->isVisible()) {
+                timer->stop();
+                timer->deleteLater();
+                act(dialog);
+                return;
+            }
+        }
+    });
+    timer->start();
+}
+
 struct FileDialogSeen {
     QString title;
     QStringList filters;
@@ -41,47 +59,24 @@ struct FileDialogSeen {
 };
 
 // The dialog's title and filters, then `file` chosen, or cancel for "".
-// QFileDialog::selectFile leaves the name field alone while that field has
-// the keyboard, which it gets as the dialog becomes active: the field gives
-// the focus up first, and "Öffnen" is pressed once the dialog holds `file`
-// (or after a while in any case, so that a test fails rather than hangs on a
-// "not found" box).
 inline void ChooseInFileDialog(FileDialogSeen& seen, const std::string& file) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    const QString wanted = QString::fromStdString(file);
-    auto looks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, &seen, wanted, looks] {
-        QFileDialog* dialog = nullptr;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (auto* shown = qobject_cast<QFileDialog*>(widget); shown && shown->isVisible()) {
-                dialog = shown;
-            }
-        }
-        if (!dialog) {
-            return;
-        }
-        if ((*looks)++ == 0) {
-            seen = {dialog->windowTitle(), dialog->nameFilters(), dialog->selectedNameFilter()};
-        }
-        if (!wanted.isEmpty() && dialog->selectedFiles() != QStringList{wanted} && *looks < 200) {
-            if (QWidget* focus = QApplication::focusWidget();
-                focus && dialog->isAncestorOf(focus)) {
-                focus->clearFocus();
-            }
-            dialog->selectFile(wanted);
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        if (wanted.isEmpty()) {
+    WhenFileDialogShows([&seen, file](QFileDialog* dialog) {
+        seen = {dialog->windowTitle(), dialog->nameFilters(), dialog->selectedNameFilter()};
+        if (file.empty()) {
             dialog->reject();
-        } else {
-            // What "Öffnen" does.
-            QMetaObject::invokeMethod(dialog, "accept");
+            return;
         }
+        // The dialog fills its name field only while that field lacks the
+        // focus, and the focus arrives with the window's activation, later on
+        // a loaded machine: without this the dialog at times got no name and
+        // "Öffnen" kept it open for good.
+        if (QWidget* focused = dialog->focusWidget()) {
+            focused->clearFocus();
+        }
+        dialog->selectFile(QString::fromStdString(file));
+        // What "Öffnen" does.
+        QMetaObject::invokeMethod(dialog, "accept");
     });
-    timer->start();
 }
 
 // With TEILE_GRABS set to a folder, the window is saved there as name.png.
