@@ -94,7 +94,7 @@ void OpenPartEditor(benchmark::State& state) {
     PreparePictures(folder);
     TeileProgram program(folder);
     program.Start();
-    program.Window().Tree()->SelectTag(kCategory);
+    program.Window().Tree()->Select(TreeEntryId::List(kCategory));
     Settle();
     program.List().SelectSlot(kSlot);
     Settle();
@@ -104,7 +104,7 @@ void OpenPartEditor(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        program.Dispatcher().Dispatch(kCommandEditPart);
+        program.Dispatcher().Dispatch(Command::EditPart);
         Settle();  // shown and painted, previews included
         state.PauseTiming();
         QDialog* editor = program.Dialogs().OpenDialog();

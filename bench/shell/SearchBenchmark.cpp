@@ -42,7 +42,7 @@ bool SelectedRowIsAHit(TeileProgram& program) {
 
 void SearchNextHit(benchmark::State& state) {
     auto program = StartedProgram();
-    program->Dispatcher().Dispatch(kCommandSearch);
+    program->Dispatcher().Dispatch(Command::Search);
     QDialog* dialog = program->Dialogs().OpenDialog();
     if (!dialog) {
         state.SkipWithError("no search dialog");
@@ -54,12 +54,12 @@ void SearchNextHit(benchmark::State& state) {
     int categoryChanges = 0;
     int presses = 0;
     for (auto _ : state) {
-        const int before = program->Window().Tree()->SelectedTag();
+        const TreeEntryId before = program->Window().Tree()->Selected();
         search->click();
         Settle();
         state.PauseTiming();
         ++presses;
-        categoryChanges += program->Window().Tree()->SelectedTag() != before ? 1 : 0;
+        categoryChanges += program->Window().Tree()->Selected() != before ? 1 : 0;
         const bool hit = SelectedRowIsAHit(*program);
         state.ResumeTiming();
         if (!hit) {

@@ -58,12 +58,12 @@ BENCHMARK(SelectCategory)->Unit(benchmark::kMillisecond);
 void SelectOrderList(benchmark::State& state) {
     auto program = StartedProgram();
     CategoryTreeView& tree = *program->Window().Tree();
-    tree.SelectTag(901);
+    tree.Select(TreeEntryId::List(901));
     Settle();
     int tag = 901;
     for (auto _ : state) {
         tag = tag == 901 ? 902 : 901;
-        tree.SelectTag(tag);
+        tree.Select(TreeEntryId::List(tag));
         Settle();
     }
     if (!ShowsRows(*program, 501)) {  // with the "Gesamtsumme:" row

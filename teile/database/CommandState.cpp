@@ -2,17 +2,21 @@
 
 namespace {
 
-bool IsMenuCommand(int command) { return command >= 0 && command < kMenuCommandCount; }
+bool IsCommand(Command command) {
+    return CommandNumber(command) >= 0 && CommandNumber(command) < kCommandCount;
+}
+
+std::size_t Index(Command command) { return static_cast<std::size_t>(command); }
 
 }  // namespace
 
-bool CommandState::IsEnabled(int command) const {
-    return IsMenuCommand(command) && enabled_[static_cast<std::size_t>(command)];
+bool CommandState::IsEnabled(Command command) const {
+    return IsCommand(command) && enabled_[Index(command)];
 }
 
-void CommandState::Set(int command, bool enabled) {
-    if (IsMenuCommand(command)) {
-        enabled_[static_cast<std::size_t>(command)] = enabled;
+void CommandState::Set(Command command, bool enabled) {
+    if (IsCommand(command)) {
+        enabled_[Index(command)] = enabled;
     }
 }
 

@@ -7,20 +7,17 @@
 
 #include "Commands.h"
 
-// Commands 0-26 come from the menus and the toolbar.
-inline constexpr int kMenuCommandCount = 27;
-
 class CommandState {
 public:
-    bool IsEnabled(int command) const;
-    // Numbers outside 0-26 are ignored.
-    void Set(int command, bool enabled);
+    bool IsEnabled(Command command) const;
+    // A value outside the commands is ignored.
+    void Set(Command command, bool enabled);
     // In order, so a later change of the same command wins.
     void Apply(const CommandChanges& changes);
 
 private:
-    std::array<bool, kMenuCommandCount> enabled_ = [] {
-        std::array<bool, kMenuCommandCount> all{};
+    std::array<bool, kCommandCount> enabled_ = [] {
+        std::array<bool, kCommandCount> all{};
         all.fill(true);
         return all;
     }();

@@ -1,32 +1,54 @@
 #pragma once
-// The commands of the menus "Kategorie" and "Teil" whose availability follows
-// the data shown. Numbers are the command numbers of the main window.
+// Every command of teile's main window, as its menus, toolbar and keys offer
+// it. The engine names the commands whose availability follows the data
+// shown; the window gives each one its menu item and handler. The values are
+// the numbers the window's actions carry in their object names.
 
 #include <vector>
 
-enum CommandId : int {
-    kCommandNewCategory = 0,
-    kCommandEditCategory = 1,
-    kCommandDeleteCategory = 2,
-    kCommandPrint = 3,
-    kCommandNewPart = 4,
-    kCommandNewPartFromCopy = 5,
-    kCommandEditPart = 6,
-    kCommandDeletePart = 7,
-    kCommandCutPart = 8,
-    kCommandCopyPart = 9,
-    kCommandPastePart = 10,
-    kCommandOrderPart = 11,
-    kCommandSearch = 12,
-    kCommandSortAscending = 13,
-    kCommandSortDescending = 14,
+enum class Command : int {
+    // Menu "Kategorie".
+    NewCategory = 0,
+    EditCategory = 1,
+    DeleteCategory = 2,
+    Print = 3,
+    // Menu "Teil".
+    NewPart = 4,
+    NewPartFromCopy = 5,
+    EditPart = 6,
+    DeletePart = 7,
+    CutPart = 8,
+    CopyPart = 9,
+    PastePart = 10,
+    OrderPart = 11,
+    Search = 12,
+    // Menu "Sortierung".
+    SortAscending = 13,
+    SortDescending = 14,
+    // Menu "Werkzeuge" and the rest.
+    Zelvo = 15,
+    Reglo = 16,
+    CsvFiles = 17,
+    Statistics = 18,
+    Tastomat = 19,
+    Compact = 20,
+    UserInformation = 21,
+    ColumnDefinition = 22,
+    StayOnTop = 23,
+    SmallPrint = 24,
+    Info = 25,
+    Quit = 26,
 };
+inline constexpr int kCommandCount = 27;
+// The commands NewCategory to SortDescending follow the list on show.
 inline constexpr int kListCommandCount = 15;
+
+constexpr int CommandNumber(Command command) { return static_cast<int>(command); }
 
 // One change of availability. A list of them is applied in order, so a later
 // change of the same command wins, exactly as the window applies them.
 struct CommandChange {
-    CommandId command;
+    Command command;
     bool enabled;
     bool operator==(const CommandChange&) const = default;
 };

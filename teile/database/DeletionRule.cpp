@@ -8,5 +8,5 @@ bool PartMayBeDeleted(std::string_view record) {
 }
 
 CommandChange DeletionRuleFor(std::string_view record) {
-    return {kCommandDeletePart, PartMayBeDeleted(record)};
+    return {Command::DeletePart, PartMayBeDeleted(record)};
 }

@@ -13,21 +13,21 @@ constexpr std::string_view kSmallPrintOn = "JA";
 
 }  // namespace
 
-int CommandOfKey(ShortcutKey key, FocusedControl focus, bool rowSelected, bool treeEntrySelected,
-                 const CommandState& state) {
+std::optional<Command> CommandOfKey(ShortcutKey key, FocusedControl focus, bool rowSelected,
+                                    bool treeEntrySelected, const CommandState& state) {
     const bool enter = key == ShortcutKey::Enter;
     if (focus == FocusedControl::PartList && rowSelected) {
-        const int command = enter ? kCommandEditPart : kCommandDeletePart;
+        const Command command = enter ? Command::EditPart : Command::DeletePart;
         if (state.IsEnabled(command)) {
             return command;
         }
     } else if (focus == FocusedControl::CategoryTree && treeEntrySelected) {
-        const int command = enter ? kCommandEditCategory : kCommandDeleteCategory;
+        const Command command = enter ? Command::EditCategory : Command::DeleteCategory;
         if (state.IsEnabled(command)) {
             return command;
         }
     }
-    return -1;
+    return std::nullopt;
 }
 
 ListMode ListModeOfTag(int itemTag) {
@@ -45,22 +45,22 @@ TreeSelectionStep TreeSelectionFor(int itemTag, int index, int lastIndex, ListMo
 CommandChanges SelectedRowCommands(const std::string& folder, int itemTag,
                                    std::optional<int> rowItemData) {
     if (!rowItemData) {
-        return {{kCommandNewPartFromCopy, false},
-                {kCommandEditPart, false},
-                {kCommandDeletePart, false},
-                {kCommandCutPart, false},
-                {kCommandCopyPart, false}};
+        return {{Command::NewPartFromCopy, false},
+                {Command::EditPart, false},
+                {Command::DeletePart, false},
+                {Command::CutPart, false},
+                {Command::CopyPart, false}};
     }
     if (ListModeOfTag(itemTag) == ListMode::Order) {
         const bool position = *rowItemData != -1;  // not the "Gesamtsumme:" row
-        return {{kCommandEditPart, position},
-                {kCommandDeletePart, position},
-                {kCommandCopyPart, position}};
+        return {{Command::EditPart, position},
+                {Command::DeletePart, position},
+                {Command::CopyPart, position}};
     }
-    CommandChanges changes = {{kCommandNewPartFromCopy, true},
-                              {kCommandEditPart, true},
-                              {kCommandCutPart, true},
-                              {kCommandCopyPart, true}};
+    CommandChanges changes = {{Command::NewPartFromCopy, true},
+                              {Command::EditPart, true},
+                              {Command::CutPart, true},
+                              {Command::CopyPart, true}};
     std::string record;
     if (IsCategoryNumber(itemTag) && *rowItemData >= 0) {
         record = ReadIniValue(kListGroup, SlotKey(*rowItemData), ListFilePath(folder, itemTag));

@@ -10,16 +10,17 @@
 #include "Commands.h"
 #include "lists/ListState.h"
 
-// The keys the main window turns into commands 113 (Enter) and 112 (Delete).
+// The keys of the main window that run a command of the focused control.
 enum class ShortcutKey { Enter, Delete };
 // The control of the main window that has the keyboard focus.
 enum class FocusedControl { Other, CategoryTree, PartList };
 
-// The command a key runs: 6 or 7 while the part list has the focus and a row
-// is selected, else 1 or 2 while the tree has it and an entry is selected;
-// only when that command is enabled. -1 when the key does nothing.
-int CommandOfKey(ShortcutKey key, FocusedControl focus, bool rowSelected, bool treeEntrySelected,
-                 const CommandState& state);
+// The command a key runs: EditPart or DeletePart while the part list has the
+// focus and a row is selected, else EditCategory or DeleteCategory while the
+// tree has it and an entry is selected; only when that command is enabled.
+// Nothing when the key does nothing.
+std::optional<Command> CommandOfKey(ShortcutKey key, FocusedControl focus, bool rowSelected,
+                                    bool treeEntrySelected, const CommandState& state);
 
 // Whether the part list shows parts (the categories and their root) or the
 // positions of an order (the order lists and their root).
@@ -45,7 +46,7 @@ TreeSelectionStep TreeSelectionFor(int itemTag, int index, int lastIndex, ListMo
 CommandChanges SelectedRowCommands(const std::string& folder, int itemTag,
                                    std::optional<int> rowItemData);
 
-// Commands 1 and 2 name nothing on the two roots, and an order list is named
+// EditCategory and DeleteCategory name nothing on the two roots, and an order list is named
 // in the supplier dialog, never deleted: the window refuses them there.
 bool EditCategoryAppliesTo(int itemTag);
 bool DeleteCategoryAppliesTo(int itemTag);

@@ -5,6 +5,7 @@
 // them say so.
 
 #include <string>
+#include <string_view>
 
 namespace messages {
 
@@ -18,6 +19,23 @@ inline const std::string kTitleFailure = "Fehler!";
 
 // A data file could not be written; nothing of the operation remains.
 inline const std::string kWriteFailed = "Datenspeichern nicht m\xF6glich !     ";
+
+// The program's start and end.
+inline const std::string kQuitQuestion = "Programm beenden ?     ";
+// Title "Fehler!".
+inline const std::string kRecoveryFailed =
+    "Eine unterbrochene Kompaktierung konnte nicht abgeschlossen werden. "
+    "Die betroffenen Listen bleiben bis zum n\344chsten Start gesperrt !     ";
+// Title "Hinweis"; the names of the files follow, separated by ", ".
+inline const std::string kOldWorkFiles =
+    "Im Programmordner liegen Dateien einer fr\374heren Kompaktierung: ";
+// "Info" (title "Info").
+inline std::string InfoText(std::string_view version) {
+    return "Teile-Verwaltung, Version " + std::string(version) +
+           "\n"
+           "Bauteile, Lagerorte und Bestellungen der Elektronik-Werkstatt\n"
+           "Freie Software unter der MIT-Lizenz     ";
+}
 
 // Limits (title "FEHLER").
 inline const std::string kTooManyCategories = "Zu viele Kategorien !     ";

@@ -1,18 +1,14 @@
 #include "ColumnDialog.h"
 
 #include <QComboBox>
-#include <QFrame>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "DialogFonts.h"
+#include "DialogBuilder.h"
 #include "WindowText.h"
 
 namespace {
 
-constexpr int kClientWidth = 345;
-constexpr int kClientHeight = 446;
 constexpr int kFirstRowY = 40;
 constexpr int kRowStep = 25;
 
@@ -21,56 +17,36 @@ std::size_t IndexOfRow(int row) { return static_cast<std::size_t>(row - 1); }
 }  // namespace
 
 ColumnDialog::ColumnDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setObjectName("columnDialog");
-    setWindowTitle(QString::fromUtf8(kColumnDialogTitle));
-    setFont(DialogFont());
-    setFixedSize(kClientWidth, kClientHeight);
+    : FormDialog("columnDialog", " Spaltendefinition", {345, 446}, parent) {
     widths_.fill(kNewColumnWidth);
-
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setGeometry(0, 0, 345, 445);
-    (new QLabel("Spalte", this))->setGeometry(15, 20, 35, 15);
-    (new QLabel("belegen mit", this))->setGeometry(65, 20, 170, 15);
-    (new QLabel("Ausrichtung", this))->setGeometry(250, 20, 80, 15);
+    DialogBuilder build(this);
+    build.Frame({0, 0, 345, 445});
+    build.Label("Spalte", {15, 20, 35, 15});
+    build.Label("belegen mit", {65, 20, 170, 15});
+    build.Label("Ausrichtung", {250, 20, 80, 15});
     for (int row = 1; row <= kMaxListColumns; ++row) {
-        AddRow(row);
+        AddRow(build, row);
     }
-
-    saveButton_ = new QPushButton("Speichern", this);
-    saveButton_->setObjectName("saveButton");
-    saveButton_->setGeometry(15, 405, 80, 25);
-    saveButton_->setEnabled(false);
-    cancelButton_ = new QPushButton("Abbrechen", this);
-    cancelButton_->setObjectName("cancelButton");
-    cancelButton_->setGeometry(250, 405, 80, 25);
-
-    connect(saveButton_, &QPushButton::clicked, this, &ColumnDialog::SaveRequested);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    AddSaveAndCancel(this, {15, 405, 80, 25}, {250, 405, 80, 25});
+    SaveButton()->setEnabled(false);
 }
 
-void ColumnDialog::AddRow(int row) {
+void ColumnDialog::AddRow(DialogBuilder& build, int row) {
     const int y = kFirstRowY + kRowStep * (row - 1);
-    auto* number = new QLineEdit(QString::number(row), this);
-    number->setObjectName(QString("columnNumberField%1").arg(row));
-    number->setGeometry(15, y, 35, 20);
-    number->setReadOnly(true);
-    number->setAlignment(Qt::AlignCenter);
-    number->setFocusPolicy(Qt::NoFocus);
+    const QString number = QString::number(row);
+    auto* numberField = build.Place<QLineEdit>("columnNumberField" + number, {15, y, 35, 20});
+    numberField->setText(number);
+    numberField->setReadOnly(true);
+    numberField->setAlignment(Qt::AlignCenter);
+    numberField->setFocusPolicy(Qt::NoFocus);
 
-    auto* content = new QComboBox(this);
-    content->setObjectName(QString("columnContentList%1").arg(row));
-    content->setGeometry(65, y, 170, 20);
+    auto* content = build.Place<QComboBox>("columnContentList" + number, {65, y, 170, 20});
     for (const std::string& entry : ColumnContentEntries()) {
         content->addItem(ToWindowText(entry));
     }
     content->setMaxVisibleItems(static_cast<int>(ColumnContentEntries().size()));
 
-    auto* alignment = new QComboBox(this);
-    alignment->setObjectName(QString("columnAlignmentList%1").arg(row));
-    alignment->setGeometry(250, y, 80, 20);
+    auto* alignment = build.Place<QComboBox>("columnAlignmentList" + number, {250, y, 80, 20});
     for (const std::string& entry : ColumnAlignmentEntries()) {
         alignment->addItem(ToWindowText(entry));
     }
@@ -117,4 +93,4 @@ void ColumnDialog::ContentChanged(int row) {
     UpdateSaveButton();
 }
 
-void ColumnDialog::UpdateSaveButton() { saveButton_->setEnabled(AnyColumnChosen(Choices())); }
+void ColumnDialog::UpdateSaveButton() { SaveButton()->setEnabled(AnyColumnChosen(Choices())); }

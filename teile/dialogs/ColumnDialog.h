@@ -1,21 +1,18 @@
 #pragma once
-// The column definition dialog (window 12): which record field each of the
-// fourteen columns of a category list shows, and its alignment. The shell
-// fills it from the column table, opens it through the dialog frame and
-// builds the new table on "Speichern"; "Abbrechen" and the close box reject it.
-
-#include <QDialog>
+// The column definition dialog: which record field each of the fourteen
+// columns of a category list shows, and its alignment. The shell fills it
+// from the column table, opens it through the dialog frame and builds the new
+// table on "Speichern"; "Abbrechen" and the close box reject it.
 
 #include <array>
 
 #include "ColumnDefinition.h"
+#include "FixedDialog.h"
 
+class DialogBuilder;
 class QComboBox;
-class QPushButton;
 
-inline constexpr char kColumnDialogTitle[] = " Spaltendefinition";
-
-class ColumnDialog : public QDialog {
+class ColumnDialog : public FormDialog {
     Q_OBJECT
 
 public:
@@ -31,20 +28,13 @@ public:
 
     QComboBox* ContentList(int row) const;    // row 1-14
     QComboBox* AlignmentList(int row) const;  // row 1-14
-    QPushButton* SaveButton() const { return saveButton_; }
-    QPushButton* CancelButton() const { return cancelButton_; }
-
-signals:
-    void SaveRequested();
 
 private:
-    void AddRow(int row);
+    void AddRow(DialogBuilder& build, int row);
     void ContentChanged(int row);
     void UpdateSaveButton();
 
     std::array<QComboBox*, kMaxListColumns> contentLists_{};
     std::array<QComboBox*, kMaxListColumns> alignmentLists_{};
     ContentWidths widths_{};
-    QPushButton* saveButton_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;
 };

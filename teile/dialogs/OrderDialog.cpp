@@ -1,75 +1,55 @@
 #include "OrderDialog.h"
 
 #include <QButtonGroup>
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <iterator>
 
-#include "DialogFonts.h"
+#include "DialogBuilder.h"
 #include "DigitsField.h"
 #include "FieldTexts.h"
 #include "FitCaption.h"
 
 namespace {
 
-constexpr int kClientWidth = 220;
-constexpr int kClientHeight = 125;
 // An order quantity longer than this is a typing accident, not an order.
 constexpr int kLongestQuantity = 9;
 
 }  // namespace
 
 OrderDialog::OrderDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setObjectName("orderDialog");
-    setWindowTitle(QString::fromUtf8(kOrderDialogTitle));
-    setFont(DialogFont());
-    setFixedSize(kClientWidth, kClientHeight);
-
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setGeometry(0, 0, 220, 125);
-
-    auto* quantityLabel = new QLabel("Menge:", this);
-    quantityLabel->setGeometry(10, 15, 70, 15);
-    quantityField_ = new DigitsField(this);
-    quantityField_->setObjectName("orderQuantityField");
-    quantityField_->setGeometry(10, 30, 50, 20);
+    : FixedDialog("orderDialog", " Teil bestellen", {220, 125}, parent) {
+    DialogBuilder build(this);
+    build.Frame({0, 0, 220, 125});
+    QLabel* quantityLabel = build.Label("Menge:", {10, 15, 70, 15});
+    quantityField_ = build.Place<DigitsField>("orderQuantityField", {10, 30, 50, 20});
     quantityField_->setMaxLength(kLongestQuantity);
     quantityLabel->setBuddy(quantityField_);
-    auto* atLabel = new QLabel("bei", this);
-    atLabel->setGeometry(75, 35, 20, 15);
+    build.Label("bei", {75, 35, 20, 15});
 
     auto* group = new QButtonGroup(this);
     for (int index = 0; index < 3; ++index) {
-        auto* option = new QRadioButton(this);
-        option->setObjectName(QString("supplierOption%1").arg(index + 1));
-        option->setGeometry(105, 15 + 20 * index, 110, 15);
+        QRadioButton* option = build.Place<QRadioButton>(QString("supplierOption%1").arg(index + 1),
+                                                         {105, 15 + 20 * index, 110, 15});
         group->addButton(option, index + 1);
         supplierOptions_[static_cast<std::size_t>(index)] = option;
     }
     supplierOptions_[0]->setChecked(true);
 
-    orderButton_ = new QPushButton("Bestellen", this);
-    orderButton_->setObjectName("orderButton");
-    orderButton_->setGeometry(10, 90, 80, 25);
+    QPushButton* orderButton = build.Button("Bestellen", "orderButton", {10, 90, 80, 25});
     // Return in the quantity field orders, as the user expects of the one action.
-    orderButton_->setDefault(true);
-    auto* cancelButton = new QPushButton("Abbrechen", this);
-    cancelButton->setObjectName("cancelButton");
-    cancelButton->setGeometry(130, 90, 80, 25);
+    orderButton->setDefault(true);
+    QPushButton* cancelButton = build.Button("Abbrechen", "cancelButton", {130, 90, 80, 25});
 
     QWidget* const chain[] = {quantityField_,      supplierOptions_[0], supplierOptions_[1],
-                              supplierOptions_[2], orderButton_,        cancelButton};
+                              supplierOptions_[2], orderButton,         cancelButton};
     for (std::size_t i = 1; i < std::size(chain); ++i) {
         setTabOrder(chain[i - 1], chain[i]);
     }
 
-    connect(orderButton_, &QPushButton::clicked, this, &OrderDialog::OrderRequested);
+    connect(orderButton, &QPushButton::clicked, this, &OrderDialog::OrderRequested);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -1,20 +1,17 @@
 #pragma once
-// " Teil bestellen" (window 11): the quantity of a part to order and the
-// supplier whose order list it goes on. The order commands of the shell fill
-// it, open it through the dialog frame and handle "Bestellen"; "Abbrechen"
-// and the close box reject it.
-
-#include <QDialog>
+// " Teil bestellen": the quantity of a part to order and the supplier whose
+// order list it goes on. The order commands of the shell fill it, open it
+// through the dialog frame and handle "Bestellen"; "Abbrechen" and the close
+// box reject it.
 
 #include <array>
 
+#include "FixedDialog.h"
+
 class DigitsField;
-class QPushButton;
 class QRadioButton;
 
-inline constexpr char kOrderDialogTitle[] = " Teil bestellen";
-
-class OrderDialog : public QDialog {
+class OrderDialog : public FixedDialog {
     Q_OBJECT
 
 public:
@@ -36,5 +33,4 @@ signals:
 private:
     DigitsField* quantityField_ = nullptr;
     std::array<QRadioButton*, 3> supplierOptions_{};
-    QPushButton* orderButton_ = nullptr;
 };

@@ -1,12 +1,11 @@
 #include "OrderPositionDialog.h"
 
 #include <QCheckBox>
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "DialogFonts.h"
+#include "DialogBuilder.h"
 #include "DigitsField.h"
 #include "FieldTexts.h"
 #include "FitCaption.h"
@@ -18,53 +17,18 @@
 
 namespace {
 
-constexpr int kClientWidth = 189;
-constexpr int kClientHeight = 135;
 // A position is stored as reference;quantity;flag and read back to 254
 // characters: a quantity this long is a typing accident, not an order.
 constexpr int kLongestQuantity = 9;
 // A price reads back from the part record, itself read to 254 characters.
 constexpr int kLongestPrice = 20;
 
-QFrame* AddFrame(QWidget* page) {
-    auto* frame = new QFrame(page);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setGeometry(3, -2, 180, 110);
-    return frame;
-}
-
-DigitsField* AddQuantityField(QWidget* page, const char* name) {
-    auto* label = new QLabel("Menge:", page);
-    label->setGeometry(13, 13, 80, 15);
-    auto* field = new DigitsField(page);
-    field->setObjectName(name);
-    field->setGeometry(13, 33, 75, 20);
-    field->setMaxLength(kLongestQuantity);
-    label->setBuddy(field);
-    return field;
-}
-
-QPushButton* AddButton(QWidget* page, const char* caption, const char* name, int x) {
-    auto* button = new QPushButton(caption, page);
-    button->setObjectName(name);
-    button->setGeometry(x, 73, 75, 25);
-    return button;
-}
-
 }  // namespace
 
 OrderPositionDialog::OrderPositionDialog(Prompter& prompter, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : FixedDialog("orderPositionDialog", " Bestellposition", {189, 135}, parent),
       prompter_(prompter) {
-    setObjectName("orderPositionDialog");
-    setWindowTitle(QString::fromUtf8(kOrderPositionDialogTitle));
-    setFont(DialogFont());
-    setFixedSize(kClientWidth, kClientHeight);
-
-    tabs_ = new QTabWidget(this);
-    tabs_->setObjectName("positionTabs");
-    tabs_->setGeometry(0, 0, 190, 135);
+    tabs_ = DialogBuilder(this).Place<QTabWidget>("positionTabs", {0, 0, 190, 135});
     tabs_->addTab(BuildEditTab(), "Bearbeiten");
     tabs_->addTab(BuildCloseTab(), QString::fromUtf8("Abschließen"));
     connect(tabs_, &QTabWidget::currentChanged, this, &OrderPositionDialog::FollowTab);
@@ -74,49 +38,55 @@ OrderPositionDialog::OrderPositionDialog(Prompter& prompter, QWidget* parent)
     FollowTab(0);
 }
 
-QWidget* OrderPositionDialog::BuildEditTab() {
+QWidget* OrderPositionDialog::NewTab(const char* name, const char* quantityName,
+                                     DigitsField*& quantity) {
     auto* page = new QWidget;
-    page->setObjectName("editTab");
-    AddFrame(page);
-    editQuantityField_ = AddQuantityField(page, "editQuantityField");
-    hiddenBox_ = new QCheckBox(page);
-    hiddenBox_->setObjectName("hiddenBox");
-    hiddenBox_->setGeometry(98, 10, 80, 20);
-    auto* goToPart = new QPushButton("zum Artikel", page);
-    goToPart->setObjectName("goToPartButton");
-    goToPart->setGeometry(98, 33, 75, 25);
-    saveButton_ = AddButton(page, "Speichern", "saveButton", 13);
-    QPushButton* cancel = AddButton(page, "Abbrechen", "editCancelButton", 98);
+    page->setObjectName(name);
+    DialogBuilder build(page);
+    build.Frame({3, -2, 180, 110});
+    QLabel* label = build.Label("Menge:", {13, 13, 80, 15});
+    quantity = build.Place<DigitsField>(quantityName, {13, 33, 75, 20});
+    quantity->setMaxLength(kLongestQuantity);
+    label->setBuddy(quantity);
+    return page;
+}
+
+QPushButton* OrderPositionDialog::AddButtons(DialogBuilder& build, const char* caption,
+                                             const char* name, const char* cancelName) {
+    QPushButton* action = build.Button(caption, name, {13, 73, 75, 25});
+    QPushButton* cancel = build.Button("Abbrechen", cancelName, {98, 73, 75, 25});
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    return action;
+}
+
+QWidget* OrderPositionDialog::BuildEditTab() {
+    QWidget* page = NewTab("editTab", "editQuantityField", editQuantityField_);
+    DialogBuilder build(page);
+    hiddenBox_ = build.Place<QCheckBox>("hiddenBox", {98, 10, 80, 20});
+    QPushButton* goToPart = build.Button("zum Artikel", "goToPartButton", {98, 33, 75, 25});
+    saveButton_ = AddButtons(build, "Speichern", "saveButton", "editCancelButton");
 
     connect(editQuantityField_, &QLineEdit::textChanged, this,
             &OrderPositionDialog::UpdateSaveButton);
     connect(saveButton_, &QPushButton::clicked, this, &OrderPositionDialog::SaveRequested);
     connect(goToPart, &QPushButton::clicked, this, &OrderPositionDialog::GoToPartRequested);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     return page;
 }
 
 QWidget* OrderPositionDialog::BuildCloseTab() {
-    auto* page = new QWidget;
-    page->setObjectName("closeTab");
-    AddFrame(page);
-    bookQuantityField_ = AddQuantityField(page, "bookQuantityField");
-    auto* priceLabel = new QLabel("neuer Preis:", page);
-    priceLabel->setGeometry(98, 13, 80, 15);
-    priceField_ = new PriceField(page);
-    priceField_->setObjectName("newPriceField");
-    priceField_->setGeometry(98, 33, 75, 20);
+    QWidget* page = NewTab("closeTab", "bookQuantityField", bookQuantityField_);
+    DialogBuilder build(page);
+    QLabel* priceLabel = build.Label("neuer Preis:", {98, 13, 80, 15});
+    priceField_ = build.Place<class PriceField>("newPriceField", {98, 33, 75, 20});
     priceField_->setMaxLength(kLongestPrice);
     priceLabel->setBuddy(priceField_);
-    bookInButton_ = AddButton(page, "Zubuchen", "bookInButton", 13);
-    QPushButton* cancel = AddButton(page, "Abbrechen", "closeCancelButton", 98);
+    bookInButton_ = AddButtons(build, "Zubuchen", "bookInButton", "closeCancelButton");
 
     connect(bookQuantityField_, &QLineEdit::textChanged, this,
             &OrderPositionDialog::UpdateBookInButton);
     connect(priceField_, &PriceField::validityChanged, this,
             &OrderPositionDialog::UpdateBookInButton);
     connect(bookInButton_, &QPushButton::clicked, this, &OrderPositionDialog::BookInRequested);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     return page;
 }
 

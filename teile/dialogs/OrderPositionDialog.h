@@ -1,14 +1,15 @@
 #pragma once
-// " Bestellposition" (window 10): one position of an order list. The tab
-// "Bearbeiten" changes its quantity and hides it, or goes to its part; the tab
+// " Bestellposition": one position of an order list. The tab "Bearbeiten"
+// changes its quantity and hides it, or goes to its part; the tab
 // "Abschließen" books it into stock at a new price. The order commands of the
 // shell fill it, open it through the dialog frame and handle its three
 // actions; "Abbrechen" on either tab and the close box reject it.
 
-#include <QDialog>
-
 #include <string>
 
+#include "FixedDialog.h"
+
+class DialogBuilder;
 class DigitsField;
 class Prompter;
 class PriceField;
@@ -16,9 +17,7 @@ class QCheckBox;
 class QPushButton;
 class QTabWidget;
 
-inline constexpr char kOrderPositionDialogTitle[] = " Bestellposition";
-
-class OrderPositionDialog : public QDialog {
+class OrderPositionDialog : public FixedDialog {
     Q_OBJECT
 
 public:
@@ -60,6 +59,11 @@ signals:
 private:
     QWidget* BuildEditTab();
     QWidget* BuildCloseTab();
+    // A tab page with its frame and "Menge:" above `quantity`.
+    static QWidget* NewTab(const char* name, const char* quantityName, DigitsField*& quantity);
+    // The tab's action button, and its "Abbrechen" that rejects the dialog.
+    QPushButton* AddButtons(DialogBuilder& build, const char* caption, const char* name,
+                            const char* cancelName);
     void UpdateSaveButton();
     void UpdateBookInButton();
     // The tab's action button answers Return.

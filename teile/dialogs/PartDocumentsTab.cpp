@@ -2,12 +2,12 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "DesktopLauncher.h"
+#include "DialogBuilder.h"
 #include "Messages.h"
 #include "PartPaths.h"
 #include "PartPicture.h"
@@ -69,14 +69,10 @@ QString StartPath(const QUrl& file) { return file.isLocalFile() ? file.toLocalFi
 PartDocumentsTab::PartDocumentsTab(std::string programFolder, Prompter& prompter, QWidget* parent)
     : QWidget(parent), folder_(std::move(programFolder)), prompter_(prompter) {
     setObjectName("documentsTab");
-    auto* frame = new QFrame(this);
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame->setGeometry(3, 0, 370, 300);
-
-    auto* upperLabel = new QLabel("Datenblatt:", this);
-    upperLabel->setGeometry(12, 210, 350, 15);
-    auto* lowerLabel = new QLabel("Datenblatt:", this);
-    lowerLabel->setGeometry(12, 250, 350, 15);
+    DialogBuilder build(this);
+    build.Frame({3, 0, 370, 300}, QFrame::Box, QFrame::Sunken);
+    QLabel* upperLabel = build.Label("Datenblatt:", {12, 210, 350, 15});
+    QLabel* lowerLabel = build.Label("Datenblatt:", {12, 250, 350, 15});
     BuildPicture(0, kPictureX[0]);
     BuildPicture(1, kPictureX[1]);
     BuildDatasheet(datasheets_[1], 1, 225, upperLabel);
@@ -85,9 +81,7 @@ PartDocumentsTab::PartDocumentsTab(std::string programFolder, Prompter& prompter
 
 QPushButton* PartDocumentsTab::AddButton(const char* text, const QString& name, int x, int y,
                                          const char* toolTip) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(name);
-    button->setGeometry(x, y, 20, 20);
+    QPushButton* button = DialogBuilder(this).Button(text, name, {x, y, 20, 20});
     button->setToolTip(QString::fromUtf8(toolTip));
     button->setAutoDefault(false);
     return button;
@@ -109,9 +103,8 @@ void PartDocumentsTab::BuildPicture(int index, int x) {
         AddButton("...", "pictureChooseButton" + number, x + 132, 188, kPictureChooseTip);
     picture.clear = AddButton("X", "pictureClearButton" + number, x + 152, 188, kPictureClearTip);
 
-    picture.path = new QLineEdit(this);
-    picture.path->setObjectName("picturePathField" + number);
-    picture.path->setGeometry(x, 220, 173, 20);
+    picture.path =
+        DialogBuilder(this).Place<QLineEdit>("picturePathField" + number, {x, 220, 173, 20});
     picture.path->setReadOnly(true);
     picture.path->setFocusPolicy(Qt::NoFocus);
     picture.path->hide();
@@ -123,9 +116,8 @@ void PartDocumentsTab::BuildPicture(int index, int x) {
 
 void PartDocumentsTab::BuildDatasheet(Datasheet& datasheet, int index, int y, QLabel* label) {
     const QString number = QString::number(index + 1);
-    datasheet.path = new QLineEdit(this);
-    datasheet.path->setObjectName("datasheetField" + number);
-    datasheet.path->setGeometry(12, y, 310, 20);
+    datasheet.path =
+        DialogBuilder(this).Place<QLineEdit>("datasheetField" + number, {12, y, 310, 20});
     datasheet.path->setValidator(new StoredPathValidator(folder_, datasheet.path));
     label->setBuddy(datasheet.path);
     datasheet.view = AddButton("!", "datasheetViewButton" + number, 322, y, kDatasheetViewTip);

@@ -7,7 +7,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "DialogFonts.h"
+#include "DialogBuilder.h"
 #include "Messages.h"
 #include "PartDocumentsTab.h"
 #include "PartGeneralTab.h"
@@ -16,8 +16,7 @@
 
 namespace {
 
-constexpr int kClientWidth = 380;
-constexpr int kClientHeight = 370;
+const char kTitle[] = " Teil";
 
 const char* TitleOf(PartEditorMode mode) {
     switch (mode) {
@@ -25,48 +24,32 @@ const char* TitleOf(PartEditorMode mode) {
     case PartEditorMode::Copy: return " Teil anlegen (aus Kopie)";
     case PartEditorMode::Edit: return " Teil bearbeiten";
     }
-    return kPartEditorTitle;
+    return kTitle;
 }
 
 }  // namespace
 
 PartEditorDialog::PartEditorDialog(std::string programFolder, Prompter& prompter, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      prompter_(prompter) {
-    setObjectName("partEditorDialog");
-    setWindowTitle(kPartEditorTitle);
-    setFont(DialogFont());
-    setFixedSize(kClientWidth, kClientHeight);
-
-    tabs_ = new QTabWidget(this);
-    tabs_->setObjectName("partTabs");
-    tabs_->setGeometry(0, 0, 380, 330);
+    : FormDialog("partEditorDialog", kTitle, {380, 370}, parent), prompter_(prompter) {
+    tabs_ = DialogBuilder(this).Place<QTabWidget>("partTabs", {0, 0, 380, 330});
     general_ = new PartGeneralTab;
     documents_ = new PartDocumentsTab(std::move(programFolder), prompter);
     tabs_->addTab(general_, "Allgemein");
     tabs_->addTab(documents_, "Dokumente");
 
-    saveButton_ = new QPushButton("Speichern", this);
-    saveButton_->setObjectName("saveButton");
-    saveButton_->setGeometry(5, 338, 80, 25);
-    saveButton_->setToolTip(" F12 ");
-    cancelButton_ = new QPushButton("Abbrechen", this);
-    cancelButton_->setObjectName("cancelButton");
-    cancelButton_->setGeometry(295, 338, 80, 25);
+    AddSaveAndCancel(this, {5, 338, 80, 25}, {295, 338, 80, 25});
+    SaveButton()->setToolTip(" F12 ");
     // No default button: Enter in a field must not save or drop the part
     // (keyPressEvent); "Speichern" and F12 save.
-    saveButton_->setAutoDefault(false);
-    cancelButton_->setAutoDefault(false);
+    SaveButton()->setAutoDefault(false);
+    CancelButton()->setAutoDefault(false);
     ChainTabOrder();
 
-    connect(saveButton_, &QPushButton::clicked, this, &PartEditorDialog::SaveRequested);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(general_, &PartGeneralTab::PricesValidityChanged, saveButton_,
+    connect(general_, &PartGeneralTab::PricesValidityChanged, SaveButton(),
             &QPushButton::setEnabled);
     auto* save = new QShortcut(QKeySequence(Qt::Key_F12), this);
     connect(save, &QShortcut::activated, this, [this] {
-        if (saveButton_->isEnabled()) {
+        if (SaveButton()->isEnabled()) {
             emit SaveRequested();
         }
     });
@@ -80,7 +63,7 @@ void PartEditorDialog::ChainTabOrder() {
     for (const std::vector<QWidget*>& part : {general_->TabChain(), documents_->TabChain()}) {
         chain.insert(chain.end(), part.begin(), part.end());
     }
-    chain.insert(chain.end(), {saveButton_, cancelButton_});
+    chain.insert(chain.end(), {SaveButton(), CancelButton()});
     for (std::size_t i = 1; i < chain.size(); ++i) {
         setTabOrder(chain[i - 1], chain[i]);
     }
@@ -93,7 +76,7 @@ void PartEditorDialog::Fill(const PartEditorContent& content, bool documentsTab)
     setWindowTitle(TitleOf(mode_));
     general_->Fill(content);
     documents_->Fill(content.texts);
-    saveButton_->setEnabled(general_->PricesValid());
+    SaveButton()->setEnabled(general_->PricesValid());
     tabs_->setCurrentWidget(documentsTab && mode_ == PartEditorMode::Edit
                                 ? static_cast<QWidget*>(documents_)
                                 : static_cast<QWidget*>(general_));
@@ -101,7 +84,7 @@ void PartEditorDialog::Fill(const PartEditorContent& content, bool documentsTab)
 
 QWidget* PartEditorDialog::StartFocus() const {
     if (mode_ == PartEditorMode::Edit) {
-        return cancelButton_;
+        return CancelButton();
     }
     return general_->NameField();
 }

@@ -1,26 +1,21 @@
 #pragma once
-// The part editor (window 1): a new part, a copy of a part, or a part being
-// changed, on the tabs "Allgemein" and "Dokumente". The part commands of the
+// The part editor: a new part, a copy of a part, or a part being changed, on
+// the tabs "Allgemein" and "Dokumente". The part commands of the
 // shell fill it, open it through the dialog frame and save it with SavePart;
 // "Abbrechen", Escape and the close box reject it without writing anything.
-
-#include <QDialog>
 
 #include <optional>
 #include <string>
 
+#include "FixedDialog.h"
 #include "records/PartEditorRules.h"
 
 class PartDocumentsTab;
 class PartGeneralTab;
 class Prompter;
-class QLineEdit;
-class QPushButton;
 class QTabWidget;
 
-inline constexpr char kPartEditorTitle[] = " Teil";
-
-class PartEditorDialog : public QDialog {
+class PartEditorDialog : public FormDialog {
     Q_OBJECT
 
 public:
@@ -40,13 +35,8 @@ public:
     // path or the whole record cannot be stored (the user has been told).
     std::optional<PartEditorTexts> Texts();
 
+    // SaveRequested also comes from F12 while "Speichern" is enabled.
     QTabWidget* Tabs() const { return tabs_; }
-    QPushButton* SaveButton() const { return saveButton_; }
-    QPushButton* CancelButton() const { return cancelButton_; }
-
-signals:
-    // "Speichern", or F12 while "Speichern" is enabled.
-    void SaveRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -61,6 +51,4 @@ private:
     QTabWidget* tabs_ = nullptr;
     PartGeneralTab* general_ = nullptr;
     PartDocumentsTab* documents_ = nullptr;
-    QPushButton* saveButton_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;
 };

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "DialogBuilder.h"
 #include "DialogFonts.h"
 #include "DigitsField.h"
 #include "PriceField.h"
@@ -17,8 +18,6 @@ namespace {
 constexpr int kFullWidth = 350;
 constexpr int kColumnWidth = 110;
 constexpr int kColumnX[3] = {12, 132, 252};
-constexpr int kLabelHeight = 15;
-constexpr int kFieldHeight = 20;
 
 const QColor kMarkedText(255, 0, 0);
 const QColor kNormalText(0, 0, 0);
@@ -31,6 +30,17 @@ const char* const kPriceNames[3] = {"priceField1", "priceField2", "priceField3"}
 const char* const kPriceToolTip = " Strg+N(etto) / Strg+B(rutto) ";
 const char* const kAddToolTip = " 'Menge' zum Bestand hinzuf\u00fcgen ";
 const char* const kRemoveToolTip = " 'Menge' vom Bestand abziehen ";
+
+// A caption with its field below. The whole record must fit the data files,
+// which the save checks; a field has no limit of its own.
+QLineEdit* AddTextField(DialogBuilder& build, const char* caption, const char* name, QPoint at,
+                        int width) {
+    QLabel* label = build.Label(caption, {at.x(), at.y(), width, kCaptionHeight});
+    QLineEdit* field =
+        build.TextField(name, {at.x(), at.y() + kCaptionHeight, width, kFieldHeight}, std::nullopt);
+    label->setBuddy(field);
+    return field;
+}
 
 // A long supplier name would be cut off in the middle of a letter; it ends
 // in "…" instead, and the whole caption is the label's tool tip.
@@ -45,111 +55,85 @@ void SetCaption(QLabel* label, const QString& caption) {
 
 PartGeneralTab::PartGeneralTab(QWidget* parent) : QWidget(parent) {
     setObjectName("generalTab");
-    Build();
+    DialogBuilder build(this);
+    build.Frame({3, 0, 370, 300}, QFrame::Box, QFrame::Sunken);
+    nameField_ = AddTextField(build, "Bezeichnung:", "partNameField", {12, 10}, kFullWidth);
+    remarkField_ = AddTextField(build, "Bemerkung:", "remarkField", {12, 50}, kFullWidth);
+    BuildChoices(build);
+    BuildSupplierColumns(build);
+    placeField_ = AddTextField(build, "Lagerort:", "storagePlaceField", {12, 210}, kFullWidth);
+    BuildStockRow(build);
+    ConnectStockRow();
 }
 
-QLabel* PartGeneralTab::AddLabel(const QString& text, int x, int y, int width) {
-    auto* label = new QLabel(text, this);
-    label->setGeometry(x, y, width, kLabelHeight);
-    return label;
-}
-
-QLineEdit* PartGeneralTab::AddTextField(const char* name, int x, int y, int width) {
-    auto* field = new QLineEdit(this);
-    field->setObjectName(name);
-    field->setGeometry(x, y, width, kFieldHeight);
-    field->setValidator(new Cp1252Validator(field));
-    return field;
-}
-
-QComboBox* PartGeneralTab::AddChoice(const char* name, int x) {
-    auto* box = new QComboBox(this);
-    box->setObjectName(name);
-    box->setGeometry(x, 105, kColumnWidth, kFieldHeight);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    // What is typed is what gets saved; an inline completion would quietly
-    // turn "1" into "100nF".
-    box->setCompleter(nullptr);
-    box->lineEdit()->setValidator(new Cp1252Validator(box));
-    return box;
-}
-
-void PartGeneralTab::Build() {
-    auto* frame = new QFrame(this);
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame->setGeometry(3, 0, 370, 300);
-
-    // The labels first: they take no focus, and the fields after them are
-    // created in the order the Tab key visits them.
-    QLabel* nameLabel = AddLabel("Bezeichnung:", 12, 10, kFullWidth);
-    QLabel* remarkLabel = AddLabel("Bemerkung:", 12, 50, kFullWidth);
-    const char* const choiceCaptions[3] = {"U/I/P (Bereich):", "Bauform:", "Toleranz:"};
-    std::array<QLabel*, 3> choiceLabels{};
-    for (int i = 0; i < 3; ++i) {
-        choiceLabels[i] = AddLabel(choiceCaptions[i], kColumnX[i], 90, kColumnWidth);
-        orderNumberLabels_[i] = AddLabel({}, kColumnX[i], 130, kColumnWidth);
-        priceLabels_[i] = AddLabel({}, kColumnX[i], 170, kColumnWidth);
+void PartGeneralTab::BuildChoices(DialogBuilder& build) {
+    const char* const captions[3] = {"U/I/P (Bereich):", "Bauform:", "Toleranz:"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        QLabel* label = build.Label(captions[i], {kColumnX[i], 90, kColumnWidth, kCaptionHeight});
+        QComboBox* box =
+            build.Place<QComboBox>(kChoiceNames[i], {kColumnX[i], 105, kColumnWidth, kFieldHeight});
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        // What is typed is what gets saved; an inline completion would quietly
+        // turn "1" into "100nF".
+        box->setCompleter(nullptr);
+        box->lineEdit()->setValidator(new Cp1252Validator(box));
+        label->setBuddy(box);
+        choices_[i] = box;
     }
-    QLabel* placeLabel = AddLabel("Lagerort:", 12, 210, kFullWidth);
-    QLabel* targetLabel = AddLabel("Soll-Bestand:", kColumnX[0], 250, kColumnWidth);
-    stockLabel_ = AddLabel("Ist-Bestand:", kColumnX[1], 250, kColumnWidth);
-    stockLabel_->setObjectName("stockLabel");
-    QLabel* quantityLabel = AddLabel("Menge:", kColumnX[2], 250, kColumnWidth);
+}
 
-    nameField_ = AddTextField("partNameField", 12, 25, kFullWidth);
-    nameLabel->setBuddy(nameField_);
-    remarkField_ = AddTextField("remarkField", 12, 65, kFullWidth);
-    remarkLabel->setBuddy(remarkField_);
-    for (int i = 0; i < 3; ++i) {
-        choices_[i] = AddChoice(kChoiceNames[i], kColumnX[i]);
-        choiceLabels[i]->setBuddy(choices_[i]);
-    }
-    for (int i = 0; i < 3; ++i) {
-        orderNumberFields_[i] = AddTextField(kOrderNumberNames[i], kColumnX[i], 145, kColumnWidth);
+void PartGeneralTab::BuildSupplierColumns(DialogBuilder& build) {
+    for (std::size_t i = 0; i < 3; ++i) {
+        const int x = kColumnX[i];
+        // The captions name the suppliers once the editor is filled.
+        orderNumberLabels_[i] = build.Label({}, {x, 130, kColumnWidth, kCaptionHeight});
+        orderNumberFields_[i] = build.TextField(kOrderNumberNames[i],
+                                                {x, 145, kColumnWidth, kFieldHeight}, std::nullopt);
         orderNumberLabels_[i]->setBuddy(orderNumberFields_[i]);
+        priceLabels_[i] = build.Label({}, {x, 170, kColumnWidth, kCaptionHeight});
         // "class": Records.h names a function PriceField as well.
-        auto* price = new class PriceField(this);
-        price->setObjectName(kPriceNames[i]);
-        price->setGeometry(kColumnX[i], 185, kColumnWidth, kFieldHeight);
+        auto* price =
+            build.Place<class PriceField>(kPriceNames[i], {x, 185, kColumnWidth, kFieldHeight});
         price->setToolTip(kPriceToolTip);
         priceLabels_[i]->setBuddy(price);
         priceFields_[i] = price;
         connect(price, &PriceField::validityChanged, this,
                 [this] { emit PricesValidityChanged(PricesValid()); });
     }
-    placeField_ = AddTextField("storagePlaceField", 12, 225, kFullWidth);
-    placeLabel->setBuddy(placeField_);
+}
 
-    targetField_ = new DigitsField(this);
-    targetField_->setObjectName("targetStockField");
-    targetField_->setGeometry(kColumnX[0], 265, kColumnWidth, kFieldHeight);
+void PartGeneralTab::BuildStockRow(DialogBuilder& build) {
+    const auto caption = [&build](const char* text, int x) {
+        return build.Label(text, {x, 250, kColumnWidth, kCaptionHeight});
+    };
+    const auto field = [](int x, int width) { return QRect(x, 265, width, kFieldHeight); };
+    QLabel* targetLabel = caption("Soll-Bestand:", kColumnX[0]);
+    stockLabel_ = caption("Ist-Bestand:", kColumnX[1]);
+    stockLabel_->setObjectName("stockLabel");
+    QLabel* quantityLabel = caption("Menge:", kColumnX[2]);
+
+    targetField_ = build.Place<DigitsField>("targetStockField", field(kColumnX[0], kColumnWidth));
     targetLabel->setBuddy(targetField_);
-    stockField_ = new QLineEdit(this);
-    stockField_->setObjectName("stockField");
-    stockField_->setGeometry(kColumnX[1], 265, kColumnWidth, kFieldHeight);
+    stockField_ = build.Place<QLineEdit>("stockField", field(kColumnX[1], kColumnWidth));
     stockField_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     stockField_->setReadOnly(true);
     // Read-only fields look like the dialog around them, as users know them.
     QPalette readOnly = stockField_->palette();
     readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Window));
     stockField_->setPalette(readOnly);
-    quantityField_ = new DigitsField(this);
-    quantityField_->setObjectName("quantityField");
-    quantityField_->setGeometry(kColumnX[2], 265, 70, kFieldHeight);
+    quantityField_ = build.Place<DigitsField>("quantityField", field(kColumnX[2], 70));
     quantityLabel->setBuddy(quantityField_);
 
-    addButton_ = new QPushButton("+", this);
-    addButton_->setObjectName("addStockButton");
-    addButton_->setGeometry(322, 265, 20, 20);
+    addButton_ = build.Button("+", "addStockButton", field(322, 20));
     addButton_->setToolTip(QString::fromUtf8(kAddToolTip));
     addButton_->setAutoDefault(false);
-    removeButton_ = new QPushButton("-", this);
-    removeButton_->setObjectName("removeStockButton");
-    removeButton_->setGeometry(342, 265, 20, 20);
+    removeButton_ = build.Button("-", "removeStockButton", field(342, 20));
     removeButton_->setToolTip(kRemoveToolTip);
     removeButton_->setAutoDefault(false);
+}
 
+void PartGeneralTab::ConnectStockRow() {
     connect(addButton_, &QPushButton::clicked, this, [this] { Book(true); });
     connect(removeButton_, &QPushButton::clicked, this, [this] { Book(false); });
     // Typed, pasted or deleted: the full rule. The dialog's own filling does

@@ -11,6 +11,7 @@
 
 #include "records/PartEditorRules.h"
 
+class DialogBuilder;
 class DigitsField;
 class PriceField;
 class QComboBox;
@@ -41,10 +42,11 @@ signals:
     void PricesValidityChanged(bool valid);
 
 private:
-    void Build();
-    QLabel* AddLabel(const QString& text, int x, int y, int width);
-    QLineEdit* AddTextField(const char* name, int x, int y, int width);
-    QComboBox* AddChoice(const char* name, int x);
+    // The rows from top to bottom.
+    void BuildChoices(DialogBuilder& build);
+    void BuildSupplierColumns(DialogBuilder& build);
+    void BuildStockRow(DialogBuilder& build);
+    void ConnectStockRow();
     void Book(bool add);
     void MarkStock(bool marked);
 

@@ -1,72 +1,36 @@
 #include "SearchDialog.h"
 
 #include <QCheckBox>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "DialogFonts.h"
+#include "DialogBuilder.h"
 #include "WindowText.h"
 
-namespace {
-
-constexpr int kClientWidth = 350;
-constexpr int kClientHeight = 121;
-// The text is compared with name and remark, each read to 254 characters.
-constexpr int kLongestText = 254;
-
-QCheckBox* AddCheckBox(QWidget* dialog, const char* caption, const char* name, int y,
-                       bool checked) {
-    auto* box = new QCheckBox(caption, dialog);
-    box->setObjectName(name);
-    box->setGeometry(10, y, 110, 15);
-    box->setChecked(checked);
-    return box;
-}
-
-QPushButton* AddButton(QWidget* dialog, const char* caption, const char* name, int x) {
-    auto* button = new QPushButton(caption, dialog);
-    button->setObjectName(name);
-    button->setGeometry(x, 80, 80, 25);
-    // Return is handled by the dialog itself (keyPressEvent).
-    button->setAutoDefault(false);
-    return button;
-}
-
-}  // namespace
-
 SearchDialog::SearchDialog(SearchState& state, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      state_(state) {
-    setObjectName("searchDialog");
-    setWindowTitle(QString::fromUtf8(kSearchDialogTitle));
-    setFont(DialogFont());
-    setFixedSize(kClientWidth, kClientHeight);
-
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setGeometry(0, 0, 350, 120);
-
-    auto* textLabel = new QLabel("Suchbegriff:", this);
-    textLabel->setGeometry(10, 10, 80, 15);
-    auto* fieldsLabel = new QLabel("Suche in:", this);
-    fieldsLabel->setGeometry(10, 50, 80, 15);
-
-    textField_ = new QLineEdit(this);
-    textField_->setObjectName("searchTextField");
-    textField_->setGeometry(10, 25, 330, 20);
-    textField_->setMaxLength(kLongestText);
-    textField_->setValidator(new Cp1252Validator(textField_));
+    : FixedDialog("searchDialog", " Suche", {350, 121}, parent), state_(state) {
+    DialogBuilder build(this);
+    build.Frame({0, 0, 350, 120});
+    QLabel* textLabel = build.Label("Suchbegriff:", {10, 10, 80, 15});
+    build.Label("Suche in:", {10, 50, 80, 15});
+    // The text is compared with name and remark, each read to the longest value.
+    textField_ = build.TextField("searchTextField", {10, 25, 330, 20});
     textField_->setText(ToWindowText(state_.text));
     textLabel->setBuddy(textField_);
 
-    inNamesBox_ = AddCheckBox(this, "Bezeichnung", "inNamesBox", 70, state_.inNames);
-    inRemarksBox_ = AddCheckBox(this, "Bemerkung", "inRemarksBox", 90, state_.inRemarks);
-    searchButton_ = AddButton(this, "Suchen", "searchButton", 170);
-    auto* cancelButton = AddButton(this, "Abbrechen", "cancelButton", 260);
+    inNamesBox_ = build.Place<QCheckBox>("inNamesBox", {10, 70, 110, 15});
+    inNamesBox_->setText("Bezeichnung");
+    inNamesBox_->setChecked(state_.inNames);
+    inRemarksBox_ = build.Place<QCheckBox>("inRemarksBox", {10, 90, 110, 15});
+    inRemarksBox_->setText("Bemerkung");
+    inRemarksBox_->setChecked(state_.inRemarks);
+    searchButton_ = build.Button("Suchen", "searchButton", {170, 80, 80, 25});
+    QPushButton* cancelButton = build.Button("Abbrechen", "cancelButton", {260, 80, 80, 25});
+    // Return is handled by the dialog itself (keyPressEvent).
+    searchButton_->setAutoDefault(false);
+    cancelButton->setAutoDefault(false);
 
     connect(textField_, &QLineEdit::textChanged, this, &SearchDialog::TakeInput);
     connect(inNamesBox_, &QCheckBox::toggled, this, &SearchDialog::TakeInput);

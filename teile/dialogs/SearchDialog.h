@@ -1,20 +1,16 @@
 #pragma once
-// " Suche" (window 5): the search text and the two fields it is looked for
-// in. The dialog shows and edits the search state of the run, so reopening it
-// shows the last text and choices; the search command of the shell walks the
-// main window on SearchRequested.
+// " Suche": the search text and the two fields it is looked for in. The dialog shows and edits the
+// search state of the run, so reopening it shows the last text and choices; the search command of
+// the shell walks the main window on SearchRequested.
 
-#include <QDialog>
-
+#include "FixedDialog.h"
 #include "search/Search.h"
 
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
-inline constexpr char kSearchDialogTitle[] = " Suche";
-
-class SearchDialog : public QDialog {
+class SearchDialog : public FixedDialog {
     Q_OBJECT
 
 public:

@@ -2,147 +2,101 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "DialogBuilder.h"
 #include "DialogCaption.h"
-#include "DialogFonts.h"
 #include "FieldTexts.h"
-#include "WindowText.h"
 
 namespace {
 
-constexpr int kClientWidth = 365;
-constexpr int kClientHeight = 360;
-constexpr int kFieldHeight = 20;
-constexpr int kLabelHeight = 15;
-// A reader gets at most 254 characters of a value.
-constexpr int kLongestText = 254;
-
 // Where a caption that needs more room than given must end: inside the frame.
 constexpr int kCaptionEdge = 345;
+constexpr int kFullWidth = 330;
 
 const char kPrivateNameCaption[] = "Name, Vorname:";
 const char kBusinessNameCaption[] = "Firma:";
 
-QLabel* AddLabel(QWidget* parent, const char* caption, int x, int y, int width,
-                 int rightEdge = kCaptionEdge) {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
-    label->setGeometry(x, y, width, kLabelHeight);
-    FitCaption(label, rightEdge);
-    return label;
-}
-
-QFrame* AddFrame(QWidget* parent, int x, int y, int width, int height) {
-    auto* frame = new QFrame(parent);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setGeometry(x, y, width, height);
-    return frame;
+QLineEdit* AddField(DialogBuilder& build, const char* caption, const QString& name, QPoint at,
+                    int captionWidth, int fieldWidth, int rightEdge = kCaptionEdge) {
+    return build
+        .TextFieldWithCaption(QString::fromUtf8(caption), name, at, captionWidth, fieldWidth,
+                              rightEdge)
+        .field;
 }
 
 }  // namespace
 
 UserInformationDialog::UserInformationDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setObjectName("userInformationDialog");
-    setWindowTitle(QString::fromUtf8(kUserInformationDialogTitle));
-    setFont(DialogFont());
-    setFixedSize(kClientWidth, kClientHeight);
-
-    tabs_ = new QTabWidget(this);
-    tabs_->setObjectName("addressTabs");
-    tabs_->setGeometry(0, 0, 365, 210);
-    tabs_->addTab(BuildInvoiceTab(), "Rechnungsadresse");
-    tabs_->addTab(BuildDeliveryTab(), "Lieferadresse");
+    : FormDialog("userInformationDialog", " Benutzerinformation", {365, 360}, parent) {
+    tabs_ = DialogBuilder(this).Place<QTabWidget>("addressTabs", {0, 0, 365, 210});
+    tabs_->addTab(BuildAddressTab("invoice", {"Zusatz:", "Stra\u00DFe Nummer:", "Land-PLZ Ort:"},
+                                  std::span(invoiceFields_).first<4>(), invoiceNameLabel_),
+                  "Rechnungsadresse");
+    // The delivery address has "wie Rechnungsadresse" above its fields.
+    sameAddressBox_ = new QCheckBox("wie Rechnungsadresse");
+    sameAddressBox_->setObjectName("sameAddressBox");
+    tabs_->addTab(
+        BuildAddressTab(
+            "delivery",
+            {"Zusatz / Postnummer:", "Stra\u00DFe Nummer / Packstation:", "Land-PLZ Ort:"},
+            deliveryFields_, deliveryNameLabel_, sameAddressBox_),
+        "Lieferadresse");
     BuildContactContainer();
 
     connect(useList_, &QComboBox::currentIndexChanged, this,
             &UserInformationDialog::UpdateNameCaptions);
     connect(sameAddressBox_, &QCheckBox::toggled, this,
             &UserInformationDialog::UpdateDeliveryFields);
-    connect(saveButton_, &QPushButton::clicked, this, &UserInformationDialog::SaveRequested);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     UpdateNameCaptions();
     UpdateDeliveryFields();
 }
 
-QWidget* UserInformationDialog::BuildInvoiceTab() {
+QWidget* UserInformationDialog::BuildAddressTab(const QString& prefix,
+                                                const std::array<const char*, 3>& captions,
+                                                std::span<QLineEdit*, 4> fields,
+                                                QLabel*& nameCaption, QWidget* above) {
     auto* page = new QWidget;
-    page->setObjectName("invoicePage");
-    AddFrame(page, 3, 0, 355, 182);
-    invoiceNameLabel_ = AddLabel(page, kPrivateNameCaption, 15, 15, 80);
-    invoiceNameLabel_->setObjectName("invoiceNameLabel");
-    AddLabel(page, "Zusatz:", 15, 55, 150);
-    AddLabel(page, "Stra\u00DFe Nummer:", 15, 95, 150);
-    AddLabel(page, "Land-PLZ Ort:", 15, 135, 80);
-    invoiceFields_[0] = AddField(page, "invoiceNameField", 15, 30, 330);
-    invoiceFields_[1] = AddField(page, "invoiceAdditionField", 15, 70, 330);
-    invoiceFields_[2] = AddField(page, "invoiceStreetField", 15, 110, 330);
-    invoiceFields_[3] = AddField(page, "invoiceTownField", 15, 150, 330);
-    return page;
-}
-
-QWidget* UserInformationDialog::BuildDeliveryTab() {
-    auto* page = new QWidget;
-    page->setObjectName("deliveryPage");
-    AddFrame(page, 3, 0, 355, 182);
-    sameAddressBox_ = new QCheckBox("wie Rechnungsadresse", page);
-    sameAddressBox_->setObjectName("sameAddressBox");
-    sameAddressBox_->setGeometry(13, 0, 140, 15);
-    FitCaption(sameAddressBox_, kCaptionEdge);
-    deliveryNameLabel_ = AddLabel(page, kPrivateNameCaption, 15, 15, 80);
-    deliveryNameLabel_->setObjectName("deliveryNameLabel");
-    AddLabel(page, "Zusatz / Postnummer:", 15, 55, 150);
-    AddLabel(page, "Stra\u00DFe Nummer / Packstation:", 15, 95, 150);
-    AddLabel(page, "Land-PLZ Ort:", 15, 135, 80);
-    deliveryFields_[0] = AddField(page, "deliveryNameField", 15, 30, 330);
-    deliveryFields_[1] = AddField(page, "deliveryAdditionField", 15, 70, 330);
-    deliveryFields_[2] = AddField(page, "deliveryStreetField", 15, 110, 330);
-    deliveryFields_[3] = AddField(page, "deliveryTownField", 15, 150, 330);
+    page->setObjectName(prefix + "Page");
+    DialogBuilder build(page);
+    build.Frame({3, 0, 355, 182});
+    if (above) {
+        // On the frame's top edge, first in the tab order.
+        above->setParent(page);
+        above->setGeometry(13, 0, 140, 15);
+        FitCaption(above, kCaptionEdge);
+    }
+    const QString names[4] = {"NameField", "AdditionField", "StreetField", "TownField"};
+    const CaptionedField name = build.TextFieldWithCaption(kPrivateNameCaption, prefix + names[0],
+                                                           {15, 15}, 80, kFullWidth, kCaptionEdge);
+    nameCaption = name.caption;
+    nameCaption->setObjectName(prefix + "NameLabel");
+    fields[0] = name.field;
+    const int captionWidths[3] = {150, 150, 80};
+    for (std::size_t i = 0; i < 3; ++i) {
+        fields[i + 1] = AddField(build, captions[i], prefix + names[i + 1],
+                                 {15, 55 + 40 * static_cast<int>(i)}, captionWidths[i], kFullWidth);
+    }
     return page;
 }
 
 void UserInformationDialog::BuildContactContainer() {
-    auto* container = new QFrame(this);
+    auto* container = DialogBuilder(this).Frame({0, 209, 365, 151}, QFrame::Panel, QFrame::Raised);
     container->setObjectName("contactContainer");
-    container->setFrameShape(QFrame::Panel);
-    container->setFrameShadow(QFrame::Raised);
-    container->setGeometry(0, 209, 365, 151);
-    AddFrame(container, 2, 0, 355, 142);
-    AddLabel(container, "Telefon:", 13, 15, 79, 173);
-    AddLabel(container, "Mobil / Telefax:", 183, 15, 150);
-    AddLabel(container, "elektronische Post:", 13, 55, 150);
-    AddLabel(container, "Benutzung:", 13, 95, 100);
-    invoiceFields_[4] = AddField(container, "telephoneField", 13, 30, 160);
-    invoiceFields_[5] = AddField(container, "mobileField", 183, 30, 160);
-    invoiceFields_[6] = AddField(container, "mailField", 13, 70, 330);
-
-    useList_ = new QComboBox(container);
-    useList_->setObjectName("useList");
-    useList_->setGeometry(13, 110, 100, 20);
+    DialogBuilder build(container);
+    build.Frame({2, 0, 355, 142});
+    invoiceFields_[4] = AddField(build, "Telefon:", "telephoneField", {13, 15}, 79, 160, 173);
+    invoiceFields_[5] = AddField(build, "Mobil / Telefax:", "mobileField", {183, 15}, 150, 160);
+    invoiceFields_[6] = AddField(build, "elektronische Post:", "mailField", {13, 55}, 150, 330);
+    QLabel* useLabel = build.Label("Benutzung:", {13, 95, 100, 15}, kCaptionEdge);
+    useList_ = build.Place<QComboBox>("useList", {13, 110, 100, 20});
     useList_->addItems({"Privat", "Firma"});
-
-    saveButton_ = new QPushButton("Speichern", container);
-    saveButton_->setObjectName("saveButton");
-    saveButton_->setGeometry(173, 105, 80, 25);
-    saveButton_->setDefault(true);
-    cancelButton_ = new QPushButton("Abbrechen", container);
-    cancelButton_->setObjectName("cancelButton");
-    cancelButton_->setGeometry(263, 105, 80, 25);
-}
-
-QLineEdit* UserInformationDialog::AddField(QWidget* parent, const char* objectName, int x, int y,
-                                           int width) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(objectName);
-    field->setGeometry(x, y, width, kFieldHeight);
-    field->setMaxLength(kLongestText);
-    field->setValidator(new Cp1252Validator(field));
-    return field;
+    useLabel->setBuddy(useList_);
+    AddSaveAndCancel(container, {173, 105, 80, 25}, {263, 105, 80, 25});
+    SaveButton()->setDefault(true);
 }
 
 void UserInformationDialog::SetInvoice(const std::array<QString, 7>& fields) {

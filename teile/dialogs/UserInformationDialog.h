@@ -1,23 +1,21 @@
 #pragma once
-// The user information dialog (window 4): the user's invoice address, delivery
-// address and contact data on two tabs and the container below them. The
-// address commands of the shell fill it, open it through the dialog frame and
-// handle "Speichern"; "Abbrechen" and the close box reject it.
-
-#include <QDialog>
+// The user information dialog: the user's invoice address, delivery address
+// and contact data on two tabs and the container below them. The address
+// commands of the shell fill it, open it through the dialog frame and handle
+// "Speichern"; "Abbrechen" and the close box reject it.
 
 #include <array>
+#include <span>
+
+#include "FixedDialog.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QTabWidget;
 
-inline constexpr char kUserInformationDialogTitle[] = " Benutzerinformation";
-
-class UserInformationDialog : public QDialog {
+class UserInformationDialog : public FormDialog {
     Q_OBJECT
 
 public:
@@ -37,17 +35,14 @@ public:
     void SetDeliveryIsInvoice(bool same);
     bool DeliveryIsInvoice() const;
 
-    QPushButton* SaveButton() const { return saveButton_; }
-    QPushButton* CancelButton() const { return cancelButton_; }
-
-signals:
-    void SaveRequested();
-
 private:
-    QWidget* BuildInvoiceTab();
-    QWidget* BuildDeliveryTab();
+    // The tab of the invoice or the delivery address (`prefix` of the names
+    // of its page, caption and fields): name, addition, street and town, and
+    // the control `above` them, if any.
+    QWidget* BuildAddressTab(const QString& prefix, const std::array<const char*, 3>& captions,
+                             std::span<QLineEdit*, 4> fields, QLabel*& nameCaption,
+                             QWidget* above = nullptr);
     void BuildContactContainer();
-    QLineEdit* AddField(QWidget* parent, const char* objectName, int x, int y, int width);
     void UpdateNameCaptions();
     void UpdateDeliveryFields();
 
@@ -58,6 +53,4 @@ private:
     QLabel* deliveryNameLabel_ = nullptr;
     QCheckBox* sameAddressBox_ = nullptr;
     QComboBox* useList_ = nullptr;
-    QPushButton* saveButton_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;
 };

@@ -37,23 +37,23 @@ std::array<std::string, N> DataTexts(const std::array<QString, N>& texts) {
 AddressCommands::AddressCommands(const CommandContext& shell, QObject* parent)
     : QObject(parent), shell_(shell) {}
 
-bool AddressCommands::EditSupplier() {
-    const int tag = shell_.tree.SelectedTag();
-    if (!IsOrderListNumber(tag)) {
-        return false;
+void AddressCommands::EditSupplier() {
+    const TreeEntryId selected = shell_.tree.Selected();
+    if (!selected.IsOrderList()) {
+        return;
     }
-    const SupplierForm form = ReadSupplierForm(shell_.state.folder, tag);
+    const int orderList = selected.listNumber;
+    const SupplierForm form = ReadSupplierForm(shell_.state.folder, orderList);
     auto* dialog = new SupplierDialog;
-    dialog->SetTag(tag);
     dialog->SetShortName(ToWindowText(form.shortName));
     dialog->SetAddress(WindowTexts(form.address));
-    connect(dialog, &SupplierDialog::SaveRequested, this, [this, dialog] { SaveSupplier(dialog); });
+    connect(dialog, &SupplierDialog::SaveRequested, this,
+            [this, dialog, orderList] { SaveSupplier(dialog, orderList); });
     shell_.dialogs.Open(DialogWindow::Supplier, dialog, dialog->CancelButton());
-    return true;
 }
 
-void AddressCommands::SaveSupplier(SupplierDialog* dialog) {
-    shell_.applier.Apply(::SaveSupplier(shell_.state.folder, dialog->Tag(),
+void AddressCommands::SaveSupplier(SupplierDialog* dialog, int orderList) {
+    shell_.applier.Apply(::SaveSupplier(shell_.state.folder, orderList,
                                         ToDataText(dialog->ShortName()),
                                         DataTexts(dialog->Address()), shell_.prompter));
 }

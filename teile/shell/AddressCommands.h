@@ -1,13 +1,12 @@
 #pragma once
-// The two address dialogs: command 1 on an order list of the tree opens the
-// supplier dialog, command 21 the user information. Each gathers the fields,
-// calls the engine's save and hands the outcome to the OutcomeApplier.
+// The two address dialogs: the supplier dialog of an order list of the tree,
+// and the user information. Each gathers the fields, calls the engine's save
+// and hands the outcome to the OutcomeApplier.
 
 #include <QObject>
 
 #include "CommandContext.h"
 
-class OutcomeApplier;
 class SupplierDialog;
 class UserInformationDialog;
 
@@ -17,14 +16,12 @@ class AddressCommands : public QObject {
 public:
     explicit AddressCommands(const CommandContext& shell, QObject* parent = nullptr);
 
-    // Command 1: the supplier dialog when an order list is selected; false
-    // for every other entry, which the category commands serve.
-    bool EditSupplier();
-    // Command 21.
+    // The supplier of the selected order list; nothing for another entry.
+    void EditSupplier();
     void EditUserInformation();
 
 private:
-    void SaveSupplier(SupplierDialog* dialog);
+    void SaveSupplier(SupplierDialog* dialog, int orderList);
     void SaveUserInformation(UserInformationDialog* dialog);
 
     CommandContext shell_;

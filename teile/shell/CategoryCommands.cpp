@@ -5,7 +5,6 @@
 
 #include "CategoryDialog.h"
 #include "CategoryTreeView.h"
-#include "DataFiles.h"
 #include "DialogFrame.h"
 #include "MainWindowRules.h"
 #include "OutcomeApplier.h"
@@ -22,32 +21,27 @@ const char kNewCategoryName[] = "neue Kategorie";
 CategoryCommands::CategoryCommands(const CommandContext& shell, QObject* parent)
     : QObject(parent), shell_(shell) {}
 
-void CategoryCommands::NewCategory() {
-    OpenDialog(-1, kNewCategoryName, kNewCategoryDialogTitle, true);
-}
+void CategoryCommands::NewCategory() { OpenDialog(-1, kNewCategoryName, true); }
 
 void CategoryCommands::EditSelected() {
-    const int tag = shell_.tree.SelectedTag();
-    if (!EditCategoryAppliesTo(tag) || IsOrderListNumber(tag)) {
+    const TreeEntryId selected = shell_.tree.Selected();
+    if (!selected.IsCategory()) {
         return;
     }
-    OpenDialog(tag, ToWindowText(CategoryNameOf(shell_.state.folder, tag)), nullptr, false);
+    const int category = selected.listNumber;
+    OpenDialog(category, ToWindowText(CategoryNameOf(shell_.state.folder, category)), false);
 }
 
 void CategoryCommands::DeleteSelected() {
-    const int tag = shell_.tree.SelectedTag();
-    if (!DeleteCategoryAppliesTo(tag)) {
-        return;
+    const TreeEntryId selected = shell_.tree.Selected();
+    if (selected.IsCategory()) {
+        shell_.applier.Apply(
+            DeleteCategory(shell_.state.folder, selected.listNumber, shell_.prompter));
     }
-    shell_.applier.Apply(DeleteCategory(shell_.state.folder, tag, shell_.prompter));
 }
 
-void CategoryCommands::OpenDialog(int category, const QString& name, const char* title,
-                                  bool focusName) {
+void CategoryCommands::OpenDialog(int category, const QString& name, bool focusName) {
     auto* dialog = new CategoryDialog;
-    if (title) {
-        dialog->setWindowTitle(QString::fromUtf8(title));
-    }
     dialog->SetCategory(category);
     dialog->SetName(name);
     connect(dialog, &CategoryDialog::SaveRequested, this, [this, dialog] { Save(dialog); });

@@ -17,7 +17,9 @@ QTreeWidgetItem* MakeItem(int tag, const std::string& text, bool root) {
     return item;
 }
 
-int TagOf(const QTreeWidgetItem* item) { return item ? item->data(0, kTagRole).toInt() : -1; }
+TreeEntryId EntryOf(const QTreeWidgetItem* item) {
+    return item ? TreeEntryId::OfItemTag(item->data(0, kTagRole).toInt()) : TreeEntryId{};
+}
 
 }  // namespace
 
@@ -52,7 +54,7 @@ void CategoryTreeView::Fill(const CategoryTree& tree) {
     setCurrentItem(nullptr);
 }
 
-int CategoryTreeView::SelectedTag() const { return TagOf(currentItem()); }
+TreeEntryId CategoryTreeView::Selected() const { return EntryOf(currentItem()); }
 
 int CategoryTreeView::SelectedIndex() const {
     const QTreeWidgetItem* selected = currentItem();
@@ -96,9 +98,9 @@ void CategoryTreeView::SelectIndex(int index) {
     }
 }
 
-bool CategoryTreeView::SelectTag(int tag) {
+bool CategoryTreeView::Select(TreeEntryId entry) {
     for (int index = 0; QTreeWidgetItem* item = ItemAt(index); ++index) {
-        if (TagOf(item) == tag) {
+        if (EntryOf(item) == entry) {
             setCurrentItem(item);
             return true;
         }
@@ -107,7 +109,7 @@ bool CategoryTreeView::SelectTag(int tag) {
 }
 
 int CategoryTreeView::CategoryCount() const {
-    const QTreeWidgetItem* root = Root(kTagCategoryRoot);
+    const QTreeWidgetItem* root = Root(TreeEntryId::CategoryRoot());
     return root ? root->childCount() : 0;
 }
 
@@ -119,11 +121,11 @@ int CategoryTreeView::EntryCount() const {
     return count;
 }
 
-int CategoryTreeView::TagAt(int index) const { return TagOf(ItemAt(index)); }
+TreeEntryId CategoryTreeView::EntryAt(int index) const { return EntryOf(ItemAt(index)); }
 
-QTreeWidgetItem* CategoryTreeView::Root(int tag) const {
+QTreeWidgetItem* CategoryTreeView::Root(TreeEntryId root) const {
     for (int top = 0; top < topLevelItemCount(); ++top) {
-        if (TagOf(topLevelItem(top)) == tag) {
+        if (EntryOf(topLevelItem(top)) == root) {
             return topLevelItem(top);
         }
     }
@@ -143,7 +145,7 @@ void CategoryTreeView::Apply(const TreeUpdate& update) {
     switch (update.change) {
     case TreeChange::None: return;
     case TreeChange::InsertCategory:
-        if (QTreeWidgetItem* root = Root(kTagCategoryRoot)) {
+        if (QTreeWidgetItem* root = Root(TreeEntryId::CategoryRoot())) {
             QTreeWidgetItem* item = MakeItem(update.tag, update.text, false);
             root->addChild(item);
             root->setExpanded(true);

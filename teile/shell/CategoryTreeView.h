@@ -1,11 +1,12 @@
 #pragma once
 // The category tree: the two roots with the categories and the order lists
-// below them, each entry carrying its ItemTag. A thin view over the engine's
+// below them, each entry carrying its item tag. A thin view over the engine's
 // CategoryTree; the changes after a record operation come as a TreeUpdate.
 
 #include <QTreeWidget>
 
 #include "lists/CategoryTree.h"
+#include "lists/TreeEntryId.h"
 #include "records/OperationOutcome.h"
 
 class CategoryTreeView : public QTreeWidget {
@@ -17,18 +18,18 @@ public:
     // Rebuilds every entry; nothing is selected afterwards.
     void Fill(const CategoryTree& tree);
 
-    // -1 when nothing is selected.
-    int SelectedTag() const;
+    // None when nothing is selected.
+    TreeEntryId Selected() const;
     // The selected entry's row counted over all entries from the top, -1 none.
     int SelectedIndex() const;
     void SelectIndex(int index);
-    // False when no entry carries the tag.
-    bool SelectTag(int tag);
+    // False when the tree has no such entry.
+    bool Select(TreeEntryId entry);
     int CategoryCount() const;
-    // Every entry counted from the top, roots included; the tag of the entry
-    // at a row (-1 beyond the last), as the search walks them.
+    // Every entry counted from the top, roots included; the entry at a row
+    // (None beyond the last), as the search walks them.
     int EntryCount() const;
-    int TagAt(int index) const;
+    TreeEntryId EntryAt(int index) const;
 
     // InsertCategory: after the last category, selected. RenameSelected.
     // RemoveSelected: the next category (the one before when it was the
@@ -41,7 +42,7 @@ signals:
     void SelectionChanged();
 
 private:
-    QTreeWidgetItem* Root(int tag) const;
+    QTreeWidgetItem* Root(TreeEntryId root) const;
     QTreeWidgetItem* ItemAt(int index) const;
     void SelectQuietly(QTreeWidgetItem* item);
 };

@@ -1,7 +1,6 @@
 #include "ClipboardCommands.h"
 
 #include "CategoryTreeView.h"
-#include "MainWindow.h"
 #include "OutcomeApplier.h"
 #include "PartListPanel.h"
 #include "ShellState.h"
@@ -15,7 +14,7 @@ void ClipboardCommands::DeleteSelected() {
     if (!slot) {
         return;
     }
-    const SelectedRow row{shell_.window.Tree()->SelectedTag(), *slot, shell_.list.ShownSlots()};
+    const SelectedRow row{shell_.tree.Selected().ItemTag(), *slot, shell_.list.ShownSlots()};
     shell_.applier.Apply(
         DeleteSelectedRecord(shell_.state.folder, row, shell_.state.clipboard, shell_.prompter));
 }
@@ -25,11 +24,11 @@ void ClipboardCommands::CutOrCopySelected(ClipboardKind kind) {
     if (!slot) {
         return;
     }
-    shell_.applier.Apply(CopyOrCutPart(shell_.state.folder, shell_.window.Tree()->SelectedTag(),
-                                       *slot, kind, shell_.state.clipboard));
+    shell_.applier.Apply(CopyOrCutPart(shell_.state.folder, shell_.tree.Selected().ItemTag(), *slot,
+                                       kind, shell_.state.clipboard));
 }
 
 void ClipboardCommands::PasteIntoSelected() {
-    shell_.applier.Apply(PastePart(shell_.state.folder, shell_.window.Tree()->SelectedTag(),
+    shell_.applier.Apply(PastePart(shell_.state.folder, shell_.tree.Selected().ItemTag(),
                                    shell_.state.clipboard, shell_.prompter));
 }

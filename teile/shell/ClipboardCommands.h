@@ -1,9 +1,8 @@
 #pragma once
-// Commands 7 to 10 on the selected row of the part list: delete, cut, copy
-// and paste. They share the waiting paste of the run (the PartClipboard):
-// cut and copy fill it, paste empties it, a delete forgets it. In an order
-// list cut and copy take the position's order number to the system
-// clipboard instead. No dialog; the engine asks its own questions.
+// Delete, cut, copy and paste on the selected row of the part list. They share the waiting paste of
+// the run (the PartClipboard): cut and copy fill it, paste empties it, a delete forgets it. In an
+// order list cut and copy take the position's order number to the system clipboard instead. No
+// dialog; the engine asks its own questions.
 
 #include <QObject>
 
@@ -16,11 +15,10 @@ class ClipboardCommands : public QObject {
 public:
     explicit ClipboardCommands(const CommandContext& shell, QObject* parent = nullptr);
 
-    // Command 7, in a category or an order list.
+    // In a category or an order list.
     void DeleteSelected();
-    // Commands 8 (kind Cut) and 9 (kind Copy).
     void CutOrCopySelected(ClipboardKind kind);
-    // Command 10: the waiting part into the selected category.
+    // The waiting part into the selected category.
     void PasteIntoSelected();
 
 private:

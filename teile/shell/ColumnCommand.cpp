@@ -40,13 +40,13 @@ void ColumnCommand::ShowListInNewColumns() {
     // The old sort column counted columns of the old table; also while an
     // order list is shown, whose categories take the new columns later.
     shell_.state.sort.categorySortColumn = 0;
-    const int tag = shell_.tree.SelectedTag();
-    if (!IsCategoryNumber(tag) && tag != kTagCategoryRoot) {
+    const TreeEntryId selected = shell_.tree.Selected();
+    if (!selected.IsCategory() && selected != TreeEntryId::CategoryRoot()) {
         return;
     }
     const int slot = shell_.list.SelectedItemData().value_or(-1);
     shell_.list.SwitchListColumns(ListMode::Category);
-    if (IsCategoryNumber(tag)) {
-        shell_.applier.ReloadList(ListReload{tag, 0, slot});
+    if (selected.IsCategory()) {
+        shell_.applier.ReloadList(ListReload{selected.listNumber, 0, slot});
     }
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Command 22: the column definition dialog. Its "Speichern" replaces the
+// "Spaltendefinition": the column definition dialog. Its "Speichern" replaces the
 // column table, saves the settings at once and shows the part list of a
 // category in the new columns.
 

@@ -11,18 +11,18 @@
 
 namespace {
 
-bool IsMenuCommand(int command) { return command >= 0 && command < kMenuCommandCount; }
+std::size_t Index(Command command) { return static_cast<std::size_t>(command); }
 
-std::size_t Index(int command) { return static_cast<std::size_t>(command); }
+QString NumberOf(Command command) { return QString::number(CommandNumber(command)); }
 
 }  // namespace
 
 CommandActions::CommandActions(QObject* parent) : QObject(parent) {
     for (const CommandEntry& entry : CommandEntries()) {
-        const int command = entry.command;
+        const Command command = entry.command;
         auto* menuAction =
             new QAction(BuiltInImage(entry.menuImage), QString::fromUtf8(entry.caption), this);
-        menuAction->setObjectName(QString("menuCommand%1").arg(command));
+        menuAction->setObjectName("menuCommand" + NumberOf(command));
         menuAction->setCheckable(entry.checkItem);
         menuAction->setIconVisibleInMenu(entry.menuImage != kNoImage);
         connect(menuAction, &QAction::triggered, this,
@@ -34,7 +34,7 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent) {
         }
         auto* toolAction = new QAction(BuiltInImage(entry.toolImage),
                                        QString::fromUtf8(entry.caption).section('\t', 0, 0), this);
-        toolAction->setObjectName(QString("toolCommand%1").arg(command));
+        toolAction->setObjectName("toolCommand" + NumberOf(command));
         toolAction->setToolTip(QString::fromUtf8(entry.toolTip));
         toolAction->setCheckable(entry.checkItem);
         connect(toolAction, &QAction::triggered, this,
@@ -51,37 +51,34 @@ void CommandActions::FillMenuBar(QMenuBar* menuBar) {
     for (const MenuLayout& layout : MenuBarLayout()) {
         QMenu* menu = menuBar->addMenu(QString::fromUtf8(layout.title));
         menu->setObjectName(QString("menu%1").arg(QString::fromUtf8(layout.title)));
-        for (int command : layout.entries) {
-            if (command == kSeparator) {
-                menu->addSeparator();
+        for (const BarEntry& entry : layout.entries) {
+            if (entry) {
+                menu->addAction(MenuAction(*entry));
             } else {
-                menu->addAction(menuActions_[Index(command)]);
+                menu->addSeparator();
             }
         }
     }
 }
 
 void CommandActions::FillToolBar(QToolBar* toolBar) {
-    for (int command : ToolBarLayout()) {
-        if (command == kSeparator) {
+    for (const BarEntry& entry : ToolBarLayout()) {
+        if (!entry) {
             toolBar->addSeparator();
             continue;
         }
-        QAction* action = toolActions_[Index(command)];
+        QAction* action = ToolAction(*entry);
         toolBar->addAction(action);
         if (QWidget* button = toolBar->widgetForAction(action)) {
-            button->setObjectName(QString("toolButton%1").arg(command));
+            button->setObjectName("toolButton" + NumberOf(*entry));
         }
     }
 }
 
-void CommandActions::SetCommandState(int command, bool enabled) {
-    if (!IsMenuCommand(command)) {
-        return;
-    }
+void CommandActions::SetCommandState(Command command, bool enabled) {
     state_.Set(command, enabled);
-    menuActions_[Index(command)]->setEnabled(enabled);
-    if (QAction* tool = toolActions_[Index(command)]) {
+    MenuAction(command)->setEnabled(enabled);
+    if (QAction* tool = ToolAction(command)) {
         tool->setEnabled(enabled);
     }
 }
@@ -93,34 +90,25 @@ void CommandActions::Apply(const CommandChanges& changes) {
 }
 
 void CommandActions::SetSortMarks(bool descending) {
-    SetChecked(kCommandSortAscending, !descending);
-    SetChecked(kCommandSortDescending, descending);
+    SetChecked(Command::SortAscending, !descending);
+    SetChecked(Command::SortDescending, descending);
 }
 
-void CommandActions::SetChecked(int command, bool checked) {
-    if (!IsMenuCommand(command)) {
-        return;
-    }
-    menuActions_[Index(command)]->setChecked(checked);
-    if (QAction* tool = toolActions_[Index(command)]) {
+void CommandActions::SetChecked(Command command, bool checked) {
+    MenuAction(command)->setChecked(checked);
+    if (QAction* tool = ToolAction(command)) {
         tool->setChecked(checked);
     }
 }
 
-bool CommandActions::IsChecked(int command) const {
-    return IsMenuCommand(command) && menuActions_[Index(command)]->isChecked();
-}
+bool CommandActions::IsChecked(Command command) const { return MenuAction(command)->isChecked(); }
 
-void CommandActions::SetToolTip(int command, const QString& toolTip) {
+void CommandActions::SetToolTip(Command command, const QString& toolTip) {
     if (QAction* tool = ToolAction(command)) {
         tool->setToolTip(toolTip);
     }
 }
 
-QAction* CommandActions::MenuAction(int command) const {
-    return IsMenuCommand(command) ? menuActions_[Index(command)] : nullptr;
-}
+QAction* CommandActions::MenuAction(Command command) const { return menuActions_[Index(command)]; }
 
-QAction* CommandActions::ToolAction(int command) const {
-    return IsMenuCommand(command) ? toolActions_[Index(command)] : nullptr;
-}
+QAction* CommandActions::ToolAction(Command command) const { return toolActions_[Index(command)]; }

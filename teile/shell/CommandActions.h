@@ -14,7 +14,6 @@
 class QAction;
 class QMenuBar;
 class QToolBar;
-class QWidget;
 
 class CommandActions : public QObject {
     Q_OBJECT
@@ -25,25 +24,26 @@ public:
     void FillMenuBar(QMenuBar* menuBar);
     void FillToolBar(QToolBar* toolBar);
 
-    void SetCommandState(int command, bool enabled);
+    void SetCommandState(Command command, bool enabled);
     void Apply(const CommandChanges& changes);
     const CommandState& State() const { return state_; }
 
     // "Aufsteigend" / "Absteigend": check item and toggle button of one side.
     void SetSortMarks(bool descending);
-    void SetChecked(int command, bool checked);
-    bool IsChecked(int command) const;
-    void SetToolTip(int command, const QString& toolTip);
+    void SetChecked(Command command, bool checked);
+    bool IsChecked(Command command) const;
+    void SetToolTip(Command command, const QString& toolTip);
 
-    QAction* MenuAction(int command) const;
-    QAction* ToolAction(int command) const;
+    QAction* MenuAction(Command command) const;
+    // Null for a command without a toolbar button.
+    QAction* ToolAction(Command command) const;
 
 signals:
     // From the menu item or the toolbar button of `command`.
-    void Triggered(int command);
+    void Triggered(Command command);
 
 private:
-    std::array<QAction*, kMenuCommandCount> menuActions_{};
-    std::array<QAction*, kMenuCommandCount> toolActions_{};
+    std::array<QAction*, kCommandCount> menuActions_{};
+    std::array<QAction*, kCommandCount> toolActions_{};
     CommandState state_;
 };

@@ -1,38 +1,16 @@
 #pragma once
 // Every command of the main window with its caption, images and tool tip, and
-// the layout of the menus and the toolbar. Commands 0-14 are numbered in
-// Commands.h; these are the others.
+// the layout of the menus and the toolbar.
 
+#include <optional>
 #include <vector>
 
 #include "Commands.h"
 
-enum ShellCommandId : int {
-    kCommandZelvo = 15,
-    kCommandReglo = 16,
-    kCommandCsvFiles = 17,
-    kCommandStatistics = 18,
-    kCommandTastomat = 19,
-    kCommandCompact = 20,
-    kCommandUserInformation = 21,
-    kCommandColumnDefinition = 22,
-    kCommandStayOnTop = 23,
-    kCommandSmallPrint = 24,
-    kCommandInfo = 25,
-    kCommandQuit = 26,
-    // Keyboard shortcuts.
-    kCommandSearchEnter = 111,
-    kCommandDeleteKey = 112,
-    kCommandEnterKey = 113,
-    kCommandSavePartKey = 114,
-    kCommandToNetKey = 115,
-    kCommandToGrossKey = 116,
-};
-
 inline constexpr int kNoImage = -1;
 
 struct CommandEntry {
-    int command = 0;
+    Command command;
     const char* caption = "";  // UTF-8; the text behind "\t" is the shortcut hint
     int menuImage = kNoImage;
     int toolImage = kNoImage;  // kNoImage: no toolbar button
@@ -40,15 +18,18 @@ struct CommandEntry {
     bool checkItem = false;
 };
 
-// Commands 0-26, indexed by number.
+// Every command once, in the order of their numbers.
 const std::vector<CommandEntry>& CommandEntries();
+const CommandEntry& EntryOf(Command command);
 
-// A menu and its entries in order; kSeparator marks a separator line.
-inline constexpr int kSeparator = -1;
+// An entry of a menu or the toolbar: a command, or a separator line.
+using BarEntry = std::optional<Command>;
+inline constexpr BarEntry kSeparator = std::nullopt;
+
 struct MenuLayout {
     const char* title;
-    std::vector<int> entries;
+    std::vector<BarEntry> entries;
 };
 const std::vector<MenuLayout>& MenuBarLayout();
 // The toolbar buttons in order, with separators.
-const std::vector<int>& ToolBarLayout();
+const std::vector<BarEntry>& ToolBarLayout();

@@ -1,5 +1,5 @@
 #pragma once
-// Command 20, "Kompaktieren": the engine's compaction with the main window
+// "Kompaktieren": the engine's compaction with the main window
 // locked. The engine reports each list it starts through a callback; the
 // window shows it in status field 1 and paints it before the work goes on.
 

@@ -14,7 +14,6 @@
 
 #include "CategoryTreeView.h"
 #include "CommandActions.h"
-#include "CommandTable.h"
 #include "Images.h"
 
 namespace {
@@ -98,15 +97,17 @@ void MainWindow::BuildMainArea() {
 }
 
 void MainWindow::AttachShortcuts() {
-    const auto raise = [this](const QKeySequence& keys, int command) {
+    const auto key = [this](const QKeySequence& keys, ShortcutKey pressed) {
         auto* shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this,
-                [this, command] { emit ShortcutPressed(command); });
+                [this, pressed] { emit KeyPressed(pressed); });
     };
-    raise(QKeySequence(Qt::Key_Delete), kCommandDeleteKey);
-    raise(QKeySequence(Qt::Key_Return), kCommandEnterKey);
-    raise(QKeySequence(Qt::Key_Enter), kCommandEnterKey);
-    raise(QKeySequence(Qt::CTRL | Qt::Key_B), kCommandOrderPart);
+    key(QKeySequence(Qt::Key_Delete), ShortcutKey::Delete);
+    key(QKeySequence(Qt::Key_Return), ShortcutKey::Enter);
+    key(QKeySequence(Qt::Key_Enter), ShortcutKey::Enter);
+    auto* order = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
+    connect(order, &QShortcut::activated, this,
+            [this] { emit ShortcutTriggered(Command::OrderPart); });
 }
 
 void MainWindow::LayOutMainArea() {
@@ -161,19 +162,16 @@ void MainWindow::RecordGeometry() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (onCloseRequest && !onCloseRequest()) {
-        event->ignore();
-        return;
-    }
     event->accept();
+    emit CloseRequested(event);
 }
 
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
         settings_.mainWindow.normalState = IsNormalState(windowState());
-    } else if (event->type() == QEvent::ActivationChange && isActiveWindow() && onActivated) {
-        onActivated();
+    } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        emit Activated();
     }
 }
 

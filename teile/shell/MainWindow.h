@@ -6,8 +6,8 @@
 
 #include <QMainWindow>
 
-#include <functional>
-
+#include "Commands.h"
+#include "MainWindowRules.h"
 #include "WindowSettings.h"
 
 class CategoryTreeView;
@@ -39,14 +39,15 @@ public:
     // normal state; otherwise only notes that it is not.
     void RecordGeometry();
 
-    // Asked on every close request; false keeps the window open.
-    std::function<bool()> onCloseRequest;
-    // The window became the active one again.
-    std::function<void()> onActivated;
-
 signals:
-    // Delete (112), Enter (113) and Ctrl+B (11).
-    void ShortcutPressed(int command);
+    // Enter and Delete, for the command of the focused control.
+    void KeyPressed(ShortcutKey key);
+    // Ctrl+B, whatever the menu item of the command shows.
+    void ShortcutTriggered(Command command);
+    // Every close request; a receiver that ignores `event` keeps the window open.
+    void CloseRequested(QCloseEvent* event);
+    // The window became the active one again.
+    void Activated();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -12,7 +12,6 @@
 #include "CommandActions.h"
 #include "DialogFrame.h"
 #include "DigitsField.h"
-#include "MainWindow.h"
 #include "OrderDialog.h"
 #include "OrderPositionDialog.h"
 #include "OutcomeApplier.h"
@@ -65,8 +64,8 @@ OrderCommands::OrderCommands(const CommandContext& shell, QObject* parent)
 void OrderCommands::OrderSelectedPart() {
     // Ctrl+B reaches here whatever the menu item shows.
     const std::optional<OrderStart> start =
-        shell_.actions.State().IsEnabled(kCommandOrderPart)
-            ? StartOrder(shell_.state.folder, shell_.window.Tree()->SelectedTag(),
+        shell_.actions.State().IsEnabled(Command::OrderPart)
+            ? StartOrder(shell_.state.folder, shell_.tree.Selected().ItemTag(),
                          shell_.list.SelectedItemData())
             : std::nullopt;
     if (!start || shell_.dialogs.IsOpen()) {
@@ -98,11 +97,12 @@ void OrderCommands::Order(OrderDialog* dialog, int category, int slot) {
 }
 
 void OrderCommands::EditSelectedPosition(bool closingTab) {
-    const int orderList = shell_.window.Tree()->SelectedTag();
+    const TreeEntryId selected = shell_.tree.Selected();
     const std::optional<int> slot = shell_.list.SelectedItemData();
-    if (!IsOrderListNumber(orderList) || !slot || shell_.dialogs.IsOpen()) {
+    if (!selected.IsOrderList() || !slot || shell_.dialogs.IsOpen()) {
         return;
     }
+    const int orderList = selected.listNumber;
     const std::optional<PositionToEdit> position =
         ReadPositionToEdit(shell_.state.folder, orderList, *slot);
     if (!position) {

@@ -26,12 +26,12 @@ OutcomeApplier::OutcomeApplier(ShellState& state, MainWindow& window, CommandAct
       prompter_(prompter) {}
 
 void OutcomeApplier::ShowSelectedList() {
-    const int tag = window_.Tree()->SelectedTag();
+    const int tag = window_.Tree()->Selected().ItemTag();
     const ListMode mode = ListModeOfTag(tag);
     if (list_.Mode() != mode) {
         list_.SwitchListColumns(mode);
     }
-    actions_.SetToolTip(kCommandCopyPart, ToWindowText(CopyCommandHint(mode == ListMode::Order)));
+    actions_.SetToolTip(Command::CopyPart, ToWindowText(CopyCommandHint(mode == ListMode::Order)));
     SelectedList selected = ::ShowSelectedList(state_.folder, tag, state_.clipboard.HoldsPart(),
                                                state_.settings.columns, state_.sort);
     // The entry's commands first: the row selected next decides the part
@@ -98,7 +98,7 @@ void OutcomeApplier::ShowPart(const PartLocation& location) {
     CategoryTreeView& tree = *window_.Tree();
     {
         const QSignalBlocker quiet(&tree);
-        if (!tree.SelectTag(location.category)) {
+        if (!tree.Select(TreeEntryId::List(location.category))) {
             return;
         }
     }

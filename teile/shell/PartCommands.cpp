@@ -3,8 +3,6 @@
 #include <QPushButton>
 
 #include "CategoryTreeView.h"
-#include "Commands.h"
-#include "DataFiles.h"
 #include "DialogFrame.h"
 #include "OutcomeApplier.h"
 #include "PartEditorDialog.h"
@@ -15,23 +13,24 @@
 PartCommands::PartCommands(const CommandContext& shell, QObject* parent)
     : QObject(parent), shell_(shell) {}
 
-void PartCommands::Run(int command, bool documentsTab) {
-    const int category = shell_.tree.SelectedTag();
-    if (!IsCategoryNumber(category)) {
-        return;
+void PartCommands::NewPart() {
+    const TreeEntryId category = shell_.tree.Selected();
+    if (category.IsCategory()) {
+        Open(PartEditorMode::New, category.listNumber, -1, false);
     }
-    if (command == kCommandNewPart) {
-        Open(PartEditorMode::New, category, -1, false);
-        return;
-    }
+}
+
+void PartCommands::CopySelected() { OpenForSelected(PartEditorMode::Copy, false); }
+
+void PartCommands::EditSelected(bool documentsTab) {
+    OpenForSelected(PartEditorMode::Edit, documentsTab);
+}
+
+void PartCommands::OpenForSelected(PartEditorMode mode, bool documentsTab) {
+    const TreeEntryId category = shell_.tree.Selected();
     const std::optional<int> slot = shell_.list.SelectedItemData();
-    if (!slot || *slot < 0) {
-        return;
-    }
-    if (command == kCommandNewPartFromCopy) {
-        Open(PartEditorMode::Copy, category, *slot, false);
-    } else if (command == kCommandEditPart) {
-        Open(PartEditorMode::Edit, category, *slot, documentsTab);
+    if (category.IsCategory() && slot && *slot >= 0) {
+        Open(mode, category.listNumber, *slot, documentsTab);
     }
 }
 

@@ -78,13 +78,13 @@ void PartListPanel::Clear() {
     model_->Clear();
 }
 
-void PartListPanel::SortAgain(int mode, const SortState& sort) {
+void PartListPanel::SortAgain(TreeEntryId entry, const SortState& sort) {
     if (rows_.empty()) {
         return;
     }
     const std::optional<int> selected = SelectedItemData();
     const ShownList shown =
-        SortPartList(rows_, mode, settings_.columns, sort, selected.value_or(-1));
+        SortPartList(rows_, entry.Supplier(), settings_.columns, sort, selected.value_or(-1));
     model_->SetList(shown);
     SelectRow(shown.selectedRow);
 }
@@ -142,7 +142,7 @@ bool PartListPanel::eventFilter(QObject* watched, QEvent* event) {
         const std::optional<int> selected = SelectedItemData();
         if (index.isValid() && selected && *selected != kSumRowItemData &&
             (mouse->button() == Qt::LeftButton || mouse->button() == Qt::RightButton)) {
-            emit RowDoubleClicked(*selected, mouse->button() == Qt::RightButton);
+            emit RowDoubleClicked(mouse->button() == Qt::RightButton);
             return true;
         }
     }

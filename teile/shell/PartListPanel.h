@@ -11,6 +11,7 @@
 #include "MainWindowRules.h"
 #include "WindowSettings.h"
 #include "lists/PartList.h"
+#include "lists/TreeEntryId.h"
 
 class PartListModel;
 class QTableView;
@@ -30,9 +31,9 @@ public:
     // Shows a loaded list (nothing when it has no rows) and selects its row.
     void Show(PartListLoad load);
     void Clear();
-    // Sorts the rows on show again; `mode` 0 a category, 1-3 an order list.
-    // The selected row stays selected.
-    void SortAgain(int mode, const SortState& sort);
+    // Sorts the rows on show, the list of `entry`, again. The selected row
+    // stays selected.
+    void SortAgain(TreeEntryId entry, const SortState& sort);
     // Selects the row of a slot (the first row when none has it).
     void SelectSlot(int slot);
 
@@ -45,8 +46,8 @@ signals:
     // The selection moved; nullopt when no row is selected. Only while the
     // list has rows.
     void SelectedRowChanged(std::optional<int> itemData);
-    // Left or right double click on a row.
-    void RowDoubleClicked(int itemData, bool rightButton);
+    // Left or right double click on a row of a part or an order position.
+    void RowDoubleClicked(bool rightButton);
     void HeaderClicked(int column);
 
 protected:

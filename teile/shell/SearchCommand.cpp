@@ -8,7 +8,6 @@
 
 #include "CategoryTreeView.h"
 #include "DialogFrame.h"
-#include "MainWindow.h"
 #include "OutcomeApplier.h"
 #include "PartListModel.h"
 #include "PartListPanel.h"
@@ -65,8 +64,8 @@ public:
         : state_(state), tree_(tree), list_(list), applier_(applier) {}
 
     int TreeRowCount() const override { return tree_.EntryCount(); }
-    int TreeRowTag(int row) const override { return tree_.TagAt(row); }
-    int SelectedTreeTag() const override { return tree_.SelectedTag(); }
+    int TreeRowTag(int row) const override { return tree_.EntryAt(row).ItemTag(); }
+    int SelectedTreeTag() const override { return tree_.Selected().ItemTag(); }
     void SelectTreeRow(int row) override {
         {
             const QSignalBlocker quiet(&tree_);
@@ -117,7 +116,7 @@ void SearchCommand::SearchNext(SearchDialog* dialog, int origin) {
     {
         WaitCursor cursor;
         PromptWithNormalCursor prompter(shell_.prompter, cursor);
-        MainWindowSearchView view(shell_.state, *shell_.window.Tree(), shell_.list, shell_.applier);
+        MainWindowSearchView view(shell_.state, shell_.tree, shell_.list, shell_.applier);
         outcome = ::SearchNext(search_, origin, view, shell_.state.folder, prompter);
     }
     switch (outcome.focus) {

@@ -1,5 +1,5 @@
 #pragma once
-// Command 12, "Suchen": the search dialog and each press of its "Suchen" (or
+// "Suchen": the search dialog and each press of its "Suchen" (or
 // Return), which walks the tree and list of the main window to the next hit
 // through the engine's search, under the wait cursor. The search state lives
 // here for the whole run.

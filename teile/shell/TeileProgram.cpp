@@ -1,76 +1,36 @@
 #include "TeileProgram.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMessageBox>
 
-#include "AddressCommands.h"
-#include "CategoryCommands.h"
 #include "CategoryTreeView.h"
-#include "ClipboardCommands.h"
-#include "ColumnCommand.h"
-#include "CommandActions.h"
 #include "CommandContext.h"
 #include "CommandDispatcher.h"
-#include "CommandTable.h"
-#include "CompactionCommand.h"
+#include "CommandGroups.h"
 #include "DialogFrame.h"
 #include "MainWindow.h"
 #include "MainWindowRules.h"
-#include "MessageBox.h"
 #include "Messages.h"
-#include "OrderCommands.h"
 #include "OutcomeApplier.h"
-#include "PartCommands.h"
 #include "PartListPanel.h"
-#include "SearchCommand.h"
-#include "ToolCommands.h"
-#include "ToolProcesses.h"
 #include "WindowText.h"
 #include "compaction/CompactionJournal.h"
 #include "lists/CategoryTree.h"
 #include "records/OperationOutcome.h"
 
-namespace {
-
-const char kQuitTitle[] = "Frage ?";
-const char kQuitQuestion[] = "Programm beenden ?     ";
-const char kRecoveryFailedText[] =
-    "Eine unterbrochene Kompaktierung konnte nicht abgeschlossen werden. "
-    "Die betroffenen Listen bleiben bis zum n\344chsten Start gesperrt !     ";
-const char kOldWorkFilesText[] =
-    "Im Programmordner liegen Dateien einer fr\374heren Kompaktierung: ";
-
-}  // namespace
-
 TeileProgram::TeileProgram(std::string folder, QString terminal, QObject* parent)
-    : QObject(parent),
-      prompter_(std::make_unique<MessageBoxPrompter>()),
-      tools_(std::make_unique<ToolProcesses>(folder, std::move(terminal))) {
+    : QObject(parent), tools_(folder, std::move(terminal)) {
     state_.folder = std::move(folder);
 }
 
-TeileProgram::~TeileProgram() {
-    // The dialog frame owns an open dialog; it goes before the main window.
-    compaction_.reset();
-    columns_.reset();
-    addresses_.reset();
-    dispatcher_.reset();
-    toolCommands_.reset();
-    search_.reset();
-    clipboard_.reset();
-    orders_.reset();
-    categories_.reset();
-    parts_.reset();
-    applier_.reset();
-    dialogs_.reset();
-    list_.reset();
-    window_.reset();
-}
+// Out of line, where the types the unique pointers end are complete.
+TeileProgram::~TeileProgram() = default;
 
 void TeileProgram::Start() {
     RecoverCompaction();
-    state_.settings = LoadSettings(state_.folder, *prompter_);
+    state_.settings = LoadSettings(state_.folder, prompter_);
     BuildWindow();
     FillTreeAndFirstList();
     window_->PlaceOnScreen();
@@ -79,7 +39,7 @@ void TeileProgram::Start() {
     // As shown: a run that ends without the question keeps this geometry
     // unless the window moves later.
     window_->RecordGeometry();
-    actions_->SetChecked(kCommandSmallPrint, SmallPrintIsOn(state_.folder));
+    actions_.SetChecked(Command::SmallPrint, SmallPrintIsOn(state_.folder));
 }
 
 void TeileProgram::RecoverCompaction() {
@@ -87,41 +47,45 @@ void TeileProgram::RecoverCompaction() {
     if (recovery.result == RecoveryResult::Failed) {
         // The start goes on: the record operations refuse to write the files
         // the pending compaction will still replace.
-        prompter_->Tell(messages::kTitleFailure, kRecoveryFailedText, MessageIcon::Error);
+        prompter_.Tell(messages::kTitleFailure, messages::kRecoveryFailed, MessageIcon::Error);
     }
     if (!recovery.oldWorkFiles.empty()) {
-        std::string text = kOldWorkFilesText;
+        std::string text = messages::kOldWorkFiles;
         for (std::size_t i = 0; i < recovery.oldWorkFiles.size(); ++i) {
             text += (i > 0 ? ", " : "") + recovery.oldWorkFiles[i];
         }
-        prompter_->Tell(messages::kTitleNotice, text + "     ", MessageIcon::Information);
+        prompter_.Tell(messages::kTitleNotice, text + "     ", MessageIcon::Information);
     }
 }
 
 void TeileProgram::BuildWindow() {
-    actions_ = std::make_unique<CommandActions>();
-    window_ = std::make_unique<MainWindow>(*actions_, state_.settings);
-    prompter_->SetParent(window_.get());
+    window_ = std::make_unique<MainWindow>(actions_, state_.settings);
+    prompter_.SetParent(window_.get());
     list_ = std::make_unique<PartListPanel>(window_->List(), state_.settings);
     dialogs_ = std::make_unique<DialogFrame>(*window_, state_.settings);
-    applier_ = std::make_unique<OutcomeApplier>(state_, *window_, *actions_, *list_, *dialogs_,
-                                                *prompter_);
-    const CommandContext shell{state_, *window_,  *actions_, *window_->Tree(),
-                               *list_, *dialogs_, *applier_, *prompter_};
-    categories_ = std::make_unique<CategoryCommands>(shell);
-    toolCommands_ = std::make_unique<ToolCommands>(state_, *window_, *tools_);
-    dispatcher_ = std::make_unique<CommandDispatcher>(state_, *window_, *actions_, *list_,
-                                                      *applier_, *categories_, *toolCommands_);
-    orders_ = std::make_unique<OrderCommands>(shell);
-    clipboard_ = std::make_unique<ClipboardCommands>(shell);
-    search_ = std::make_unique<SearchCommand>(shell);
-    dispatcher_->AttachPartCommands(orders_.get(), clipboard_.get(), search_.get());
-    parts_ = std::make_unique<PartCommands>(shell);
-    dispatcher_->AttachPartEditor(*parts_);
+    applier_ =
+        std::make_unique<OutcomeApplier>(state_, *window_, actions_, *list_, *dialogs_, prompter_);
+    const CommandContext shell{state_, *window_,  actions_,  *window_->Tree(),
+                               *list_, *dialogs_, *applier_, prompter_};
+    commands_ = std::make_unique<CommandGroups>(shell, tools_);
+    dispatcher_ = std::make_unique<CommandDispatcher>(shell, *commands_);
+    ConnectWindow();
 
+    // The part commands that need a selected row start disabled.
+    for (Command command :
+         {Command::NewPartFromCopy, Command::EditPart, Command::DeletePart, Command::CutPart,
+          Command::CopyPart, Command::PastePart, Command::Search}) {
+        actions_.SetCommandState(command, false);
+    }
+    list_->SwitchListColumns(ListMode::Category);
+}
+
+void TeileProgram::ConnectWindow() {
     CommandDispatcher* dispatcher = dispatcher_.get();
-    connect(actions_.get(), &CommandActions::Triggered, dispatcher, &CommandDispatcher::Dispatch);
-    connect(window_.get(), &MainWindow::ShortcutPressed, dispatcher, &CommandDispatcher::Dispatch);
+    connect(&actions_, &CommandActions::Triggered, dispatcher, &CommandDispatcher::Dispatch);
+    connect(window_.get(), &MainWindow::ShortcutTriggered, dispatcher,
+            &CommandDispatcher::Dispatch);
+    connect(window_.get(), &MainWindow::KeyPressed, dispatcher, &CommandDispatcher::KeyPressed);
     connect(window_->Tree(), &CategoryTreeView::SelectionChanged, dispatcher,
             &CommandDispatcher::TreeSelectionChanged);
     connect(list_.get(), &PartListPanel::SelectedRowChanged, dispatcher,
@@ -130,43 +94,15 @@ void TeileProgram::BuildWindow() {
             &CommandDispatcher::ListDoubleClicked);
     connect(list_.get(), &PartListPanel::HeaderClicked, dispatcher,
             &CommandDispatcher::HeaderClicked);
-    dispatcher_->onQuit = [this] { window_->close(); };
-    window_->onCloseRequest = [this] { return ShutDown(); };
-    window_->onActivated = [this] {
+    connect(window_.get(), &MainWindow::CloseRequested, this, &TeileProgram::CloseRequested);
+    connect(window_.get(), &MainWindow::Activated, this, [this] {
         if (state_.lastFocus && window_->isEnabled()) {
             state_.lastFocus->setFocus(Qt::ActiveWindowFocusReason);
         }
-    };
+    });
     // A session that ends may not wait for the event loop: keep the layout now.
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this] { SaveSettings(state_.folder, state_.settings); });
-
-    // The part commands that need a selected row start disabled.
-    for (int command : {kCommandNewPartFromCopy, kCommandEditPart, kCommandDeletePart,
-                        kCommandCutPart, kCommandCopyPart, kCommandPastePart, kCommandSearch}) {
-        actions_->SetCommandState(command, false);
-    }
-    list_->SwitchListColumns(ListMode::Category);
-    AddAddressAndSettingsCommands(shell);
-}
-
-void TeileProgram::AddAddressAndSettingsCommands(const CommandContext& shell) {
-    addresses_ = std::make_unique<AddressCommands>(shell);
-    columns_ = std::make_unique<ColumnCommand>(shell);
-    compaction_ = std::make_unique<CompactionCommand>(shell);
-    dispatcher_->AddHandler(kCommandEditCategory, [this] { return addresses_->EditSupplier(); });
-    dispatcher_->AddHandler(kCommandUserInformation, [this] {
-        addresses_->EditUserInformation();
-        return true;
-    });
-    dispatcher_->AddHandler(kCommandColumnDefinition, [this] {
-        columns_->Open();
-        return true;
-    });
-    dispatcher_->AddHandler(kCommandCompact, [this] {
-        compaction_->Run();
-        return true;
-    });
 }
 
 void TeileProgram::FillTreeAndFirstList() {
@@ -174,12 +110,13 @@ void TeileProgram::FillTreeAndFirstList() {
     CategoryTreeView& view = *window_->Tree();
     view.Fill(tree);
     window_->SetCategoryCountText(ToWindowText(tree.statusText));
-    // Item 1 is the first category; item 0 the root "Kategorien".
+    // The first category, right below the root "Kategorien".
     view.SelectIndex(tree.categoryCount > 0 ? 1 : 0);
     if (tree.categoryCount == 0) {
         applier_->ShowSelectedList();
-        for (int command = kCommandEditCategory; command <= kCommandSearch; ++command) {
-            actions_->SetCommandState(command, false);
+        for (int number = CommandNumber(Command::EditCategory);
+             number <= CommandNumber(Command::Search); ++number) {
+            actions_.SetCommandState(static_cast<Command>(number), false);
         }
     }
     state_.lastTreeIndex = view.SelectedIndex();
@@ -198,6 +135,12 @@ void TeileProgram::EndWithoutQuestion() {
         }
     }
     window_->close();
+}
+
+void TeileProgram::CloseRequested(QCloseEvent* event) {
+    if (!ShutDown()) {
+        event->ignore();
+    }
 }
 
 bool TeileProgram::ShutDown() {
@@ -221,8 +164,8 @@ bool TeileProgram::ShutDown() {
         }
     }
     if (state_.quit == QuitState::Ask) {
-        const Answer answer =
-            AskUser(window_.get(), kQuitTitle, kQuitQuestion, MessageIcon::Question, Answer::No);
+        const Answer answer = prompter_.Ask(messages::kTitleQuestion, messages::kQuitQuestion,
+                                            MessageIcon::Question, Answer::No);
         if (ended_) {
             return true;
         }
@@ -235,7 +178,7 @@ bool TeileProgram::ShutDown() {
     const bool asked = state_.quit == QuitState::Ask;
     ended_ = true;
     dialogs_->Close();
-    tools_->TerminateAll();
+    tools_.TerminateAll();
     SaveSettingsOnExit(asked);
     emit Ended();
     return true;
@@ -244,6 +187,6 @@ bool TeileProgram::ShutDown() {
 void TeileProgram::SaveSettingsOnExit(bool tellFailure) {
     if (!SaveSettings(state_.folder, state_.settings) && tellFailure) {
         // The layout is lost, not the data; the user should still know.
-        ReportWriteFailure(*prompter_);
+        ReportWriteFailure(prompter_);
     }
 }

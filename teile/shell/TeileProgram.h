@@ -9,26 +9,18 @@
 #include <memory>
 #include <string>
 
+#include "CommandActions.h"
+#include "MessageBox.h"
 #include "ShellState.h"
+#include "ToolProcesses.h"
 
-class AddressCommands;
-struct CommandContext;
-class CategoryCommands;
-class ClipboardCommands;
-class ColumnCommand;
-class CommandActions;
 class CommandDispatcher;
-class CompactionCommand;
 class DialogFrame;
 class MainWindow;
-class MessageBoxPrompter;
-class OrderCommands;
 class OutcomeApplier;
-class PartCommands;
 class PartListPanel;
-class ToolCommands;
-class SearchCommand;
-class ToolProcesses;
+class QCloseEvent;
+struct CommandGroups;
 
 class TeileProgram : public QObject {
     Q_OBJECT
@@ -46,16 +38,15 @@ public:
     // SIGTERM, SIGINT: end without the question; the settings are saved.
     void EndWithoutQuestion();
 
+    // The parts of the running program, for tests and benchmarks.
     ShellState& State() { return state_; }
+    ToolProcesses& Tools() { return tools_; }
+    CommandActions& Actions() { return actions_; }
     MainWindow& Window() { return *window_; }
-    CommandActions& Actions() { return *actions_; }
-    CommandDispatcher& Dispatcher() { return *dispatcher_; }
-    DialogFrame& Dialogs() { return *dialogs_; }
     PartListPanel& List() { return *list_; }
-    ToolProcesses& Tools() { return *tools_; }
-    OrderCommands& Orders() { return *orders_; }
-    SearchCommand& Search() { return *search_; }
-    CompactionCommand& Compaction() { return *compaction_; }
+    DialogFrame& Dialogs() { return *dialogs_; }
+    CommandGroups& Commands() { return *commands_; }
+    CommandDispatcher& Dispatcher() { return *dispatcher_; }
 
 signals:
     // The settings are saved and the window is closed: the process may end.
@@ -64,29 +55,25 @@ signals:
 private:
     void RecoverCompaction();
     void BuildWindow();
-    void AddAddressAndSettingsCommands(const CommandContext& shell);
+    void ConnectWindow();
     void FillTreeAndFirstList();
+    void CloseRequested(QCloseEvent* event);
     // The close request of the main window; false keeps the program running.
     bool ShutDown();
     void SaveSettingsOnExit(bool tellFailure);
 
     ShellState state_;
-    std::unique_ptr<MessageBoxPrompter> prompter_;
-    std::unique_ptr<ToolProcesses> tools_;
-    std::unique_ptr<CommandActions> actions_;
+    MessageBoxPrompter prompter_;
+    ToolProcesses tools_;
+    CommandActions actions_;
+    // Built by Start() once the settings are read, each on the ones before it,
+    // and ended in the reverse order: the command groups before the dialog
+    // frame with its open dialog, the frame before the main window.
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<PartListPanel> list_;
     std::unique_ptr<DialogFrame> dialogs_;
     std::unique_ptr<OutcomeApplier> applier_;
-    std::unique_ptr<CategoryCommands> categories_;
-    std::unique_ptr<ToolCommands> toolCommands_;
-    std::unique_ptr<OrderCommands> orders_;
-    std::unique_ptr<ClipboardCommands> clipboard_;
-    std::unique_ptr<SearchCommand> search_;
-    std::unique_ptr<PartCommands> parts_;
+    std::unique_ptr<CommandGroups> commands_;
     std::unique_ptr<CommandDispatcher> dispatcher_;
-    std::unique_ptr<AddressCommands> addresses_;
-    std::unique_ptr<ColumnCommand> columns_;
-    std::unique_ptr<CompactionCommand> compaction_;
     bool ended_ = false;
 };

@@ -24,8 +24,8 @@ ToolCommands::ToolCommands(ShellState& state, MainWindow& window, ToolProcesses&
         [this](int, const QString& output) { ShowConsoleOutput(output); }, Qt::QueuedConnection);
 }
 
-void ToolCommands::StartTool(int command) {
-    const int slot = ToolSlotOfCommand(command);
+void ToolCommands::StartTool(std::string_view file) {
+    const int slot = ToolSlotOfFile(file);
     if (slot < 0) {
         return;
     }
@@ -37,7 +37,7 @@ void ToolCommands::StartTool(int command) {
 void ToolCommands::Print() {
     // The job owns everything it uses; its result is of no interest to the
     // window, and dropping the future does not wait for the printer.
-    StartPrintJob(state_.folder, window_.Tree()->SelectedTag());
+    StartPrintJob(state_.folder, window_.Tree()->Selected().ItemTag());
 }
 
 void ToolCommands::ShowStatistics() {

@@ -1,13 +1,15 @@
 #pragma once
 // The commands of teile that reach outside the program: the tool programs of
-// the menu "Werkzeuge" (15, 16, 17, 19), "Drucken" (3) and "Statistik" (18).
-// The processes and libraries themselves are handled in tools/; this class
-// only connects them to the main window: which tree entry is printed, the
-// main window locked around the statistics, what dranko printed shown to the
-// user when it ran without a terminal, and why a tool could not be started.
+// the menu "Werkzeuge", "Drucken" and "Statistik". The processes and
+// libraries themselves are handled in tools/; this class only connects them
+// to the main window: which tree entry is printed, the main window locked
+// around the statistics, what dranko printed shown to the user when it ran
+// without a terminal, and why a tool could not be started.
 
 #include <QObject>
 #include <QString>
+
+#include <string_view>
 
 class MainWindow;
 class ToolProcesses;
@@ -21,11 +23,11 @@ public:
     ToolCommands(ShellState& state, MainWindow& window, ToolProcesses& tools,
                  QObject* parent = nullptr);
 
-    // Commands 15, 16, 17 and 19; any other command starts nothing.
-    void StartTool(int command);
-    // Command 3 for the selected tree entry; returns at once.
+    // The tool program in `file` of the program folder (ToolTable.h).
+    void StartTool(std::string_view file);
+    // For the selected tree entry; returns at once.
     void Print();
-    // Command 18; returns when the user has closed the statistics.
+    // Returns when the user has closed the statistics.
     void ShowStatistics();
 
 private:

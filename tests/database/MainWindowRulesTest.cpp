@@ -12,49 +12,58 @@ namespace {
 std::map<int, bool> Applied(const CommandChanges& changes) {
     std::map<int, bool> states;
     for (const CommandChange& change : changes) {
-        states[change.command] = change.enabled;
+        states[CommandNumber(change.command)] = change.enabled;
     }
     return states;
 }
 
-CommandState StateWithout(std::initializer_list<int> disabled) {
+CommandState StateWithout(std::initializer_list<Command> disabled) {
     CommandState state;
-    for (int command : disabled) {
+    for (Command command : disabled) {
         state.Set(command, false);
     }
     return state;
 }
 
+// A value of the command type that names no command.
+Command Foreign(int number) { return static_cast<Command>(number); }
+
 TEST(CommandState, LaterChangesWinAndForeignNumbersAreIgnored) {
     CommandState state;
-    EXPECT_TRUE(state.IsEnabled(0) && state.IsEnabled(26));
-    state.Apply({{kCommandDeletePart, false}, {kCommandPrint, false}, {kCommandDeletePart, true}});
-    state.Set(27, false);
-    state.Set(-1, false);
-    EXPECT_TRUE(state.IsEnabled(7));
-    EXPECT_FALSE(state.IsEnabled(3));
-    EXPECT_FALSE(state.IsEnabled(27));
-    EXPECT_FALSE(state.IsEnabled(112));
+    EXPECT_TRUE(state.IsEnabled(Command::NewCategory) && state.IsEnabled(Command::Quit));
+    state.Apply(
+        {{Command::DeletePart, false}, {Command::Print, false}, {Command::DeletePart, true}});
+    state.Set(Foreign(27), false);
+    state.Set(Foreign(-1), false);
+    EXPECT_TRUE(state.IsEnabled(Command::DeletePart));
+    EXPECT_FALSE(state.IsEnabled(Command::Print));
+    EXPECT_FALSE(state.IsEnabled(Foreign(27)));
+    EXPECT_FALSE(state.IsEnabled(Foreign(112)));
 }
 
 TEST(CommandOfKey, TheFocusedControlDecidesAndDisabledCommandsDoNothing) {
     const CommandState all;
     const auto enter = ShortcutKey::Enter;
     const auto del = ShortcutKey::Delete;
-    EXPECT_EQ(CommandOfKey(enter, FocusedControl::PartList, true, true, all), 6);
-    EXPECT_EQ(CommandOfKey(del, FocusedControl::PartList, true, true, all), 7);
-    EXPECT_EQ(CommandOfKey(enter, FocusedControl::CategoryTree, true, true, all), 1);
-    EXPECT_EQ(CommandOfKey(del, FocusedControl::CategoryTree, false, true, all), 2);
+    EXPECT_EQ(CommandOfKey(enter, FocusedControl::PartList, true, true, all), Command::EditPart);
+    EXPECT_EQ(CommandOfKey(del, FocusedControl::PartList, true, true, all), Command::DeletePart);
+    EXPECT_EQ(CommandOfKey(enter, FocusedControl::CategoryTree, true, true, all),
+              Command::EditCategory);
+    EXPECT_EQ(CommandOfKey(del, FocusedControl::CategoryTree, false, true, all),
+              Command::DeleteCategory);
 
     // A part with stock: delete is disabled, and the tree is not asked instead.
-    EXPECT_EQ(CommandOfKey(del, FocusedControl::PartList, true, true, StateWithout({7})), -1);
-    // No category at all: command 1 disabled.
-    EXPECT_EQ(CommandOfKey(enter, FocusedControl::CategoryTree, false, true, StateWithout({1})),
-              -1);
+    EXPECT_EQ(CommandOfKey(del, FocusedControl::PartList, true, true,
+                           StateWithout({Command::DeletePart})),
+              std::nullopt);
+    // No category at all: EditCategory disabled.
+    EXPECT_EQ(CommandOfKey(enter, FocusedControl::CategoryTree, false, true,
+                           StateWithout({Command::EditCategory})),
+              std::nullopt);
     // Nothing selected, or the focus elsewhere.
-    EXPECT_EQ(CommandOfKey(enter, FocusedControl::PartList, false, true, all), -1);
-    EXPECT_EQ(CommandOfKey(enter, FocusedControl::CategoryTree, true, false, all), -1);
-    EXPECT_EQ(CommandOfKey(del, FocusedControl::Other, true, true, all), -1);
+    EXPECT_EQ(CommandOfKey(enter, FocusedControl::PartList, false, true, all), std::nullopt);
+    EXPECT_EQ(CommandOfKey(enter, FocusedControl::CategoryTree, true, false, all), std::nullopt);
+    EXPECT_EQ(CommandOfKey(del, FocusedControl::Other, true, true, all), std::nullopt);
 }
 
 TEST(TreeSelection, SameCategoryKeepsItsListOrderListsAreAlwaysRead) {

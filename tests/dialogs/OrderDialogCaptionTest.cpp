@@ -14,7 +14,7 @@ protected:
     static void SetUpTestSuite() {
         if (!QApplication::instance()) {
             static int argc = 1;
-            static char name[] = "dialogs_order_caption_test";
+            static char name[] = "dialogs_tests";
             static char* argv[] = {name, nullptr};
             new QApplication(argc, argv);
         }

@@ -50,7 +50,7 @@ protected:
     }
     void OpenSupplier(const QString& entry) {
         ClickTreeEntry(entry);
-        MenuItem(kCommandEditCategory)->trigger();
+        MenuItem(Command::EditCategory)->trigger();
         ASSERT_NE(OpenDialog(), nullptr);
         ASSERT_EQ(OpenDialog()->objectName(), "supplierDialog");
     }
@@ -95,7 +95,7 @@ TEST_F(AddressDialogs, SupplierDialogEndToEnd) {
     // At once in the tree, the entry still selected; and where the part
     // editor and the order dialogs read it.
     EXPECT_EQ(Tree()->currentItem()->text(0), "Lieferant 2");
-    EXPECT_EQ(Tree()->SelectedTag(), 902);
+    EXPECT_EQ(Tree()->Selected(), TreeEntryId::List(902));
     EXPECT_TRUE(TreeTexts().contains("Lieferant 2"));
     EXPECT_FALSE(TreeTexts().contains("Kontor"));
     EXPECT_EQ(SupplierShortNames(folder.Path())[1], "Lieferant 2");
@@ -125,7 +125,7 @@ TEST_F(AddressDialogs, NewShortNameReachesThePartEditorAndTheOrderDialog) {
 
     ClickTreeEntry("Dioden");
     ClickRow(0);
-    MenuItem(kCommandEditPart)->trigger();
+    MenuItem(Command::EditPart)->trigger();
     ASSERT_NE(OpenDialog(), nullptr);
     const auto shows = [](const QLabel* label) {
         return label->text().contains("Lieferant 2") || label->toolTip().contains("Lieferant 2");
@@ -139,7 +139,7 @@ TEST_F(AddressDialogs, NewShortNameReachesThePartEditorAndTheOrderDialog) {
     OpenDialog()->reject();
     ASSERT_TRUE(Closed());
 
-    MenuItem(kCommandOrderPart)->trigger();
+    MenuItem(Command::OrderPart)->trigger();
     ASSERT_NE(OpenDialog(), nullptr);
     ASSERT_EQ(OpenDialog()->objectName(), "orderDialog");
     const auto* option = OpenDialog()->findChild<QAbstractButton*>("supplierOption2");
@@ -166,7 +166,7 @@ TEST_F(AddressDialogs, SupplierAddressFillsOnlyFromEightFields) {
 }
 
 TEST_F(AddressDialogs, UserInformationEndToEnd) {
-    MenuItem(kCommandUserInformation)->trigger();
+    MenuItem(Command::UserInformation)->trigger();
     ASSERT_NE(OpenDialog(), nullptr);
     EXPECT_EQ(OpenDialog()->windowTitle(), " Benutzerinformation");
     EXPECT_EQ(OpenDialog()->size(), QSize(365, 360));
@@ -224,7 +224,7 @@ TEST_F(AddressDialogs, UserInformationEndToEnd) {
     EXPECT_EQ(Stored("Adressen", "LgleichR"), "1");
 
     // Opened again: business use and the delivery address of its own.
-    MenuItem(kCommandUserInformation)->trigger();
+    MenuItem(Command::UserInformation)->trigger();
     ChooseEntry(OpenDialog()->findChild<QComboBox*>("useList"), 1);
     ShowDeliveryTab();
     QTest::mouseClick(OpenDialog()->findChild<QCheckBox*>("sameAddressBox"), Qt::LeftButton, {},

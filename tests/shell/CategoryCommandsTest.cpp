@@ -50,7 +50,7 @@ protected:
 };
 
 TEST_F(CategoryCommands, NewCategoryFromTheToolbarEndToEnd) {
-    QTest::mouseClick(ToolButton(kCommandNewCategory), Qt::LeftButton);
+    QTest::mouseClick(ToolButton(Command::NewCategory), Qt::LeftButton);
     ASSERT_NE(OpenDialog(), nullptr);
     EXPECT_EQ(OpenDialog()->windowTitle(), " Kategorie anlegen");
     EXPECT_EQ(OpenDialog()->size(), QSize(350, 101));
@@ -79,7 +79,7 @@ TEST_F(CategoryCommands, NewCategoryFromTheToolbarEndToEnd) {
     ClickSave();
     EXPECT_TRUE(Closed());
     EXPECT_EQ(Stored("kategorie", "k2"), "Sicherungen 5\x80 \xE4");
-    EXPECT_EQ(Tree()->SelectedTag(), 2);
+    EXPECT_EQ(Tree()->Selected(), TreeEntryId::List(2));
     EXPECT_EQ(Tree()->currentItem()->text(0), QString::fromUtf8("Sicherungen 5€ ä"));
     // Inserted after the last category, before the order lists.
     EXPECT_EQ(TreeTexts().mid(0, 6),
@@ -88,20 +88,18 @@ TEST_F(CategoryCommands, NewCategoryFromTheToolbarEndToEnd) {
     EXPECT_EQ(CategoryCountText(), "4 Kategorie(n)");
     EXPECT_EQ(ListStatusText(), "keine Teile in dieser Kategorie");
     EXPECT_EQ(List()->model()->rowCount(), 0);
-    EXPECT_TRUE(Enabled(kCommandDeleteCategory));
+    EXPECT_TRUE(Enabled(Command::DeleteCategory));
     EXPECT_TRUE(boxes.seen.empty());
 }
 
 TEST_F(CategoryCommands, ExistingNameIsRefusedAndTheNameFieldGetsTheFocus) {
-    program->Dispatcher().Dispatch(kCommandNewCategory);
+    program->Dispatcher().Dispatch(Command::NewCategory);
     TypeName("eLKOS");
     boxes.Answer("OK");
     ClickSave();
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "Warnung !");
-    EXPECT_EQ(boxes.seen[0].text, "Kategorie existiert bereits !     ");
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(boxes.seen[0].buttons, QStringList{"OK"});
+    ASSERT_TRUE(ShowedBoxes(
+        boxes,
+        {{"Warnung !", "Kategorie existiert bereits !     ", QMessageBox::Warning, {"OK"}}}));
     ASSERT_NE(OpenDialog(), nullptr);
     ASSERT_TRUE(WaitFor([&] { return NameField()->hasFocus() && NameField()->hasSelectedText(); }));
     EXPECT_EQ(NameField()->selectedText(), "eLKOS");
@@ -134,14 +132,14 @@ TEST_F(CategoryCommands, RenameToItsOwnNameInOtherLetterCaseIsAccepted) {
 }
 
 TEST_F(CategoryCommands, DialogComesBackWhereItWasMoved) {
-    program->Dispatcher().Dispatch(kCommandNewCategory);
+    program->Dispatcher().Dispatch(Command::NewCategory);
     OpenDialog()->move(123, 77);
     QTest::keyClick(OpenDialog(), Qt::Key_Escape);
     EXPECT_TRUE(Closed());
     EXPECT_EQ(program->State().settings.Dialog(DialogWindow::Category).x, 123);
 
     ClickTreeEntry("Relais");
-    program->Dispatcher().Dispatch(kCommandEditCategory);
+    program->Dispatcher().Dispatch(Command::EditCategory);
     ASSERT_NE(OpenDialog(), nullptr);
     EXPECT_EQ(OpenDialog()->pos(), QPoint(123, 77));
     OpenDialog()->close();  // the close box
@@ -152,15 +150,15 @@ TEST_F(CategoryCommands, DialogComesBackWhereItWasMoved) {
 
 TEST_F(CategoryCommands, DeletingTheLastCategorySelectsTheOneBeforeIt) {
     ClickTreeEntry("Relais");
-    EXPECT_TRUE(Enabled(kCommandDeleteCategory));
+    EXPECT_TRUE(Enabled(Command::DeleteCategory));
     boxes.Answer("Nein");
     Tree()->setFocus();
     QTest::keyClick(Tree(), Qt::Key_Delete);
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "Warnung !");
-    EXPECT_EQ(boxes.seen[0].text, QString::fromUtf8("Kategorie aus der Liste löschen ?     "));
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(boxes.seen[0].defaultButton, "Nein");
+    ASSERT_TRUE(ShowedBoxes(boxes, {{"Warnung !",
+                                     QString::fromUtf8("Kategorie aus der Liste löschen ?     "),
+                                     QMessageBox::Warning,
+                                     {},
+                                     "Nein"}}));
     EXPECT_EQ(Stored("kategorie", "k4"), "Relais");
 
     boxes.Answer("Ja");
@@ -171,7 +169,7 @@ TEST_F(CategoryCommands, DeletingTheLastCategorySelectsTheOneBeforeIt) {
     EXPECT_EQ(List()->model()->rowCount(), 1);  // its list is shown
     EXPECT_EQ(ListStatusText(), "1 Teil(e) in dieser Kategorie");
     EXPECT_EQ(CategoryCountText(), "2 Kategorie(n)");
-    EXPECT_FALSE(Enabled(kCommandDeleteCategory));  // Elkos has a part
+    EXPECT_FALSE(Enabled(Command::DeleteCategory));  // Elkos has a part
 }
 
 TEST_F(CategoryCommands, DeletingTheOnlyCategoryLeavesTheRootSelected) {
@@ -181,25 +179,25 @@ TEST_F(CategoryCommands, DeletingTheOnlyCategoryLeavesTheRootSelected) {
     Start();
     ASSERT_EQ(Tree()->currentItem()->text(0), "Einzig");
     boxes.Answer("Ja");
-    program->Dispatcher().Dispatch(kCommandDeleteCategory);
-    EXPECT_EQ(Tree()->SelectedTag(), 800);
+    program->Dispatcher().Dispatch(Command::DeleteCategory);
+    EXPECT_EQ(Tree()->Selected(), TreeEntryId::CategoryRoot());
     EXPECT_EQ(CategoryCountText(), "0 Kategorie(n)");
-    for (int command = kCommandEditCategory; command <= kCommandSearch; ++command) {
-        if (command != kCommandPastePart) {
+    for (Command command : CommandsFrom(Command::EditCategory, Command::Search)) {
+        if (command != Command::PastePart) {
             EXPECT_FALSE(Enabled(command)) << command;
         }
     }
-    EXPECT_TRUE(Enabled(kCommandNewCategory));
+    EXPECT_TRUE(Enabled(Command::NewCategory));
 }
 
 TEST_F(CategoryCommands, RootsAndOrderListsAreNeitherRenamedNorDeletedAsCategories) {
     const std::string before = Read("teile.dat");
     for (const char* entry : {"Kategorien", "Bestellungen", "Lieferant 2"}) {
         ClickTreeEntry(entry);
-        program->Dispatcher().Dispatch(kCommandDeleteCategory);
+        program->Dispatcher().Dispatch(Command::DeleteCategory);
         EXPECT_EQ(OpenDialog(), nullptr) << entry;
         // An order list is edited in the supplier dialog, never as a category.
-        program->Dispatcher().Dispatch(kCommandEditCategory);
+        program->Dispatcher().Dispatch(Command::EditCategory);
         const bool orderList = std::string(entry) == "Lieferant 2";
         EXPECT_EQ(OpenDialog() != nullptr, orderList) << entry;
         if (OpenDialog()) {
@@ -222,13 +220,11 @@ TEST_F(CategoryCommands, FiftiethCategoryIsTheLast) {
     program.reset();
     ForgetIniSnapshots();
     Start();
-    program->Dispatcher().Dispatch(kCommandNewCategory);
+    program->Dispatcher().Dispatch(Command::NewCategory);
     boxes.Answer("OK");
     ClickSave();
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "FEHLER");
-    EXPECT_EQ(boxes.seen[0].text, "Zu viele Kategorien !     ");
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Critical);
+    ASSERT_TRUE(
+        ShowedBoxes(boxes, {{"FEHLER", "Zu viele Kategorien !     ", QMessageBox::Critical}}));
     EXPECT_NE(OpenDialog(), nullptr);
 }
 
@@ -238,14 +234,14 @@ TEST_F(CategoryCommands, FailedWriteIsReportedAndTheWindowStaysAsTheFiles) {
     SetBeforeRenameHookForTesting(
         [](const std::string& temporary) { std::filesystem::remove(temporary); });
     ClickTreeEntry("Relais");
-    program->Dispatcher().Dispatch(kCommandEditCategory);
+    program->Dispatcher().Dispatch(Command::EditCategory);
     TypeName("Schalter");
     boxes.Answer("OK");
     ClickSave();
     SetBeforeRenameHookForTesting(nullptr);
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "Fehler!");
-    EXPECT_EQ(boxes.seen[0].text, QString::fromUtf8("Datenspeichern nicht möglich !     "));
+    EXPECT_TRUE(
+        ShowedBoxes(boxes, {{"Fehler!", QString::fromUtf8("Datenspeichern nicht möglich !     "),
+                             QMessageBox::Critical}}));
     EXPECT_EQ(Read("teile.dat"), before);
     EXPECT_EQ(Tree()->currentItem()->text(0), "Relais");
     EXPECT_NE(OpenDialog(), nullptr);

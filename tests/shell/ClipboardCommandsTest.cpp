@@ -15,11 +15,15 @@
 #include "MainWindow.h"
 #include "PartListModel.h"
 #include "ShellTestSupport.h"
+#include "TestParts.h"
 
 namespace {
 
-std::string Part(const std::string& name, int stock) {
-    return name + ";;;;;BN-" + name + ";;;1,00;;;A1;" + std::to_string(stock) + ";0";
+// A part of the test: its order number names it.
+TestPart Part(const std::string& name, int stock) {
+    TestPart part = Stocked(name, std::to_string(stock));
+    part.orderNumbers[0] = "BN-" + name;
+    return part;
 }
 
 class ClipboardCommandsTest : public ShellTest {
@@ -27,9 +31,10 @@ protected:
     void SetUp() override {
         Write("teile.dat", "[kategorie]\r\nk0=Dioden\r\nk1=Elkos\r\nk2=Leer\r\n");
         // Shown by name: D-drei (t2), D-eins (t0), D-zwei (t1).
-        Write("k0.dat", "[teil]\r\nt0=" + Part("D-eins", 0) + "\r\nt1=" + Part("D-zwei", 2) +
-                            "\r\nt2=" + Part("D-drei", 0) + "\r\n");
-        Write("k1.dat", "[teil]\r\nt0=" + Part("C-eins", 0) + "\r\n");
+        Write("k0.dat",
+              PartsFile("",
+                        {{0, Part("D-eins", 0)}, {1, Part("D-zwei", 2)}, {2, Part("D-drei", 0)}}));
+        Write("k1.dat", PartsFile("", {{0, Part("C-eins", 0)}}));
         // D-eins is on two order lists and has a picture and a datasheet.
         Write("k901.dat", "[teil]\r\nt0=k0t0;3;0\r\nt1=k0t2;1;0\r\n");
         Write("k902.dat", "[teil]\r\nt0=k0t0;1;1\r\n");
@@ -63,41 +68,41 @@ protected:
 
 TEST_F(ClipboardCommandsTest, InAnOrderListCopyAndCutTakeTheOrderNumberAndWriteNothing) {
     ClickRow(1);  // D-eins
-    QTest::mouseClick(ToolButton(kCommandCopyPart), Qt::LeftButton);
-    EXPECT_TRUE(Enabled(kCommandPastePart));
+    QTest::mouseClick(ToolButton(Command::CopyPart), Qt::LeftButton);
+    EXPECT_TRUE(Enabled(Command::PastePart));
     QApplication::clipboard()->setText("vorher");
     const std::map<std::string, std::string> before = AllFiles();
 
     ClickTreeEntry("Lieferant 1");
-    EXPECT_EQ(ToolButton(kCommandCopyPart)->toolTip(), " Bestellnummer in die Zwischenablage ");
+    EXPECT_EQ(ToolButton(Command::CopyPart)->toolTip(), " Bestellnummer in die Zwischenablage ");
     ClickRow(1);  // D-eins, shown after D-drei
-    QTest::mouseClick(ToolButton(kCommandCopyPart), Qt::LeftButton);
+    QTest::mouseClick(ToolButton(Command::CopyPart), Qt::LeftButton);
     EXPECT_EQ(QApplication::clipboard()->text(), "BN-D-eins");
     ClickRow(0);
-    program->Dispatcher().Dispatch(kCommandCutPart);
+    program->Dispatcher().Dispatch(Command::CutPart);
     EXPECT_EQ(QApplication::clipboard()->text(), "BN-D-drei");
     ClickRow(2);  // the sum row copies nothing
-    program->Dispatcher().Dispatch(kCommandCopyPart);
+    program->Dispatcher().Dispatch(Command::CopyPart);
     EXPECT_EQ(QApplication::clipboard()->text(), "BN-D-drei");
 
     EXPECT_EQ(AllFiles(), before);
     // The part waiting to be pasted is still there.
     ClickTreeEntry("Elkos");
-    EXPECT_TRUE(Enabled(kCommandPastePart));
+    EXPECT_TRUE(Enabled(Command::PastePart));
     EXPECT_TRUE(boxes.seen.empty());
 }
 
 TEST_F(ClipboardCommandsTest, CutAndPasteMovesThePartWithItsPositionsAndSideEntries) {
     ClickRow(1);  // D-eins, slot 0
-    MenuItem(kCommandCutPart)->trigger();
-    EXPECT_TRUE(Enabled(kCommandPastePart));
+    MenuItem(Command::CutPart)->trigger();
+    EXPECT_TRUE(Enabled(Command::PastePart));
     // Nothing happens before the paste.
-    EXPECT_EQ(Value("k0.dat", "teil", "t0"), Part("D-eins", 0));
+    EXPECT_EQ(Value("k0.dat", "teil", "t0"), Part("D-eins", 0).Record());
 
     ClickTreeEntry("Leer");
-    EXPECT_TRUE(Enabled(kCommandPastePart));
-    QTest::mouseClick(ToolButton(kCommandPastePart), Qt::LeftButton);
-    EXPECT_EQ(Value("k2.dat", "teil", "t0"), Part("D-eins", 0));
+    EXPECT_TRUE(Enabled(Command::PastePart));
+    QTest::mouseClick(ToolButton(Command::PastePart), Qt::LeftButton);
+    EXPECT_EQ(Value("k2.dat", "teil", "t0"), Part("D-eins", 0).Record());
     EXPECT_EQ(Value("k0.dat", "teil", "t0"), "");
     EXPECT_EQ(Value("k901.dat", "teil", "t0"), "k2t0;3;0");
     EXPECT_EQ(Value("k902.dat", "teil", "t0"), "k2t0;1;1");
@@ -107,17 +112,17 @@ TEST_F(ClipboardCommandsTest, CutAndPasteMovesThePartWithItsPositionsAndSideEntr
     EXPECT_EQ(Value("datenblaetter.dat", "datenblatt", "k0t0"), "");
     EXPECT_EQ(ColumnTexts(0), QStringList{"D-eins"});
     EXPECT_EQ(SelectedSlot(), 0);
-    EXPECT_FALSE(Enabled(kCommandPastePart));
-    EXPECT_FALSE(Enabled(kCommandDeleteCategory));
-    EXPECT_TRUE(Enabled(kCommandDeletePart));  // stock 0
+    EXPECT_FALSE(Enabled(Command::PastePart));
+    EXPECT_FALSE(Enabled(Command::DeleteCategory));
+    EXPECT_TRUE(Enabled(Command::DeletePart));  // stock 0
 
     // A copy pasted where it came from writes nothing and is forgotten.
     const std::map<std::string, std::string> before = AllFiles();
-    MenuItem(kCommandCopyPart)->trigger();
-    EXPECT_TRUE(Enabled(kCommandPastePart));
-    MenuItem(kCommandPastePart)->trigger();
+    MenuItem(Command::CopyPart)->trigger();
+    EXPECT_TRUE(Enabled(Command::PastePart));
+    MenuItem(Command::PastePart)->trigger();
     EXPECT_EQ(AllFiles(), before);
-    EXPECT_FALSE(Enabled(kCommandPastePart));
+    EXPECT_FALSE(Enabled(Command::PastePart));
     EXPECT_TRUE(boxes.seen.empty());
 }
 
@@ -127,9 +132,9 @@ TEST_F(ClipboardCommandsTest, DeleteIsRefusedOrAskedAsTheRulesSay) {
         "Teil befindet sich in mindestens einer Bestellung. Trotzdem löschen ?     ");
     // Stock 2: refused without a question.
     ClickRow(2);
-    EXPECT_FALSE(Enabled(kCommandDeletePart));
+    EXPECT_FALSE(Enabled(Command::DeletePart));
     PressDelete();
-    program->Dispatcher().Dispatch(kCommandDeletePart);
+    program->Dispatcher().Dispatch(Command::DeletePart);
     EXPECT_TRUE(boxes.seen.empty());
 
     // "Nein" to the first question, then to the question about the orders.
@@ -141,23 +146,17 @@ TEST_F(ClipboardCommandsTest, DeleteIsRefusedOrAskedAsTheRulesSay) {
     boxes.Answer("Nein");
     PressDelete();
     EXPECT_EQ(AllFiles(), before);
-    ASSERT_EQ(boxes.seen.size(), 3u);
-    for (const MessageBoxes::Seen& seen : boxes.seen) {
-        EXPECT_EQ(seen.title, "Warnung !");
-        EXPECT_EQ(seen.icon, QMessageBox::Warning);
-        EXPECT_EQ(seen.defaultButton, "Nein");
-        EXPECT_EQ(seen.buttons, (QStringList{"Ja", "Nein"}));
-    }
-    EXPECT_EQ(boxes.seen[0].text, fromList);
-    EXPECT_EQ(boxes.seen[1].text, fromList);
-    EXPECT_EQ(boxes.seen[2].text, ordered);
+    const auto question = [](const QString& text) {
+        return ExpectedBox{"Warnung !", text, QMessageBox::Warning, {"Ja", "Nein"}, "Nein"};
+    };
+    ASSERT_TRUE(ShowedBoxes(boxes, {question(fromList), question(fromList), question(ordered)}));
 
     // A waiting paste is forgotten by a delete. Yes twice: the part, its
     // positions and its side entries go; the row after it is selected.
-    MenuItem(kCommandCopyPart)->trigger();
+    MenuItem(Command::CopyPart)->trigger();
     boxes.Answer("Ja");
     boxes.Answer("Ja");
-    MenuItem(kCommandDeletePart)->trigger();
+    MenuItem(Command::DeletePart)->trigger();
     EXPECT_EQ(Value("k0.dat", "teil", "t0"), "");
     EXPECT_EQ(Value("k901.dat", "teil", "t0"), "");
     EXPECT_EQ(Value("k901.dat", "teil", "t1"), "k0t2;1;0");
@@ -166,8 +165,8 @@ TEST_F(ClipboardCommandsTest, DeleteIsRefusedOrAskedAsTheRulesSay) {
     EXPECT_EQ(Value("datenblaetter.dat", "datenblatt", "k0t0"), "");
     EXPECT_EQ(ColumnTexts(0), (QStringList{"D-drei", "D-zwei"}));
     EXPECT_EQ(SelectedSlot(), 1);
-    EXPECT_FALSE(Enabled(kCommandPastePart));
-    EXPECT_FALSE(Enabled(kCommandDeletePart));  // D-zwei has stock
+    EXPECT_FALSE(Enabled(Command::PastePart));
+    EXPECT_FALSE(Enabled(Command::DeletePart));  // D-zwei has stock
 
     // In an order list only the position goes.
     ClickTreeEntry("Lieferant 1");
@@ -176,9 +175,9 @@ TEST_F(ClipboardCommandsTest, DeleteIsRefusedOrAskedAsTheRulesSay) {
     PressDelete();
     EXPECT_EQ(boxes.seen.back().text, QString::fromUtf8("Teil aus der Bestellung löschen ?     "));
     EXPECT_EQ(Value("k901.dat", "teil", "t1"), "");
-    EXPECT_EQ(Value("k0.dat", "teil", "t2"), Part("D-drei", 0));
+    EXPECT_EQ(Value("k0.dat", "teil", "t2"), Part("D-drei", 0).Record());
     EXPECT_EQ(List()->model()->rowCount(), 0);
-    EXPECT_FALSE(Enabled(kCommandDeletePart));
+    EXPECT_FALSE(Enabled(Command::DeletePart));
     EXPECT_TRUE(boxes.AllAnswered());
 }
 

@@ -37,7 +37,7 @@ protected:
     }
 
     void Open() {
-        MenuItem(kCommandColumnDefinition)->trigger();
+        MenuItem(Command::ColumnDefinition)->trigger();
         ASSERT_NE(OpenDialog(), nullptr);
         ASSERT_EQ(OpenDialog()->objectName(), "columnDialog");
     }

@@ -8,7 +8,7 @@
 #include <regex>
 
 #include "CategoryTreeView.h"
-#include "CompactionCommand.h"
+#include "CommandGroups.h"
 #include "CompactionFixture.h"
 #include "DataFiles.h"
 #include "DialogInput.h"
@@ -117,21 +117,18 @@ TEST_F(CompactionCommandTest, FromTheMenuEndToEnd) {
     };
     boxes.Answer("Ja");
     boxes.Answer("OK");
-    MenuItem(kCommandCompact)->trigger();
+    MenuItem(Command::Compact)->trigger();
 
-    ASSERT_EQ(boxes.seen.size(), 2u);
-    EXPECT_EQ(boxes.seen[0].title, "Frage ?");
-    EXPECT_EQ(boxes.seen[0].text,
-              Umlauts("Achtung ! Für die Dauer der Kompaktierung     \r\n"
-                      "wird die Anwendung für den Nutzer gesperrt.     \r"
-                      "Diese Funktion hat u.U. eine lange Laufzeit.     \r\n\r\n"
-                      "Soll die Datenbank jetzt kompaktiert werden ?     "));
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(boxes.seen[0].buttons, (QStringList{"Ja", "Nein"}));
-    EXPECT_EQ(boxes.seen[0].defaultButton, "Nein");
-    EXPECT_EQ(boxes.seen[1].title, "Hinweis");
-    EXPECT_EQ(boxes.seen[1].text, "Datenbank wurde kompaktiert !     ");
-    EXPECT_EQ(boxes.seen[1].icon, QMessageBox::Information);
+    ASSERT_TRUE(ShowedBoxes(
+        boxes, {{"Frage ?",
+                 Umlauts("Achtung ! Für die Dauer der Kompaktierung     \r\n"
+                         "wird die Anwendung für den Nutzer gesperrt.     \r"
+                         "Diese Funktion hat u.U. eine lange Laufzeit.     \r\n\r\n"
+                         "Soll die Datenbank jetzt kompaktiert werden ?     "),
+                 QMessageBox::Warning,
+                 {"Ja", "Nein"},
+                 "Nein"},
+                {"Hinweis", "Datenbank wurde kompaktiert !     ", QMessageBox::Information}}));
 
     // Every named category by its name, then the orders, each painted while
     // the window was locked.
@@ -174,7 +171,7 @@ TEST_F(CompactionCommandTest, DecliningChangesNothing) {
     Start();
     const QString shown = ListStatusText();
     boxes.Answer("Nein");
-    MenuItem(kCommandCompact)->trigger();
+    MenuItem(Command::Compact)->trigger();
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].title, "Frage ?");
     EXPECT_TRUE(Window().isEnabled());
@@ -189,14 +186,13 @@ TEST_F(CompactionCommandTest, WriteFailureIsReportedAndNothingIsLost) {
 
     // A file that cannot be written before the commit point: every file as it was.
     CrashingFiles failing(CrashingFiles::kNever, 0);
-    program->Compaction().UseFiles(failing);
+    program->Commands().compaction.UseFiles(failing);
     boxes.Answer("Ja");
     boxes.Answer("OK");
-    MenuItem(kCommandCompact)->trigger();
+    MenuItem(Command::Compact)->trigger();
     ASSERT_EQ(boxes.seen.size(), 2u);
-    EXPECT_EQ(boxes.seen[1].title, "Fehler!");
-    EXPECT_EQ(boxes.seen[1].text, Umlauts("Datenspeichern nicht möglich !     "));
-    EXPECT_EQ(boxes.seen[1].icon, QMessageBox::Critical);
+    EXPECT_TRUE(ShowsBox(boxes.seen[1], {"Fehler!", Umlauts("Datenspeichern nicht möglich !     "),
+                                         QMessageBox::Critical}));
     EXPECT_TRUE(Window().isEnabled());
     EXPECT_EQ(DataFileBytes(folder.Path()), before);
     EXPECT_TRUE(CompactionLeftovers(folder.Path()).empty());
@@ -218,12 +214,12 @@ TEST_F(CompactionCommandTest, WriteFailureIsReportedAndNothingIsLost) {
         std::count_if(counting.log.begin(), counting.log.end(),
                       [](const std::string& step) { return step.rfind("prepare", 0) == 0; });
     CrashingFiles renameFails(CrashingFiles::kNever, static_cast<int>(prepared) + 2);
-    program->Compaction().UseFiles(renameFails);
+    program->Commands().compaction.UseFiles(renameFails);
     boxes.seen.clear();
     boxes.Answer("Ja");
     boxes.Answer("OK");
     boxes.Answer("OK");
-    MenuItem(kCommandCompact)->trigger();
+    MenuItem(Command::Compact)->trigger();
     ASSERT_EQ(boxes.seen.size(), 3u);
     EXPECT_EQ(boxes.seen[1].text, Umlauts("Datenspeichern nicht möglich !     "));
     EXPECT_EQ(boxes.seen[2].title, "Hinweis");

@@ -54,120 +54,118 @@ protected:
     int TreeWidth() { return Splitter()->sizes().value(0); }
 };
 
-TEST_F(MainWindowFrame, MenusCarryEveryCaptionHintAndCheckItem) {
-    QStringList titles;
-    for (QAction* top : Window().menuBar()->actions()) {
-        titles.append(top->text());
-    }
-    EXPECT_EQ(titles, (QStringList{"Kategorie", "Teil", "Werkzeuge", "Sortierung", "Info"}));
-    EXPECT_EQ(MenuTexts("Kategorie"),
-              (QStringList{"Neu", "Bearbeiten\tEingabe", "L\u00f6schen\tEntf", "-", "Drucken", "-",
-                           "Programm beenden"}));
-    EXPECT_EQ(MenuTexts("Teil"),
-              (QStringList{"Neu", "Neu aus Kopie", "Bearbeiten\tEingabe", "L\u00f6schen\tEntf", "-",
-                           "Ausschneiden", "Kopieren", "Einf\u00fcgen", "-", "Bestellen\tStrg+B",
-                           "-", "Suchen"}));
-    EXPECT_EQ(MenuTexts("Werkzeuge"),
-              (QStringList{"Zelvo-Dekoder", "reglo-Berechnung", "Tastomat f\u00fcr PIC(R)", "-",
-                           "Kompaktieren", "CSV-Dateien erzeugen", "Statistik", "-",
-                           "Benutzerinformation", "Spaltendefinition", "-",
-                           "Kleindruck (Bestelllung)", "im Vordergrund"}));
-    EXPECT_EQ(MenuTexts("Sortierung"), (QStringList{"Aufsteigend", "Absteigend"}));
-    EXPECT_EQ(MenuTexts("Info"), (QStringList{"Info"}));
-    for (int command : std::initializer_list<int>{kCommandSortAscending, kCommandSortDescending,
-                                                  kCommandSmallPrint, kCommandStayOnTop}) {
-        EXPECT_TRUE(MenuItem(command)->isCheckable()) << command;
-    }
-    for (int command : std::initializer_list<int>{kCommandNewCategory, kCommandPrint, kCommandQuit,
-                                                  kCommandInfo}) {
-        EXPECT_FALSE(MenuItem(command)->isCheckable()) << command;
-    }
-    // The menu shows images where the table gives them.
-    EXPECT_FALSE(MenuItem(kCommandPrint)->icon().isNull());
-    EXPECT_FALSE(MenuItem(kCommandSearch)->icon().isNull());
-    EXPECT_FALSE(MenuItem(kCommandQuit)->isIconVisibleInMenu());
-}
-
-TEST_F(MainWindowFrame, ToolbarButtonsAndTheirToolTips) {
-    const std::vector<std::pair<int, QString>> expected = {
-        {0, " Neue Kategorie anlegen "},
-        {1, " Kategorie/Bestellung bearbeiten "},
-        {2, " Kategorie l\u00f6schen "},
-        {4, " Neues Teil anlegen "},
-        {5, " Neues Teil aus Kopie erstellen "},
-        {6, " Teil bearbeiten "},
-        {7, " Teil l\u00f6schen "},
-        {8, " Teil ausschneiden "},
-        {9, " Teil kopieren "},
-        {10, " Teil einf\u00fcgen "},
-        {12, " Teil suchen "},
-        {13, " Aufsteigend sortieren "},
-        {14, " Absteigend sortieren "},
-    };
+// Every command as the command table gives it: its menu item with caption,
+// shortcut hint, image and check mark, its toolbar button with image and tool
+// tip, and its handler; the menus and the toolbar in their layout.
+TEST_F(MainWindowFrame, MenusAndToolbarShowTheCommandTable) {
     int buttons = 0;
+    for (const CommandEntry& entry : CommandEntries()) {
+        const Command command = entry.command;
+        EXPECT_EQ(&EntryOf(command), &entry) << command;
+        EXPECT_TRUE(program->Dispatcher().Bindings().IsBound(command)) << command;
+        QAction* item = MenuItem(command);
+        ASSERT_NE(item, nullptr) << command;
+        EXPECT_EQ(item->text(), QString::fromUtf8(entry.caption)) << command;
+        EXPECT_EQ(item->isCheckable(), entry.checkItem) << command;
+        EXPECT_EQ(item->isIconVisibleInMenu(), entry.menuImage != kNoImage) << command;
+        EXPECT_EQ(item->icon().isNull(), entry.menuImage == kNoImage) << command;
+        QToolButton* button = ToolButton(command);
+        ASSERT_EQ(button != nullptr, entry.toolImage != kNoImage) << command;
+        if (button) {
+            ++buttons;
+            EXPECT_EQ(button->toolTip(), QString::fromUtf8(entry.toolTip)) << command;
+            EXPECT_FALSE(button->icon().isNull()) << command;
+            EXPECT_EQ(button->isCheckable(), entry.checkItem) << command;
+        }
+    }
+    int shownButtons = 0;
     for (QToolButton* button :
          Window().findChild<QToolBar*>("toolBar")->findChildren<QToolButton*>()) {
-        buttons += button->objectName().startsWith("toolButton") ? 1 : 0;
+        shownButtons += button->objectName().startsWith("toolButton") ? 1 : 0;
     }
-    EXPECT_EQ(buttons, static_cast<int>(expected.size()));
-    for (const auto& [command, tip] : expected) {
-        QToolButton* button = ToolButton(command);
-        ASSERT_NE(button, nullptr) << command;
-        EXPECT_EQ(button->toolTip(), tip) << command;
-        EXPECT_FALSE(button->icon().isNull()) << command;
+    EXPECT_EQ(shownButtons, buttons);
+
+    QStringList titles;
+    for (const MenuLayout& menu : MenuBarLayout()) {
+        titles.append(QString::fromUtf8(menu.title));
+        QStringList expected;
+        for (const BarEntry& entry : menu.entries) {
+            expected.append(entry ? QString::fromUtf8(EntryOf(*entry).caption) : "-");
+        }
+        EXPECT_EQ(MenuTexts(titles.last()), expected);
     }
-    EXPECT_TRUE(ToolButton(13)->isCheckable() && ToolButton(13)->isChecked());
-    EXPECT_TRUE(ToolButton(14)->isCheckable() && !ToolButton(14)->isChecked());
+    EXPECT_EQ(titles, (QStringList{"Kategorie", "Teil", "Werkzeuge", "Sortierung", "Info"}));
+    QStringList toolBar;
+    for (QAction* action : Window().findChild<QToolBar*>("toolBar")->actions()) {
+        toolBar.append(action->isSeparator() ? "-" : action->objectName());
+    }
+    QStringList expectedToolBar;
+    for (const BarEntry& entry : ToolBarLayout()) {
+        expectedToolBar.append(entry ? QString("toolCommand%1").arg(CommandNumber(*entry)) : "-");
+    }
+    EXPECT_EQ(toolBar, expectedToolBar);
+
+    // The table's texts reach the window whole, umlauts and tab included.
+    EXPECT_EQ(MenuItem(Command::DeletePart)->text(), "L\u00f6schen\tEntf");
+    EXPECT_EQ(MenuItem(Command::Tastomat)->text(), "Tastomat f\u00fcr PIC(R)");
+    EXPECT_EQ(ToolButton(Command::PastePart)->toolTip(), " Teil einf\u00fcgen ");
+    EXPECT_TRUE(ToolButton(Command::SortAscending)->isChecked());
+    EXPECT_FALSE(ToolButton(Command::SortDescending)->isChecked());
 }
 
 TEST_F(MainWindowFrame, SortButtonsAndMenuItemsMoveTogether) {
-    QTest::mouseClick(ToolButton(kCommandSortDescending), Qt::LeftButton);
-    EXPECT_TRUE(ToolButton(14)->isChecked() && MenuItem(14)->isChecked());
-    EXPECT_FALSE(ToolButton(13)->isChecked() || MenuItem(13)->isChecked());
-    MenuItem(kCommandSortAscending)->trigger();
-    EXPECT_TRUE(ToolButton(13)->isChecked() && MenuItem(13)->isChecked());
-    EXPECT_FALSE(ToolButton(14)->isChecked() || MenuItem(14)->isChecked());
+    QTest::mouseClick(ToolButton(Command::SortDescending), Qt::LeftButton);
+    EXPECT_TRUE(ToolButton(Command::SortDescending)->isChecked() &&
+                MenuItem(Command::SortDescending)->isChecked());
+    EXPECT_FALSE(ToolButton(Command::SortAscending)->isChecked() ||
+                 MenuItem(Command::SortAscending)->isChecked());
+    MenuItem(Command::SortAscending)->trigger();
+    EXPECT_TRUE(ToolButton(Command::SortAscending)->isChecked() &&
+                MenuItem(Command::SortAscending)->isChecked());
+    EXPECT_FALSE(ToolButton(Command::SortDescending)->isChecked() ||
+                 MenuItem(Command::SortDescending)->isChecked());
     // Choosing the checked side again keeps it checked.
-    MenuItem(kCommandSortAscending)->trigger();
-    EXPECT_TRUE(MenuItem(13)->isChecked() && ToolButton(13)->isChecked());
+    MenuItem(Command::SortAscending)->trigger();
+    EXPECT_TRUE(MenuItem(Command::SortAscending)->isChecked() &&
+                ToolButton(Command::SortAscending)->isChecked());
 }
 
 TEST_F(MainWindowFrame, CopyButtonTellsWhatItCopiesInEachMode) {
-    EXPECT_EQ(ToolButton(kCommandCopyPart)->toolTip(), " Teil kopieren ");
+    EXPECT_EQ(ToolButton(Command::CopyPart)->toolTip(), " Teil kopieren ");
     ClickTreeEntry("Elektronik-Kontor");
-    EXPECT_EQ(ToolButton(kCommandCopyPart)->toolTip(), " Bestellnummer in die Zwischenablage ");
+    EXPECT_EQ(ToolButton(Command::CopyPart)->toolTip(), " Bestellnummer in die Zwischenablage ");
     ClickTreeEntry("Bestellungen");
-    EXPECT_EQ(ToolButton(kCommandCopyPart)->toolTip(), " Bestellnummer in die Zwischenablage ");
+    EXPECT_EQ(ToolButton(Command::CopyPart)->toolTip(), " Bestellnummer in die Zwischenablage ");
     ClickTreeEntry("Kategorien");
-    EXPECT_EQ(ToolButton(kCommandCopyPart)->toolTip(), " Teil kopieren ");
+    EXPECT_EQ(ToolButton(Command::CopyPart)->toolTip(), " Teil kopieren ");
     ClickTreeEntry("Bauteilhaus");
     ClickTreeEntry("Transistoren");
-    EXPECT_EQ(ToolButton(kCommandCopyPart)->toolTip(), " Teil kopieren ");
+    EXPECT_EQ(ToolButton(Command::CopyPart)->toolTip(), " Teil kopieren ");
 }
 
 TEST_F(MainWindowFrame, StayOnTopTwiceIsOffAgain) {
     QWindow* handle = Window().windowHandle();
-    MenuItem(kCommandStayOnTop)->trigger();
+    MenuItem(Command::StayOnTop)->trigger();
     EXPECT_TRUE(handle->flags() & Qt::WindowStaysOnTopHint);
-    EXPECT_TRUE(MenuItem(kCommandStayOnTop)->isChecked());
-    MenuItem(kCommandStayOnTop)->trigger();
+    EXPECT_TRUE(MenuItem(Command::StayOnTop)->isChecked());
+    MenuItem(Command::StayOnTop)->trigger();
     EXPECT_FALSE(handle->flags() & Qt::WindowStaysOnTopHint);
-    EXPECT_FALSE(MenuItem(kCommandStayOnTop)->isChecked());
+    EXPECT_FALSE(MenuItem(Command::StayOnTop)->isChecked());
     EXPECT_TRUE(Window().isVisible());
 }
 
 TEST_F(MainWindowFrame, SmallPrintIsStoredAndRemoved) {
-    MenuItem(kCommandSmallPrint)->trigger();
-    EXPECT_TRUE(MenuItem(kCommandSmallPrint)->isChecked());
+    MenuItem(Command::SmallPrint)->trigger();
+    EXPECT_TRUE(MenuItem(Command::SmallPrint)->isChecked());
     EXPECT_EQ(Stored("ausgabe", "klein"), "JA");
-    program->Dispatcher().Dispatch(kCommandSmallPrint);
-    EXPECT_FALSE(MenuItem(kCommandSmallPrint)->isChecked());
+    program->Dispatcher().Dispatch(Command::SmallPrint);
+    EXPECT_FALSE(MenuItem(Command::SmallPrint)->isChecked());
     EXPECT_EQ(Read("teile.dat").find("klein"), std::string::npos);
 }
 
 TEST_F(MainWindowFrame, InfoNamesProgramVersionAndLicence) {
     boxes.Answer("OK");
-    program->Dispatcher().Dispatch(kCommandInfo);
+    program->Dispatcher().Dispatch(Command::Info);
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].title, "Info");
     EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Information);

@@ -13,17 +13,26 @@
 
 #include "CategoryTreeView.h"
 #include "CommandActions.h"
+#include "CommandGroups.h"
 #include "DialogFrame.h"
 #include "MainWindow.h"
-#include "OrderCommands.h"
 #include "PartListModel.h"
 #include "ShellTestSupport.h"
+#include "TestParts.h"
 
 namespace {
 
-std::string Part(const std::string& name, int stock, int target) {
-    return name + ";;;;;BN-" + name + ";BN2;BN3;1,00;2,00;3,00;A1;" + std::to_string(stock) + ";" +
-           std::to_string(target);
+// A part with an order number and a price at each supplier.
+TestPart Part(const std::string& name, int stock, int target) {
+    TestPart part = Stocked(name, std::to_string(stock));
+    part.target = std::to_string(target);
+    part.orderNumbers[0] = "BN-" + name;
+    part.orderNumbers[1] = "BN2";
+    part.orderNumbers[2] = "BN3";
+    part.prices[0] = "1,00";
+    part.prices[1] = "2,00";
+    part.prices[2] = "3,00";
+    return part;
 }
 
 class OrderCommandsTest : public ShellTest {
@@ -34,11 +43,11 @@ protected:
               "[kategorie]\r\nk0=Widerst\xE4nde\r\nk1=Zubeh\xF6r\r\nk901=Bauteilhaus\r\n"
               "k903=L\xF6tpunkt\r\n");
         // Shown by name: R-drei (t0), R-null (t3), R-zehn (t1), R-zwoelf (t2).
-        Write("k0.dat",
-              "[teil]\r\nt0=" + Part("R-drei", 3, 10) + "\r\nt1=" + Part("R-zehn", 10, 10) +
-                  "\r\nt2=" + Part("R-zwoelf", 12, 10) + "\r\nt3=" + Part("R-null", 5, 0) + "\r\n");
-        Write("k1.dat",
-              "[teil]\r\nt0=" + Part("C-a", 1, 0) + "\r\nt5=" + Part("C-b", 0, 0) + "\r\n");
+        Write("k0.dat", PartsFile("", {{0, Part("R-drei", 3, 10)},
+                                       {1, Part("R-zehn", 10, 10)},
+                                       {2, Part("R-zwoelf", 12, 10)},
+                                       {3, Part("R-null", 5, 0)}}));
+        Write("k1.dat", PartsFile("", {{0, Part("C-a", 1, 0)}, {5, Part("C-b", 0, 0)}}));
         // Bauteilhaus: R-drei (4 pieces), C-b hidden. Lieferant 2: R-null only.
         Write("k901.dat", "[teil]\r\nt0=k0t0;4;0\r\nt1=k1t5;2;1\r\n");
         Write("k902.dat", "[teil]\r\nt0=k0t3;6;0\r\n");
@@ -160,18 +169,13 @@ TEST_F(OrderCommandsTest, SamePartFromTwoSuppliersAndTheSupplierKeptForTheRun) {
     ASSERT_NE(OpenDialog(), nullptr);
     EXPECT_TRUE(Find<QRadioButton>("supplierOption2")->isChecked());
     Click("cancelButton");
-    EXPECT_EQ(program->Orders().LastSupplier(), 2);
+    EXPECT_EQ(program->Commands().orders.LastSupplier(), 2);
 
-    ASSERT_EQ(boxes.seen.size(), 3u);
-    for (int i : {0, 1}) {
-        EXPECT_EQ(boxes.seen[i].title, "Info");
-        EXPECT_EQ(boxes.seen[i].text, added);
-        EXPECT_EQ(boxes.seen[i].icon, QMessageBox::Information);
-    }
-    EXPECT_EQ(boxes.seen[2].title, "Warnung !");
-    EXPECT_EQ(boxes.seen[2].text, "Teil wurde bereits bestellt !     ");
-    EXPECT_EQ(boxes.seen[2].icon, QMessageBox::Warning);
-    EXPECT_EQ(boxes.seen[2].buttons, QStringList{"OK"});
+    EXPECT_TRUE(ShowedBoxes(
+        boxes,
+        {{"Info", added, QMessageBox::Information},
+         {"Info", added, QMessageBox::Information},
+         {"Warnung !", "Teil wurde bereits bestellt !     ", QMessageBox::Warning, {"OK"}}}));
 }
 
 TEST_F(OrderCommandsTest, OrderIsRefusedWithoutASelectedPartRow) {
@@ -180,7 +184,7 @@ TEST_F(OrderCommandsTest, OrderIsRefusedWithoutASelectedPartRow) {
     QTest::mouseClick(List()->viewport(), Qt::LeftButton, Qt::ControlModifier, first.center());
     ASSERT_EQ(SelectedRow(), -1);
     PressCtrlB();
-    program->Dispatcher().Dispatch(kCommandOrderPart);
+    program->Dispatcher().Dispatch(Command::OrderPart);
     EXPECT_EQ(OpenDialog(), nullptr);
 
     // An order list, a root: nothing to order.
@@ -257,7 +261,7 @@ TEST_F(OrderCommandsTest, PositionDialogTabsFillingAndButtonRules) {
     QTest::keyClick(OpenDialog(), Qt::Key_Escape);
     EXPECT_TRUE(Closed());
 
-    // Return in the list is command 6 as well; the sum row opens nothing.
+    // Return in the list edits the row as well; the sum row opens nothing.
     ClickRow(2);
     QTest::keyClick(List(), Qt::Key_Return);
     EXPECT_EQ(OpenDialog(), nullptr);
@@ -317,7 +321,10 @@ TEST_F(OrderCommandsTest, BookingAddsTheStockAndSetsOrEmptiesThePrice) {
     EXPECT_TRUE(Button("bookInButton")->isEnabled());
     Click("bookInButton");
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(Record(0, 0), "R-drei;;;;;BN-R-drei;BN2;BN3;;2,00;3,00;A1;8;10");
+    // 3 in stock and 5 booked; the blank price is taken.
+    TestPart booked = Part("R-drei", 8, 10);
+    booked.prices[0] = "";
+    EXPECT_EQ(Record(0, 0), booked.Record());
     EXPECT_EQ(Record(901, 0), "");
     // The position before it is the one left and selected.
     EXPECT_EQ(List()->model()->rowCount(), 2);
@@ -330,12 +337,14 @@ TEST_F(OrderCommandsTest, BookingAddsTheStockAndSetsOrEmptiesThePrice) {
     TypeInto("newPriceField", "2,35");
     Click("bookInButton");
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(Record(0, 3), "R-null;;;;;BN-R-null;BN2;BN3;1,00;2,35;3,00;A1;11;0");
+    booked = Part("R-null", 11, 0);
+    booked.prices[1] = "2,35";
+    EXPECT_EQ(Record(0, 3), booked.Record());
     EXPECT_EQ(Record(902, 0), "");
     EXPECT_EQ(List()->model()->rowCount(), 0);
     EXPECT_EQ(SelectedRow(), -1);
-    for (int command : {kCommandEditPart, kCommandDeletePart, kCommandCopyPart,
-                        kCommandSortAscending, kCommandSortDescending}) {
+    for (Command command : {Command::EditPart, Command::DeletePart, Command::CopyPart,
+                            Command::SortAscending, Command::SortDescending}) {
         EXPECT_FALSE(Enabled(command)) << command;
     }
     QTest::keyClick(List(), Qt::Key_Return);
@@ -356,9 +365,9 @@ TEST_F(OrderCommandsTest, PositionWithoutItsPartIsRemovedAndNothingBooked) {
     Click("bookInButton");
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(rowsUnderTheWarning, 2);  // the list shows the removal before the warning
-    EXPECT_EQ(boxes.seen[0].title, "Warnung !");
-    EXPECT_EQ(boxes.seen[0].text, "Dieser Position konnte kein Teil zugeordnet werden !");
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
+    EXPECT_TRUE(ShowsBox(boxes.seen[0],
+                         {"Warnung !", "Dieser Position konnte kein Teil zugeordnet werden !",
+                          QMessageBox::Warning}));
     EXPECT_NE(OpenDialog(), nullptr);  // the dialog stays
     EXPECT_EQ(Record(902, 1), "");
     EXPECT_EQ(Read("k0.dat"), parts);
@@ -402,10 +411,7 @@ TEST_F(OrderCommandsTest, BookingThatWouldCutThePartRecordIsRefusedAndTheDialogS
         const std::string orders = Read("k903.dat");
         boxes.seen.clear();
         Click("bookInButton");
-        ASSERT_EQ(boxes.seen.size(), 1u);
-        EXPECT_EQ(boxes.seen[0].title, "Warnung !");
-        EXPECT_EQ(boxes.seen[0].text, test.message);
-        EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
+        ASSERT_TRUE(ShowedBoxes(boxes, {{"Warnung !", test.message, QMessageBox::Warning}}));
         EXPECT_NE(OpenDialog(), nullptr);
         EXPECT_EQ(Read("k1.dat"), parts);
         EXPECT_EQ(Read("k903.dat"), orders);
@@ -420,23 +426,23 @@ TEST_F(OrderCommandsTest, GoToPartAsksThenShowsThePartInItsCategory) {
     ASSERT_NE(OpenDialog(), nullptr);
     boxes.Answer("Nein");
     Click("goToPartButton");
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "Frage ?");
-    EXPECT_EQ(boxes.seen[0].text, "Soll jetzt zu diesem Teil gewechselt werden ?     ");
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Information);
-    EXPECT_EQ(boxes.seen[0].defaultButton, "Ja");
+    ASSERT_TRUE(ShowedBoxes(boxes, {{"Frage ?",
+                                     "Soll jetzt zu diesem Teil gewechselt werden ?     ",
+                                     QMessageBox::Information,
+                                     {},
+                                     "Ja"}}));
     ASSERT_NE(OpenDialog(), nullptr);
-    EXPECT_EQ(Tree()->SelectedTag(), 901);
+    EXPECT_EQ(Tree()->Selected(), TreeEntryId::List(901));
 
     boxes.Answer("Ja");
     Click("goToPartButton");
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(Tree()->SelectedTag(), 1);
+    EXPECT_EQ(Tree()->Selected(), TreeEntryId::List(1));
     EXPECT_EQ(Tree()->currentItem()->text(0), QString::fromUtf8("Zubehör"));
     EXPECT_EQ(QString(HeaderTitles().at(0)).remove('*'), "Bezeichnung");
     EXPECT_EQ(ColumnTexts(0), (QStringList{"C-a", "C-b"}));
     EXPECT_EQ(SelectedSlot(), 5);
-    EXPECT_TRUE(Enabled(kCommandOrderPart));
+    EXPECT_TRUE(Enabled(Command::OrderPart));
     // Choosing the order list again shows it afresh.
     ClickTreeEntry("Bauteilhaus");
     EXPECT_EQ(List()->model()->rowCount(), 3);

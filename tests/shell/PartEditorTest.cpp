@@ -78,7 +78,7 @@ protected:
 
     PartEditorDialog* Editor() { return qobject_cast<PartEditorDialog*>(OpenDialog()); }
     // A command that opens the editor, which then takes the keyboard.
-    void Run(int command) {
+    void Run(Command command) {
         program->Dispatcher().Dispatch(command);
         ASSERT_NE(Editor(), nullptr);
         ASSERT_TRUE(Active(Editor()));
@@ -151,7 +151,7 @@ protected:
 
 TEST_F(PartEditor, OpensFromMenuToolbarEnterKeyAndDoubleClicks) {
     const std::string before = Read("k0.dat");
-    MenuItem(kCommandNewPart)->trigger();
+    MenuItem(Command::NewPart)->trigger();
     ASSERT_NE(Editor(), nullptr);
     ASSERT_TRUE(Active(Editor()));
     EXPECT_EQ(Editor()->windowTitle(), " Teil anlegen");
@@ -195,7 +195,7 @@ TEST_F(PartEditor, OpensFromMenuToolbarEnterKeyAndDoubleClicks) {
 
     // Toolbar: a copy of the selected row.
     ClickRow(1);
-    QTest::mouseClick(ToolButton(kCommandNewPartFromCopy), Qt::LeftButton);
+    QTest::mouseClick(ToolButton(Command::NewPartFromCopy), Qt::LeftButton);
     ASSERT_NE(Editor(), nullptr);
     EXPECT_EQ(Editor()->windowTitle(), " Teil anlegen (aus Kopie)");
     EXPECT_EQ(Text("partNameField"), "BC557");
@@ -257,19 +257,17 @@ TEST_F(PartEditor, EditShowsTheStoredPartAndSavesItBack) {
     EXPECT_EQ(Side("bilder.dat", "bild0", "k0t0"), "$LOPF$bilder\\bc547.jpg");
     EXPECT_EQ(Side("bilder.dat", "bild1", "k0t0"), "$lopf$fehlt.jpg");
     EXPECT_EQ(ColumnTexts(0).value(SelectedRow()), "BC547");
-    EXPECT_FALSE(Enabled(kCommandDeletePart));  // stock 5
+    EXPECT_FALSE(Enabled(Command::DeletePart));  // stock 5
 }
 
 TEST_F(PartEditor, NameIsSavedWithoutSemicolonsAndABlankNameIsRefused) {
-    Run(kCommandNewPart);
+    Run(Command::NewPart);
     Retype("partNameField", "   ");
     // From the other tab the editor comes back to the name.
     ShowTab(1);
     QTest::keyClick(Editor(), Qt::Key_F12);
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "Info");
-    EXPECT_EQ(boxes.seen[0].text, "Bezeichnung darf nicht leer sein !     ");
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Information);
+    ASSERT_TRUE(ShowedBoxes(
+        boxes, {{"Info", "Bezeichnung darf nicht leer sein !     ", QMessageBox::Information}}));
     ASSERT_NE(Editor(), nullptr);
     EXPECT_EQ(Editor()->Tabs()->currentIndex(), 0);
     EXPECT_TRUE(WaitFor([&] { return FocusName() == "partNameField"; }));
@@ -288,11 +286,11 @@ TEST_F(PartEditor, NameIsSavedWithoutSemicolonsAndABlankNameIsRefused) {
     EXPECT_EQ(Side("datenblaetter.dat", "datenblatt", "k0t3"), "k.A.");
     EXPECT_EQ(Side("bilder.dat", "bild0", "k0t3"), "");
     EXPECT_EQ(ColumnTexts(0).value(SelectedRow()), "A,B");
-    EXPECT_TRUE(Enabled(kCommandDeletePart));
+    EXPECT_TRUE(Enabled(Command::DeletePart));
 }
 
 TEST_F(PartEditor, PriceFieldsFilterConvertAndHoldBackTheSave) {
-    Run(kCommandNewPart);
+    Run(Command::NewPart);
     Retype("partNameField", "R1");
     Retype("priceField1", "12.50");
     EXPECT_EQ(Text("priceField1"), "1250");
@@ -358,7 +356,7 @@ TEST_F(PartEditor, StockButtonsAndTheMarkOfIstBestand) {
 
     // A copy opens unmarked; "+" never marks, even at or below the target.
     ClickRow(0);
-    Run(kCommandNewPartFromCopy);
+    Run(Command::NewPartFromCopy);
     EXPECT_FALSE(StockMarked());
     Retype("quantityField", "3");
     Click("removeStockButton");
@@ -369,16 +367,16 @@ TEST_F(PartEditor, StockButtonsAndTheMarkOfIstBestand) {
 }
 
 TEST_F(PartEditor, SaveChecksComeInOrderWithTheirQuestionsAndFocus) {
-    Run(kCommandNewPart);
+    Run(Command::NewPart);
     Retype("partNameField", "bc547");
     Retype("storagePlaceField", "b 2");  // the place of "B-2"
     boxes.Answer("Nein");
     Click("saveButton");
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "Warnung !");
-    EXPECT_EQ(boxes.seen[0].text, "Teil bereits vorhanden ! Trotzdem anlegen ?     ");
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(boxes.seen[0].defaultButton, "Nein");
+    ASSERT_TRUE(ShowedBoxes(boxes, {{"Warnung !",
+                                     "Teil bereits vorhanden ! Trotzdem anlegen ?     ",
+                                     QMessageBox::Warning,
+                                     {},
+                                     "Nein"}}));
     EXPECT_TRUE(WaitFor([&] { return FocusName() == "partNameField"; }));
 
     boxes.Answer("Ja");
@@ -410,7 +408,7 @@ TEST_F(PartEditor, SaveChecksComeInOrderWithTheirQuestionsAndFocus) {
     // "A-1" and "a1" are one place; "k.A." is never checked.
     WaitForMainWindow();
     ClickTreeEntry("Relais");
-    Run(kCommandNewPart);
+    Run(Command::NewPart);
     Retype("partNameField", "Reed 2");
     Retype("storagePlaceField", "a1");
     boxes.Answer("Nein");
@@ -432,14 +430,12 @@ TEST_F(PartEditor, AFullCategoryKeepsTheEditorOpen) {
     }
     Write("k1.dat", full);
     ClickTreeEntry("Relais");
-    Run(kCommandNewPart);
+    Run(Command::NewPart);
     Retype("partNameField", "Reed 2");
     Retype("storagePlaceField", "");
     Click("saveButton");
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "FEHLER");
-    EXPECT_EQ(boxes.seen[0].text, "Zu viele Teile in dieser Kategorie !     ");
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Critical);
+    ASSERT_TRUE(ShowedBoxes(
+        boxes, {{"FEHLER", "Zu viele Teile in dieser Kategorie !     ", QMessageBox::Critical}}));
     // Still open and still taking the keys.
     ASSERT_NE(Editor(), nullptr);
     ASSERT_TRUE(Active(Editor()));
@@ -450,7 +446,7 @@ TEST_F(PartEditor, AFullCategoryKeepsTheEditorOpen) {
 
 TEST_F(PartEditor, CopyKeepsStockTargetAndDocumentsAndGetsANewSlot) {
     ClickRow(0);
-    Run(kCommandNewPartFromCopy);
+    Run(Command::NewPartFromCopy);
     Retype("partNameField", "BC547C");
     boxes.Answer("Ja");  // its place "B-2" is the original's
     Click("saveButton");
@@ -463,7 +459,7 @@ TEST_F(PartEditor, CopyKeepsStockTargetAndDocumentsAndGetsANewSlot) {
 }
 
 TEST_F(PartEditor, TabKeyVisitsTheControlsInTheirOrder) {
-    Run(kCommandNewPart);
+    Run(Command::NewPart);
     ASSERT_TRUE(WaitFor([&] { return FocusName() == "partNameField"; }));
     auto walk = [&](int steps) {
         QStringList names;
@@ -517,12 +513,11 @@ TEST_F(PartEditor, ViewButtonsHandTheFileToTheDesktop) {
     openSucceeds = false;
     Click("pictureViewButton1");
     EXPECT_EQ(opened.size(), 2);
-    ASSERT_EQ(boxes.seen.size(), 3u);
-    EXPECT_EQ(boxes.seen[0].title, "Hinweis");
-    EXPECT_EQ(boxes.seen[0].text, "Bild konnte nicht aufgerufen werden!     ");
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(boxes.seen[1].text, "Datenblatt konnte nicht aufgerufen werden!     ");
-    EXPECT_EQ(boxes.seen[2].text, "Bild konnte nicht aufgerufen werden!     ");
+    const ExpectedBox noPicture = {"Hinweis", "Bild konnte nicht aufgerufen werden!     ",
+                                   QMessageBox::Warning};
+    const ExpectedBox noDatasheet = {"Hinweis", "Datenblatt konnte nicht aufgerufen werden!     ",
+                                     QMessageBox::Warning};
+    ASSERT_TRUE(ShowedBoxes(boxes, {noPicture, noDatasheet, noPicture}));
 
     // No file: a beep. "X" takes the picture away.
     Click("datasheetViewButton2");
@@ -564,9 +559,9 @@ TEST_F(PartEditor, ChosenFilesAreStoredInTheDataFilesCodePage) {
     EXPECT_EQ(seen.filters, (QStringList{"Bitmap-Dateien (*.bmp)", "JPEG-Dateien (*.jpg *.jpeg)",
                                          "Alle Dateien (*)"}));
     EXPECT_EQ(seen.selectedFilter, "JPEG-Dateien (*.jpg *.jpeg)");  // it names "fehlt.jpg"
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "Warnung !");
-    EXPECT_EQ(boxes.seen[0].text, QString::fromUtf8("Ausgewählte Datei ist kein Bild !     "));
+    ASSERT_TRUE(ShowedBoxes(
+        boxes, {{"Warnung !", QString::fromUtf8("Ausgewählte Datei ist kein Bild !     "),
+                 QMessageBox::Warning}}));
 
     ChooseInFileDialog(seen, elsewhere.File("\xCE\xA9-Bild.jpg"));
     Click("pictureChooseButton2");
@@ -599,7 +594,7 @@ TEST_F(PartEditor, ChosenFilesAreStoredInTheDataFilesCodePage) {
 }
 
 TEST_F(PartEditor, TextsTheDataFilesCannotHoldAreRefused) {
-    Run(kCommandNewPart);
+    Run(Command::NewPart);
     Retype("partNameField", "R2");
     // Characters outside the code page are not taken.
     Retype("remarkField", QString::fromUtf8("5€ → ok"));

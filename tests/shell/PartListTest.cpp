@@ -13,14 +13,9 @@
 #include "MainWindow.h"
 #include "PartListModel.h"
 #include "ShellTestSupport.h"
+#include "TestParts.h"
 
 namespace {
-
-std::string Part(const std::string& name, int stock, int target,
-                 const std::string& price = "0,00") {
-    return name + ";;;;;;;;" + price + ";0,00;0,00;;" + std::to_string(stock) + ";" +
-           std::to_string(target);
-}
 
 class PartList : public ShellTest {
 protected:
@@ -29,9 +24,12 @@ protected:
               "[kategorie]\r\nk0=Dioden\r\nk3=Relais\r\n"
               "[spalte]\r\nteiler=160\r\nbestellung=70;100;200;100;100\r\n"
               "s1=1;110;0\r\ns2=13;60;2\r\ns3=14;60;2\r\ns4=9;70;1\r\n");
-        Write("k0.dat", "[teil]\r\nt0=" + Part("Alpha", 2, 0, "2,50") + "\r\nt3=" +
-                            Part("beta", 0, 0) + "\r\nt7=" + Part("Gamma", 5, 5) + "\r\n");
-        Write("k3.dat", "[teil]\r\nt0=" + Part("Omega", 1, 0) + "\r\n");
+        TestPart alpha = Stocked("Alpha", "2");
+        alpha.prices[0] = "2,50";
+        TestPart gamma = Stocked("Gamma", "5");
+        gamma.target = "5";
+        Write("k0.dat", PartsFile("", {{0, alpha}, {3, Stocked("beta", "0")}, {7, gamma}}));
+        Write("k3.dat", PartsFile("", {{0, Stocked("Omega", "1")}}));
         Write("k901.dat", "[teil]\r\nt0=k0t0;4;1\r\nt1=k0t3;3;0\r\nt2=k0t7;0;0\r\n");
         Start();
     }
@@ -97,7 +95,7 @@ TEST_F(PartList, HeaderAndMenuSortKeepTheSelectedPart) {
     EXPECT_EQ(ColumnTexts(0), (QStringList{"beta", "Alpha", "Gamma"}));
     EXPECT_EQ(SelectedRow(), 0);
 
-    MenuItem(kCommandSortDescending)->trigger();
+    MenuItem(Command::SortDescending)->trigger();
     EXPECT_EQ(ColumnTexts(0), (QStringList{"Gamma", "Alpha", "beta"}));
     EXPECT_EQ(SelectedRow(), 2);
 
@@ -117,32 +115,32 @@ TEST_F(PartList, HeaderAndMenuSortKeepTheSelectedPart) {
 TEST_F(PartList, DeleteOnlyForAPartWithStockZero) {
     // The first row is selected with the list: Alpha has stock 2.
     EXPECT_EQ(SelectedRow(), 0);
-    EXPECT_FALSE(Enabled(kCommandDeletePart));
-    EXPECT_TRUE(Enabled(kCommandEditPart));
+    EXPECT_FALSE(Enabled(Command::DeletePart));
+    EXPECT_TRUE(Enabled(Command::EditPart));
     ClickRow(1);
-    EXPECT_TRUE(Enabled(kCommandDeletePart));
+    EXPECT_TRUE(Enabled(Command::DeletePart));
     ClickRow(2);
-    EXPECT_FALSE(Enabled(kCommandDeletePart));
-    EXPECT_TRUE(Enabled(kCommandNewPartFromCopy) && Enabled(kCommandCutPart) &&
-                Enabled(kCommandCopyPart));
+    EXPECT_FALSE(Enabled(Command::DeletePart));
+    EXPECT_TRUE(Enabled(Command::NewPartFromCopy) && Enabled(Command::CutPart) &&
+                Enabled(Command::CopyPart));
 
     ClickTreeEntry("Lieferant 1");
     ClickRow(3);  // the sum row
-    for (int command : {kCommandEditPart, kCommandDeletePart, kCommandCopyPart}) {
+    for (Command command : {Command::EditPart, Command::DeletePart, Command::CopyPart}) {
         EXPECT_FALSE(Enabled(command)) << command;
     }
     ClickRow(1);
-    for (int command : {kCommandEditPart, kCommandDeletePart, kCommandCopyPart}) {
+    for (Command command : {Command::EditPart, Command::DeletePart, Command::CopyPart}) {
         EXPECT_TRUE(Enabled(command)) << command;
     }
-    EXPECT_FALSE(Enabled(kCommandDeleteCategory));
-    EXPECT_TRUE(Enabled(kCommandEditCategory));
+    EXPECT_FALSE(Enabled(Command::DeleteCategory));
+    EXPECT_TRUE(Enabled(Command::EditCategory));
 }
 
 TEST_F(PartList, SelectingTheSameCategoryAgainDoesNotReadItsFile) {
     ClickTreeEntry("Dioden");
     EXPECT_EQ(List()->model()->rowCount(), 3);
-    Write("k0.dat", Read("k0.dat") + "t9=" + Part("Delta", 1, 0) + "\r\n");
+    Write("k0.dat", Read("k0.dat") + "t9=" + Stocked("Delta", "1").Record() + "\r\n");
     ClickTreeEntry("Dioden");
     EXPECT_EQ(List()->model()->rowCount(), 3);
     ClickTreeEntry("Relais");

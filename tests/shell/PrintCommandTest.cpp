@@ -36,8 +36,8 @@ TEST_F(PrintCommand, PrintingAnOrderListKeepsItsPdfAndOpensThePreview) {
     Start();
 
     ClickTreeEntry("Bauteilhaus");
-    ASSERT_TRUE(Enabled(kCommandPrint));
-    MenuItem(kCommandPrint)->trigger();
+    ASSERT_TRUE(Enabled(Command::Print));
+    MenuItem(Command::Print)->trigger();
     EXPECT_TRUE(Window().isEnabled());
 
     const std::string name = "druck/Bestellung Bauteilhaus " +
@@ -47,7 +47,7 @@ TEST_F(PrintCommand, PrintingAnOrderListKeepsItsPdfAndOpensThePreview) {
     EXPECT_TRUE(Window().isEnabled());
     // The preview is no dialog of teile's: the tree still takes the user's clicks.
     ClickTreeEntry("Transistoren");
-    EXPECT_EQ(Tree()->SelectedTag(), 3);
+    EXPECT_EQ(Tree()->Selected(), TreeEntryId::List(3));
 
     OpenPreview()->close();
     EXPECT_TRUE(WaitFor([] { return OpenPreview() == nullptr; }));

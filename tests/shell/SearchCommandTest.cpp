@@ -49,7 +49,7 @@ protected:
     QCheckBox* Box(const char* name) { return OpenDialog()->findChild<QCheckBox*>(name); }
     QPushButton* Button(const char* name) { return OpenDialog()->findChild<QPushButton*>(name); }
     void OpenSearch() {
-        QTest::mouseClick(ToolButton(kCommandSearch), Qt::LeftButton);
+        QTest::mouseClick(ToolButton(Command::Search), Qt::LeftButton);
         ASSERT_NE(OpenDialog(), nullptr);
         ASSERT_TRUE(WaitFor([&] { return TextField()->hasFocus(); }));
     }
@@ -65,7 +65,7 @@ protected:
         const int row = SelectedRow();
         const QModelIndex cell = List()->model()->index(row, 0);
         const int slot = row < 0 ? -1 : cell.data(PartListModel::kItemDataRole).toInt();
-        return {Tree()->SelectedTag(), slot};
+        return {Tree()->Selected().ItemTag(), slot};
     }
     bool Closed() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -175,12 +175,11 @@ TEST_F(SearchCommandTest, NoMatchTellsSoAndLeavesTheSelectionsAlone) {
         boxes.whenShown = [&] { cursorDuringMessage = QApplication::overrideCursor(); };
         ClickSearch();
         ASSERT_EQ(boxes.seen.size(), 1u) << text;
-        EXPECT_EQ(boxes.seen[0].title, "Info");
-        EXPECT_EQ(boxes.seen[0].text, "Keine Entsprechung gefunden !     ");
-        EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Information);
+        EXPECT_TRUE(ShowsBox(boxes.seen[0], {"Info", "Keine Entsprechung gefunden !     ",
+                                             QMessageBox::Information}));
         EXPECT_EQ(cursorDuringMessage, nullptr);  // the normal cursor for the message
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-        EXPECT_EQ(Tree()->SelectedTag(), 800);
+        EXPECT_EQ(Tree()->Selected(), TreeEntryId::CategoryRoot());
         EXPECT_EQ(List()->model()->rowCount(), 0);
         ASSERT_TRUE(WaitFor([&] { return TextField()->hasFocus(); }));
         boxes.seen.clear();
@@ -194,7 +193,7 @@ TEST_F(SearchCommandTest, NoMatchTellsSoAndLeavesTheSelectionsAlone) {
     // The main window goes on from the hit: its list is the one shown.
     EXPECT_EQ(Tree()->currentItem()->text(0), "A-Erste");
     EXPECT_EQ(ColumnTexts(0), (QStringList{"AB", "Q", "XBCX"}));
-    EXPECT_TRUE(Enabled(kCommandEditPart));
+    EXPECT_TRUE(Enabled(Command::EditPart));
 
     // With a category selected the same text is found again from its list.
     ClickTreeEntry("C-Dritte");

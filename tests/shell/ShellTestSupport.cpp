@@ -25,56 +25,18 @@
 
 bool WaitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 10000); }
 
-MessageBoxes::MessageBoxes() {
-    timer_.setInterval(5);
-    connect(&timer_, &QTimer::timeout, this, &MessageBoxes::Look);
-    timer_.start();
-}
-
-void MessageBoxes::Look() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* box = qobject_cast<QMessageBox*>(widget);
-        if (!box || !box->isVisible()) {
-            continue;
-        }
-        Seen what;
-        what.title = box->windowTitle();
-        what.text = box->text();
-        what.icon = box->icon();
-        for (QAbstractButton* button : box->buttons()) {
-            what.buttons.append(button->text());
-        }
-        if (box->defaultButton()) {
-            what.defaultButton = box->defaultButton()->text();
-        }
-        seen.push_back(what);
-        if (whenShown) {
-            const auto action = std::move(whenShown);
-            whenShown = nullptr;
-            action();
-        }
-        QAbstractButton* click = box->escapeButton();
-        if (!answers_.empty()) {
-            for (QAbstractButton* button : box->buttons()) {
-                if (button->text() == answers_.front()) {
-                    click = button;
-                }
-            }
-            answers_.pop_front();
-        }
-        if (click) {
-            click->click();
-        } else {
-            box->reject();
-        }
-        return;
+std::vector<Command> CommandsFrom(Command first, Command last) {
+    std::vector<Command> commands;
+    for (int number = CommandNumber(first); number <= CommandNumber(last); ++number) {
+        commands.push_back(static_cast<Command>(number));
     }
+    return commands;
 }
 
 void ShellTest::SetUpTestSuite() {
     if (!QApplication::instance()) {
         static int argc = 1;
-        static char name[] = "shell_window_tests";
+        static char name[] = "shell_tests";
         static char* argv[] = {name, nullptr};
         new QApplication(argc, argv);
     }
@@ -107,7 +69,7 @@ void ShellTest::Start() {
 
 void ShellTest::Quit(const QString& answer) {
     boxes.Answer(answer);
-    program->Dispatcher().Dispatch(kCommandQuit);
+    program->Dispatcher().Dispatch(Command::Quit);
 }
 
 CategoryTreeView* ShellTest::Tree() {
@@ -124,13 +86,13 @@ QString ShellTest::ListStatusText() {
     return Window().findChild<QLabel*>("listStatusField")->text();
 }
 
-QAction* ShellTest::MenuItem(int command) {
+QAction* ShellTest::MenuItem(Command command) {
     // The actions belong to the command table, not to a widget.
     return program->Actions().MenuAction(command);
 }
 
-QToolButton* ShellTest::ToolButton(int command) {
-    return Window().findChild<QToolButton*>(QString("toolButton%1").arg(command));
+QToolButton* ShellTest::ToolButton(Command command) {
+    return Window().findChild<QToolButton*>(QString("toolButton%1").arg(CommandNumber(command)));
 }
 
 QDialog* ShellTest::OpenDialog() { return program->Dialogs().OpenDialog(); }
@@ -181,11 +143,11 @@ void ShellTest::ClickRow(int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
 }
 
-bool ShellTest::Enabled(int command) {
+bool ShellTest::Enabled(Command command) {
     QAction* item = MenuItem(command);
     QToolButton* button = ToolButton(command);
     const bool itemEnabled = item && item->isEnabled();
     // Menu item and toolbar button always agree.
-    EXPECT_TRUE(!button || button->isEnabled() == itemEnabled) << "command " << command;
+    EXPECT_TRUE(!button || button->isEnabled() == itemEnabled) << command;
     return itemEnabled;
 }

@@ -1,26 +1,25 @@
 #pragma once
-// The program built on a folder of its own, the message boxes answered as a
+// The program built on a folder of its own, its message boxes answered as a
 // user would, and the widgets of the main window found by objectName.
 
 #include <gtest/gtest.h>
 
-#include <QMessageBox>
-#include <QObject>
 #include <QStringList>
-#include <QTimer>
 #include <QToolButton>
 
-#include <deque>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "CommandDispatcher.h"
 #include "CommandTable.h"
 #include "IniStore.h"
+#include "MessageBoxes.h"
 #include "TeileProgram.h"
 #include "TempFolder.h"
+#include "lists/TreeEntryId.h"
 
 class CategoryTreeView;
 class QAction;
@@ -28,34 +27,6 @@ class QDialog;
 class QLabel;
 class QTableView;
 class QToolButton;
-
-// Clicks the buttons of the message boxes that open, in order, and keeps what
-// each box showed. A box nobody expected is closed with its escape button.
-class MessageBoxes : public QObject {
-public:
-    struct Seen {
-        QString title;
-        QString text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QStringList buttons;
-        QString defaultButton;
-    };
-
-    MessageBoxes();
-    // The button to click in the next box ("Ja", "Nein", "OK").
-    void Answer(const QString& button) { answers_.push_back(button); }
-    // Runs once when the next box shows, before its button is clicked.
-    std::function<void()> whenShown;
-    bool AllAnswered() const { return answers_.empty(); }
-
-    std::vector<Seen> seen;
-
-private:
-    void Look();
-
-    QTimer timer_;
-    std::deque<QString> answers_;
-};
 
 class ShellTest : public ::testing::Test {
 protected:
@@ -78,8 +49,8 @@ protected:
     QTableView* List();
     QString CategoryCountText();
     QString ListStatusText();
-    QAction* MenuItem(int command);
-    QToolButton* ToolButton(int command);
+    QAction* MenuItem(Command command);
+    QToolButton* ToolButton(Command command);
     QDialog* OpenDialog();
 
     // Selects the tree entry showing `text` by a mouse click.
@@ -90,13 +61,23 @@ protected:
     QStringList HeaderTitles();
     int SelectedRow();
     void ClickRow(int row);
-    bool Enabled(int command);
+    bool Enabled(Command command);
 
     TempFolder folder;
     MessageBoxes boxes;
     std::unique_ptr<TeileProgram> program;
     bool ended = false;
 };
+
+// Failure messages name a command by its number, a tree entry by its tag.
+inline std::ostream& operator<<(std::ostream& out, Command command) {
+    return out << "command " << CommandNumber(command);
+}
+inline void PrintTo(const TreeEntryId& entry, std::ostream* out) {
+    *out << "tree entry " << entry.ItemTag();
+}
+// The commands from `first` to `last` by number.
+std::vector<Command> CommandsFrom(Command first, Command last);
 
 // Processes events until `done` or a guard time passes (never a measured
 // expectation); true when done.

@@ -9,6 +9,9 @@
 #include <QTest>
 
 #include <filesystem>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "CategoryTreeView.h"
 #include "CommandActions.h"
@@ -33,32 +36,32 @@ TEST_F(StartAndQuit, DemoDatabaseOpensOnItsFirstCategory) {
     CopyDemo();
     Start();
     EXPECT_EQ(Window().windowTitle(), " Teile-Verwaltung");
-    EXPECT_EQ(Tree()->SelectedTag(), 2);  // "Dioden" comes first by name
+    EXPECT_EQ(Tree()->Selected(), TreeEntryId::List(2));  // "Dioden" comes first by name
     EXPECT_EQ(Tree()->currentItem()->text(0), "Dioden");
     EXPECT_EQ(CategoryCountText(), "9 Kategorie(n)");
     EXPECT_EQ(ListStatusText(), "6 Teil(e) in dieser Kategorie");
     EXPECT_EQ(List()->model()->rowCount(), 6);
     EXPECT_EQ(SelectedRow(), 0);
-    EXPECT_TRUE(Enabled(kCommandNewPart));
-    EXPECT_FALSE(Enabled(kCommandDeleteCategory));  // it has parts
-    EXPECT_FALSE(Enabled(kCommandPastePart));
-    EXPECT_TRUE(MenuItem(kCommandSortAscending)->isChecked());
-    EXPECT_FALSE(MenuItem(kCommandSmallPrint)->isChecked());
-    EXPECT_FALSE(MenuItem(kCommandStayOnTop)->isChecked());
+    EXPECT_TRUE(Enabled(Command::NewPart));
+    EXPECT_FALSE(Enabled(Command::DeleteCategory));  // it has parts
+    EXPECT_FALSE(Enabled(Command::PastePart));
+    EXPECT_TRUE(MenuItem(Command::SortAscending)->isChecked());
+    EXPECT_FALSE(MenuItem(Command::SmallPrint)->isChecked());
+    EXPECT_FALSE(MenuItem(Command::StayOnTop)->isChecked());
 }
 
 TEST_F(StartAndQuit, NoCategoryLeavesOnlyNewCategoryAndQuit) {
     Write("teile.dat", "[spalte]\r\ns1=1;110;0\r\n");
     Start();
-    EXPECT_EQ(Tree()->SelectedTag(), 800);
+    EXPECT_EQ(Tree()->Selected(), TreeEntryId::CategoryRoot());
     EXPECT_EQ(CategoryCountText(), "0 Kategorie(n)");
     EXPECT_EQ(ListStatusText(), "Kategorie ausw\u00e4hlen");
-    EXPECT_TRUE(Enabled(kCommandNewCategory));
-    for (int command = kCommandEditCategory; command <= kCommandSearch; ++command) {
+    EXPECT_TRUE(Enabled(Command::NewCategory));
+    for (Command command : CommandsFrom(Command::EditCategory, Command::Search)) {
         EXPECT_FALSE(Enabled(command)) << command;
     }
-    EXPECT_TRUE(Enabled(kCommandQuit));
-    // Enter in the tree with command 1 disabled does nothing.
+    EXPECT_TRUE(Enabled(Command::Quit));
+    // Enter in the tree with "Bearbeiten" disabled does nothing.
     Tree()->setFocus();
     QTest::keyClick(Tree(), Qt::Key_Return);
     EXPECT_EQ(OpenDialog(), nullptr);
@@ -84,7 +87,7 @@ TEST_F(StartAndQuit, SmallPrintIsCheckedOnlyForExactlyJA) {
               std::string("[ausgabe]\r\nklein=") + value + "\r\n[spalte]\r\ns1=1;110;0\r\n");
         ForgetIniSnapshots();
         Start();
-        EXPECT_EQ(MenuItem(kCommandSmallPrint)->isChecked(), std::string(value) == "JA") << value;
+        EXPECT_EQ(MenuItem(Command::SmallPrint)->isChecked(), std::string(value) == "JA") << value;
         program.reset();
     }
 }
@@ -95,16 +98,13 @@ TEST_F(StartAndQuit, NoToTheQuestionKeepsEverything) {
     const std::string before = Read("teile.dat");
     ClickTreeEntry("Bauteilhaus");
     Quit("Nein");
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "Frage ?");
-    EXPECT_EQ(boxes.seen[0].text, "Programm beenden ?     ");
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Question);
-    EXPECT_EQ(boxes.seen[0].buttons, (QStringList{"Ja", "Nein"}));
-    EXPECT_EQ(boxes.seen[0].defaultButton, "Nein");
+    ASSERT_TRUE(ShowedBoxes(
+        boxes,
+        {{"Frage ?", "Programm beenden ?     ", QMessageBox::Question, {"Ja", "Nein"}, "Nein"}}));
     EXPECT_FALSE(ended);
     EXPECT_TRUE(Window().isVisible());
     EXPECT_EQ(Read("teile.dat"), before);
-    EXPECT_EQ(Tree()->SelectedTag(), 901);
+    EXPECT_EQ(Tree()->Selected(), TreeEntryId::List(901));
     EXPECT_EQ(List()->model()->rowCount(), 6);
 
     // The close box of the active window asks the same question.
@@ -147,14 +147,30 @@ TEST_F(StartAndQuit, QuittingMaximisedKeepsTheLastNormalGeometry) {
     EXPECT_EQ(Stored("fenster", "f0"), "10;20;700;500");
 }
 
-TEST_F(StartAndQuit, EndingWithoutQuestionStillSavesTheSettings) {
-    Write("teile.dat", "[spalte]\r\ns1=1;110;0\r\n");
-    Start();
-    Window().move(70, 80);
-    program->EndWithoutQuestion();
-    EXPECT_TRUE(boxes.seen.empty());
-    EXPECT_TRUE(ended);
-    EXPECT_EQ(Stored("fenster", "f0"), "70;80;800;600");
+// A termination signal, and a close request while another program is in
+// front (the session ends): no question, and the settings are saved.
+TEST_F(StartAndQuit, AnEndWithoutTheQuestionSavesTheSettingsSilently) {
+    const std::vector<std::pair<const char*, std::function<void()>>> ends = {
+        {"signal", [this] { program->EndWithoutQuestion(); }},
+        {"close request while inactive",
+         [this] {
+             QApplication::setActiveWindow(nullptr);
+             ASSERT_EQ(QApplication::activeWindow(), nullptr);
+             Window().close();
+         }},
+    };
+    for (const auto& [end, how] : ends) {
+        Write("teile.dat", "[spalte]\r\ns1=1;110;0\r\n");
+        ForgetIniSnapshots();
+        ended = false;
+        Start();
+        Window().move(70, 80);
+        how();
+        EXPECT_TRUE(boxes.seen.empty()) << end;
+        EXPECT_TRUE(ended) << end;
+        EXPECT_EQ(Stored("fenster", "f0"), "70;80;800;600") << end;
+        program.reset();
+    }
 }
 
 TEST_F(StartAndQuit, TerminationWhileTheQuestionIsOpenEndsOnce) {
@@ -169,18 +185,6 @@ TEST_F(StartAndQuit, TerminationWhileTheQuestionIsOpenEndsOnce) {
     EXPECT_EQ(ends, 1);
     EXPECT_FALSE(Window().isVisible());
     EXPECT_NE(Stored("fenster", "f0"), "");
-}
-
-TEST_F(StartAndQuit, CloseRequestWhileAnotherProgramIsInFrontEndsWithoutQuestion) {
-    Write("teile.dat", "[spalte]\r\ns1=1;110;0\r\n");
-    Start();
-    Window().move(90, 100);
-    QApplication::setActiveWindow(nullptr);
-    ASSERT_EQ(QApplication::activeWindow(), nullptr);
-    Window().close();
-    EXPECT_TRUE(boxes.seen.empty());
-    EXPECT_TRUE(ended);
-    EXPECT_EQ(Stored("fenster", "f0"), "90;100;800;600");
 }
 
 TEST_F(StartAndQuit, FailedRecoveryIsReportedAndTheStartGoesOn) {

@@ -62,7 +62,7 @@ protected:
             shown->close();
         });
         look.start();
-        MenuItem(kCommandStatistics)->trigger();
+        MenuItem(Command::Statistics)->trigger();
         return seen;
     }
 };

@@ -70,7 +70,7 @@ protected:
     // A window tool holds its title once it is up.
     static bool TitleTaken(const char* title) { return WindowTitleClaim::Claim(title) == nullptr; }
 
-    void Choose(int command) { MenuItem(command)->trigger(); }
+    void Choose(Command command) { MenuItem(command)->trigger(); }
     std::string Calls() const { return record_.Read("calls"); }
 
     // The window tools claim their titles in a folder of this test, so one
@@ -85,11 +85,11 @@ TEST_F(ToolCommandsTest, ZelvoChosenTwiceWhileItRunsStartsOneProcess) {
     CopyProgram(folder, "zelvo");
     Start();
 
-    Choose(kCommandZelvo);
+    Choose(Command::Zelvo);
     ASSERT_TRUE(WaitFor([] { return TitleTaken(kZelvoTitle); }));
     const qint64 first = program->Tools().ProcessId(0);
     ASSERT_EQ(ChildProcesses(), 1);
-    Choose(kCommandZelvo);
+    Choose(Command::Zelvo);
     EXPECT_EQ(ChildProcesses(), 1);
     EXPECT_EQ(program->Tools().ProcessId(0), first);
 }
@@ -97,7 +97,7 @@ TEST_F(ToolCommandsTest, ZelvoChosenTwiceWhileItRunsStartsOneProcess) {
 TEST_F(ToolCommandsTest, QuittingEndsAToolStartedFromTheMenu) {
     CopyProgram(folder, "tastomat");
     Start();
-    Choose(kCommandTastomat);
+    Choose(Command::Tastomat);
     ASSERT_TRUE(WaitFor([] { return TitleTaken(kTastomatTitle); }));
     const auto tastomat = static_cast<pid_t>(program->Tools().ProcessId(3));
     ASSERT_GT(tastomat, 0);
@@ -115,12 +115,10 @@ TEST_F(ToolCommandsTest, CsvFilesWithoutATerminalAreWrittenAndTheirOutputShown) 
     Start();
 
     boxes.Answer("OK");
-    Choose(kCommandCsvFiles);
+    Choose(Command::CsvFiles);
     ASSERT_TRUE(WaitFor([this] { return !boxes.seen.empty(); }));
     const MessageBoxes::Seen& box = boxes.seen.front();
-    EXPECT_EQ(box.title, "Info");
-    EXPECT_EQ(box.icon, QMessageBox::Information);
-    EXPECT_EQ(box.buttons, QStringList{"OK"});
+    EXPECT_TRUE(ShowsBox(box, {"Info", box.text, QMessageBox::Information, {"OK"}}));
     EXPECT_TRUE(box.text.contains(QStringLiteral("Bearbeite Kategorie: Widerst\u00E4nde")))
         << box.text.toStdString();
     // The box ends where dranko did: no request to press Enter.
@@ -135,7 +133,7 @@ TEST_F(ToolCommandsTest, CsvFilesWithoutATerminalAreWrittenAndTheirOutputShown) 
 TEST_F(ToolCommandsTest, AToolThatCannotStartIsNamedWithTheReason) {
     namespace fs = std::filesystem;
     struct Case {
-        int command;
+        Command command;
         const char* file;
         fs::perms permissions;
         const char* reason;  // null: no box
@@ -144,12 +142,12 @@ TEST_F(ToolCommandsTest, AToolThatCannotStartIsNamedWithTheReason) {
     const Case cases[] = {
         // As after a copy from a Windows share: no execute bit at all, which
         // stops even root.
-        {kCommandZelvo, "zelvo", fs::perms::owner_read | fs::perms::owner_write,
+        {Command::Zelvo, "zelvo", fs::perms::owner_read | fs::perms::owner_write,
          "Die Datei hat kein Ausf\u00FChrungsrecht."},
-        {kCommandTastomat, "tastomat", executable,
+        {Command::Tastomat, "tastomat", executable,
          "Die Datei ist kein ausf\u00FChrbares Programm."},
-        {kCommandReglo, "reglo", executable, nullptr},
-        {kCommandCsvFiles, "dranko", executable, nullptr},
+        {Command::Reglo, "reglo", executable, nullptr},
+        {Command::CsvFiles, "dranko", executable, nullptr},
     };
     CopyProgram(folder, "zelvo");
     Write("tastomat", "Hallo\n");  // text without an interpreter line
@@ -202,20 +200,20 @@ TEST_F(ToolCommandsTest, PrintHandsTheSelectedListToThePrintLibrary) {
     Start();
 
     ClickTreeEntry("Elektronik-Kontor");
-    ASSERT_TRUE(Enabled(kCommandPrint));
-    Choose(kCommandPrint);
+    ASSERT_TRUE(Enabled(Command::Print));
+    Choose(Command::Print);
     // The job waits inside the library; the menu command has long returned.
     ASSERT_TRUE(WaitFor([&gate] { return gate.Exists("entered-2"); }));
     EXPECT_EQ(Calls(), "loaded\n");
     EXPECT_TRUE(Window().isEnabled());
     ClickTreeEntry("Transistoren");
-    EXPECT_EQ(Tree()->SelectedTag(), 3);
+    EXPECT_EQ(Tree()->Selected(), TreeEntryId::List(3));
     gate.Write("open-2", "");
     ASSERT_TRUE(WaitFor([this] { return Calls().find("unloaded\n") != std::string::npos; }));
     EXPECT_EQ(Calls(), "loaded\nDruckeBestellung Teile-Verwaltung 2\nunloaded\n");
 
     gate.Write("open-3", "");
-    Choose(kCommandPrint);
+    Choose(Command::Print);
     const std::string category = "loaded\nDruckeKategorie Teile-Verwaltung 3\nunloaded\n";
     EXPECT_TRUE(WaitFor([&] { return Calls().ends_with(category); })) << Calls();
 }
@@ -226,13 +224,13 @@ TEST_F(ToolCommandsTest, StatisticsGiveTheMainWindowBackEnabled) {
     CopyDemo();
     Start();
 
-    Choose(kCommandStatistics);
+    Choose(Command::Statistics);
     EXPECT_EQ(Calls(), "");
     EXPECT_TRUE(Window().isEnabled());
     EXPECT_TRUE(boxes.seen.empty());
 
     CopyFileInto(folder, RECORDING_PLUGIN, kStatisticsLibrary);
-    Choose(kCommandStatistics);
+    Choose(Command::Statistics);
     const auto parent = reinterpret_cast<std::uintptr_t>(static_cast<QWidget*>(&Window()));
     EXPECT_EQ(Calls(), "loaded\nStatistikAnzeigen " + std::to_string(parent) + "\nunloaded\n");
     EXPECT_TRUE(Window().isEnabled());

@@ -131,18 +131,18 @@ TEST_F(UserDayTest, FromANewCategoryToTheExportedFiles) {
     const std::string demoOrders = Read("k901.dat");
 
     // 1. A new category through the menu and the category dialog.
-    ASSERT_NO_FATAL_FAILURE(OpenBy([&] { MenuItem(kCommandNewCategory)->trigger(); }));
+    ASSERT_NO_FATAL_FAILURE(OpenBy([&] { MenuItem(Command::NewCategory)->trigger(); }));
     Type("categoryNameField", "Sicherungen");
     Click("saveButton");
     ASSERT_TRUE(Closed());
-    EXPECT_EQ(Tree()->SelectedTag(), kNewCategory);
+    EXPECT_EQ(Tree()->Selected(), TreeEntryId::List(kNewCategory));
     EXPECT_EQ(Tree()->currentItem()->text(0), "Sicherungen");
     EXPECT_EQ(Stored("kategorie", "k9"), "Sicherungen");
     EXPECT_EQ(CategoryCountText(), "10 Kategorie(n)");
     EXPECT_EQ(List()->model()->rowCount(), 0);
 
     // 2. A new part with its fields, its stock, its target and a picture.
-    ASSERT_NO_FATAL_FAILURE(OpenBy([&] { MenuItem(kCommandNewPart)->trigger(); }));
+    ASSERT_NO_FATAL_FAILURE(OpenBy([&] { MenuItem(Command::NewPart)->trigger(); }));
     EXPECT_EQ(OpenDialog()->windowTitle(), " Teil anlegen");
     Type("partNameField", name);
     Type("remarkField", "Glasrohr 5x20; 250V");
@@ -191,13 +191,13 @@ TEST_F(UserDayTest, FromANewCategoryToTheExportedFiles) {
     // forgets the part, so the copy is made with "Neu aus Kopie", which asks
     // about the name and the storage place it shares with the original.
     const std::string beforePaste = Read("k9.dat") + Read("bilder.dat");
-    MenuItem(kCommandCopyPart)->trigger();
-    EXPECT_TRUE(Enabled(kCommandPastePart));
-    MenuItem(kCommandPastePart)->trigger();
+    MenuItem(Command::CopyPart)->trigger();
+    EXPECT_TRUE(Enabled(Command::PastePart));
+    MenuItem(Command::PastePart)->trigger();
     EXPECT_EQ(Read("k9.dat") + Read("bilder.dat"), beforePaste);
-    EXPECT_FALSE(Enabled(kCommandPastePart));
+    EXPECT_FALSE(Enabled(Command::PastePart));
     EXPECT_EQ(List()->model()->rowCount(), 1);
-    ASSERT_NO_FATAL_FAILURE(OpenBy([&] { MenuItem(kCommandNewPartFromCopy)->trigger(); }));
+    ASSERT_NO_FATAL_FAILURE(OpenBy([&] { MenuItem(Command::NewPartFromCopy)->trigger(); }));
     EXPECT_EQ(OpenDialog()->windowTitle(), " Teil anlegen (aus Kopie)");
     boxes.Answer("Ja");
     boxes.Answer("Ja");
@@ -215,10 +215,10 @@ TEST_F(UserDayTest, FromANewCategoryToTheExportedFiles) {
     // 5. The original cut and pasted into "Dioden".
     ClickRow(RowOfSlot(0));
     ASSERT_EQ(SelectedSlot(), 0);
-    MenuItem(kCommandCutPart)->trigger();
+    MenuItem(Command::CutPart)->trigger();
     ClickTreeEntry("Dioden");
     ASSERT_EQ(List()->model()->rowCount(), 6);
-    QTest::mouseClick(ToolButton(kCommandPastePart), Qt::LeftButton);
+    QTest::mouseClick(ToolButton(Command::PastePart), Qt::LeftButton);
     ASSERT_EQ(List()->model()->rowCount(), 7);
     EXPECT_EQ(SelectedSlot(), kMovedSlot);
     EXPECT_EQ(Cell(SelectedRow(), "Bezeichnung"), name);
@@ -229,7 +229,7 @@ TEST_F(UserDayTest, FromANewCategoryToTheExportedFiles) {
     EXPECT_EQ(Picture(kNewCategory, 0), "");
 
     // 6. Ordered from the first supplier; 9 in stock for 10 proposes 2.
-    ASSERT_NO_FATAL_FAILURE(OpenBy([&] { MenuItem(kCommandOrderPart)->trigger(); }));
+    ASSERT_NO_FATAL_FAILURE(OpenBy([&] { MenuItem(Command::OrderPart)->trigger(); }));
     EXPECT_EQ(OpenDialog()->windowTitle(), " Teil bestellen");
     EXPECT_EQ(Find("orderQuantityField")->text(), "2");
     QTest::mouseClick(Find<QRadioButton>("supplierOption1"), Qt::LeftButton);
@@ -261,17 +261,17 @@ TEST_F(UserDayTest, FromANewCategoryToTheExportedFiles) {
     // 8. Found by a word of its name, starting from the category of the copy:
     // its only row counts as visited, so the walk goes on to "Dioden".
     ClickTreeEntry("Sicherungen");
-    ASSERT_NO_FATAL_FAILURE(OpenBy([&] { MenuItem(kCommandSearch)->trigger(); }));
+    ASSERT_NO_FATAL_FAILURE(OpenBy([&] { MenuItem(Command::Search)->trigger(); }));
     Type("searchTextField", QString::fromUtf8("TRÄGE"));
     Click("searchButton");
-    EXPECT_EQ(Tree()->SelectedTag(), kDiodes);
+    EXPECT_EQ(Tree()->Selected(), TreeEntryId::List(kDiodes));
     EXPECT_EQ(SelectedSlot(), kMovedSlot);
     Click("cancelButton");
     ASSERT_TRUE(Closed());
     EXPECT_EQ(Cell(SelectedRow(), "Menge"), "34");
 
     // 9. Deleted: refused while there is stock, so the stock goes first.
-    EXPECT_FALSE(Enabled(kCommandDeletePart));
+    EXPECT_FALSE(Enabled(Command::DeletePart));
     List()->setFocus();
     QTest::keyClick(List(), Qt::Key_Delete);
     EXPECT_EQ(Record(kDiodes, kMovedSlot), PartRecordWith("0,22", 34));
@@ -283,7 +283,7 @@ TEST_F(UserDayTest, FromANewCategoryToTheExportedFiles) {
     Click("saveButton");
     ASSERT_TRUE(Closed());
     EXPECT_EQ(Record(kDiodes, kMovedSlot), PartRecordWith("0,22", 0));
-    EXPECT_TRUE(Enabled(kCommandDeletePart));
+    EXPECT_TRUE(Enabled(Command::DeletePart));
     boxes.Answer("Ja");
     List()->setFocus();
     QTest::keyClick(List(), Qt::Key_Delete);

@@ -62,10 +62,9 @@ TEST_F(SettingsInWindow, ReadOnlyFileShowsTheDefaultLayoutAndSaysSo) {
     const std::string before = Read("teile.dat");
     boxes.Answer("OK");
     Start();
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].title, "Fehler!");
-    EXPECT_EQ(boxes.seen[0].text, QString::fromUtf8("Datenspeichern nicht möglich !     "));
-    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Critical);
+    ASSERT_TRUE(
+        ShowedBoxes(boxes, {{"Fehler!", QString::fromUtf8("Datenspeichern nicht möglich !     "),
+                             QMessageBox::Critical}}));
     EXPECT_EQ(HeaderTitles().size(), 7);
     EXPECT_EQ(Tree()->currentItem()->text(0), "Dioden");
 
@@ -73,7 +72,7 @@ TEST_F(SettingsInWindow, ReadOnlyFileShowsTheDefaultLayoutAndSaysSo) {
     // file stays as it was.
     boxes.Answer("Ja");
     boxes.Answer("OK");
-    program->Dispatcher().Dispatch(26);
+    program->Dispatcher().Dispatch(Command::Quit);
     EXPECT_TRUE(ended);
     ASSERT_EQ(boxes.seen.size(), 3u);
     EXPECT_EQ(boxes.seen[2].title, "Fehler!");
@@ -81,16 +80,13 @@ TEST_F(SettingsInWindow, ReadOnlyFileShowsTheDefaultLayoutAndSaysSo) {
 }
 
 TEST_F(SettingsInWindow, SplitterPositionWithinItsBounds) {
-    StartWith("s1=1;110;0\r\nteiler=20\r\n");
-    EXPECT_EQ(TreeWidth(), 150);
-    program.reset();
-    ForgetIniSnapshots();
-    StartWith("s1=1;110;0\r\nteiler=2000\r\n");
-    EXPECT_EQ(TreeWidth(), 150);
-    program.reset();
-    ForgetIniSnapshots();
-    StartWith("s1=1;110;0\r\nteiler=321\r\n");
-    EXPECT_EQ(TreeWidth(), 321);
+    for (const auto& [stored, shown] :
+         {std::pair{"20", 150}, std::pair{"2000", 150}, std::pair{"321", 321}}) {
+        StartWith("s1=1;110;0\r\nteiler=" + std::string(stored) + "\r\n");
+        EXPECT_EQ(TreeWidth(), shown) << stored;
+        program.reset();
+        ForgetIniSnapshots();
+    }
 }
 
 TEST_F(SettingsInWindow, OlderWidthKeyGivesTheStartWidths) {
@@ -109,18 +105,18 @@ TEST_F(SettingsInWindow, EveryDialogRemembersItsPlaceHoweverItCloses) {
     struct Opening {
         const char* key;  // in group "fenster"
         const char* treeEntry;
-        int command;
+        Command command;
         const char* cancelButton;
     };
     const Opening dialogs[] = {
-        {"f1", "Dioden", kCommandNewPart, "cancelButton"},
-        {"f2", "Dioden", kCommandNewCategory, "cancelButton"},
-        {"f3", "Dioden", kCommandSearch, "cancelButton"},
-        {"f4", "Bauteilhaus", kCommandEditPart, "editCancelButton"},
-        {"f5", "Dioden", kCommandOrderPart, "cancelButton"},
-        {"f6", "Bauteilhaus", kCommandEditCategory, "cancelButton"},
-        {"f7", "Dioden", kCommandUserInformation, "cancelButton"},
-        {"f8", "Dioden", kCommandColumnDefinition, "cancelButton"},
+        {"f1", "Dioden", Command::NewPart, "cancelButton"},
+        {"f2", "Dioden", Command::NewCategory, "cancelButton"},
+        {"f3", "Dioden", Command::Search, "cancelButton"},
+        {"f4", "Bauteilhaus", Command::EditPart, "editCancelButton"},
+        {"f5", "Dioden", Command::OrderPart, "cancelButton"},
+        {"f6", "Bauteilhaus", Command::EditCategory, "cancelButton"},
+        {"f7", "Dioden", Command::UserInformation, "cancelButton"},
+        {"f8", "Dioden", Command::ColumnDefinition, "cancelButton"},
     };
     enum class Closing { Button, Escape, CloseBox };
     for (const Closing closing : {Closing::Button, Closing::Escape, Closing::CloseBox}) {

@@ -56,6 +56,7 @@ inline std::string ListFile(const std::string& max,
 
 inline std::string PartsFile(const std::string& max,
                              const std::vector<std::pair<int, TestPart>>& parts) {
+    // Not "slots": the window tests see Qt's keyword of that name.
     std::vector<std::pair<int, std::string>> records;
     for (const auto& [slot, part] : parts) {
         records.emplace_back(slot, part.Record());

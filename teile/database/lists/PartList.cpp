@@ -4,13 +4,13 @@
 
 namespace {
 
-void SetRange(CommandChanges& changes, CommandId first, CommandId last, bool enabled) {
-    for (int command = first; command <= last; ++command) {
-        changes.push_back(CommandChange{static_cast<CommandId>(command), enabled});
+void SetRange(CommandChanges& changes, Command first, Command last, bool enabled) {
+    for (int number = CommandNumber(first); number <= CommandNumber(last); ++number) {
+        changes.push_back(CommandChange{static_cast<Command>(number), enabled});
     }
 }
 
-void Set(CommandChanges& changes, CommandId command, bool enabled) {
+void Set(CommandChanges& changes, Command command, bool enabled) {
     changes.push_back(CommandChange{command, enabled});
 }
 
@@ -36,43 +36,43 @@ PartListLoad FillPartList(const std::string& folder, int listNumber, int slotToS
 CommandChanges SelectedListCommands(int itemTag, int rowCount, bool clipboardHoldsPart) {
     CommandChanges changes;
     if (itemTag == kTagCategoryRoot) {
-        Set(changes, kCommandNewCategory, true);
-        SetRange(changes, kCommandEditCategory, kCommandSortDescending, false);
-        Set(changes, kCommandSearch, true);
+        Set(changes, Command::NewCategory, true);
+        SetRange(changes, Command::EditCategory, Command::SortDescending, false);
+        Set(changes, Command::Search, true);
         return changes;
     }
     if (itemTag == kTagOrderRoot) {
-        SetRange(changes, kCommandNewCategory, kCommandSortDescending, false);
+        SetRange(changes, Command::NewCategory, Command::SortDescending, false);
         return changes;
     }
     if (IsCategoryNumber(itemTag)) {
-        SetRange(changes, kCommandNewCategory, kCommandPrint, true);
+        SetRange(changes, Command::NewCategory, Command::Print, true);
         if (rowCount > 0) {
-            SetRange(changes, kCommandNewPart, kCommandSortDescending, true);
+            SetRange(changes, Command::NewPart, Command::SortDescending, true);
             // A category with parts cannot be deleted.
-            Set(changes, kCommandDeleteCategory, false);
+            Set(changes, Command::DeleteCategory, false);
             if (!clipboardHoldsPart) {
-                Set(changes, kCommandPastePart, false);
+                Set(changes, Command::PastePart, false);
             }
         } else {
-            SetRange(changes, kCommandNewPart, kCommandSortDescending, false);
-            Set(changes, kCommandSearch, true);
-            Set(changes, kCommandNewPart, true);
+            SetRange(changes, Command::NewPart, Command::SortDescending, false);
+            Set(changes, Command::Search, true);
+            Set(changes, Command::NewPart, true);
             if (clipboardHoldsPart) {
-                Set(changes, kCommandPastePart, true);
+                Set(changes, Command::PastePart, true);
             }
         }
         return changes;
     }
     if (IsOrderListNumber(itemTag)) {
-        Set(changes, kCommandNewCategory, false);
-        Set(changes, kCommandEditCategory, true);
-        Set(changes, kCommandDeleteCategory, false);
-        Set(changes, kCommandPrint, false);
-        SetRange(changes, kCommandNewPart, kCommandSortDescending, false);
+        Set(changes, Command::NewCategory, false);
+        Set(changes, Command::EditCategory, true);
+        Set(changes, Command::DeleteCategory, false);
+        Set(changes, Command::Print, false);
+        SetRange(changes, Command::NewPart, Command::SortDescending, false);
         if (rowCount > 0) {
-            for (CommandId command : {kCommandPrint, kCommandEditPart, kCommandDeletePart,
-                                      kCommandSortAscending, kCommandSortDescending}) {
+            for (Command command : {Command::Print, Command::EditPart, Command::DeletePart,
+                                    Command::SortAscending, Command::SortDescending}) {
                 Set(changes, command, true);
             }
         }

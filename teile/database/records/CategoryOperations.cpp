@@ -82,10 +82,10 @@ OperationOutcome DeleteCategory(const std::string& folder, int tag, Prompter& pr
     outcome.tree = TreeUpdate{TreeChange::RemoveSelected, tag, {}};
     const int count = CountCategories(mainFile);
     if (count == 0) {
-        for (CommandId command :
-             {kCommandEditCategory, kCommandDeleteCategory, kCommandPrint, kCommandNewPart,
-              kCommandNewPartFromCopy, kCommandEditPart, kCommandDeletePart, kCommandCutPart,
-              kCommandCopyPart, kCommandOrderPart, kCommandSearch}) {
+        for (Command command :
+             {Command::EditCategory, Command::DeleteCategory, Command::Print, Command::NewPart,
+              Command::NewPartFromCopy, Command::EditPart, Command::DeletePart, Command::CutPart,
+              Command::CopyPart, Command::OrderPart, Command::Search}) {
             outcome.commands.push_back({command, false});
         }
     } else {

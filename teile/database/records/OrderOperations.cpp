@@ -122,8 +122,8 @@ OperationOutcome BookInOrderPosition(const std::string& folder, int orderList, i
     OperationOutcome outcome;
     outcome.reload = ListReload{orderList, supplier, SlotToSelectAfterRemoval(shownSlots, slot)};
     if (!HasRecords(orders.Document())) {
-        for (CommandId command : {kCommandEditPart, kCommandDeletePart, kCommandCopyPart,
-                                  kCommandSortAscending, kCommandSortDescending}) {
+        for (Command command : {Command::EditPart, Command::DeletePart, Command::CopyPart,
+                                Command::SortAscending, Command::SortDescending}) {
             outcome.commands.push_back({command, false});
         }
     }
@@ -142,7 +142,7 @@ OperationOutcome BookInOrderPosition(const std::string& folder, int orderList, i
         return OperationOutcome::WriteFailure();
     }
     clipboard.Clear();
-    outcome.commands.push_back({kCommandPastePart, false});
+    outcome.commands.push_back({Command::PastePart, false});
     const std::string record =
         category ? category->Value(kListGroup, SlotKey(part->slot)) : std::string();
     if (IsBlank(record)) {

@@ -161,7 +161,7 @@ OperationOutcome CopyOrCutPart(const std::string& folder, int list, int slot, Cl
     clipboard.record = record;
     clipboard.sideValues = ReadSideValues(folder, PartReference{list, slot}.Text());
     clipboard.kind = kind;
-    outcome.commands.push_back({kCommandPastePart, true});
+    outcome.commands.push_back({Command::PastePart, true});
     return outcome;
 }
 
@@ -174,7 +174,7 @@ OperationOutcome PastePart(const std::string& folder, int targetCategory, PartCl
     OperationOutcome outcome;
     if (targetCategory == clipboard.sourceCategory) {
         clipboard.Clear();
-        outcome.commands.push_back({kCommandPastePart, false});
+        outcome.commands.push_back({Command::PastePart, false});
         return outcome;
     }
 
@@ -204,7 +204,7 @@ OperationOutcome PastePart(const std::string& folder, int targetCategory, PartCl
     clipboard.Clear();
     outcome.reload = ListReload{targetCategory, 0, free.slot};
     outcome.commands.push_back(DeletionRuleFor(part.record));
-    outcome.commands.push_back({kCommandPastePart, false});
-    outcome.commands.push_back({kCommandDeleteCategory, false});
+    outcome.commands.push_back({Command::PastePart, false});
+    outcome.commands.push_back({Command::DeleteCategory, false});
     return outcome;
 }

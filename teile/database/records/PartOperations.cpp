@@ -37,14 +37,14 @@ std::string StoredPath(std::string_view typed, const std::string& folder) {
     return StoreFolderToken(Trim(typed), folder);
 }
 
-void Disable(CommandChanges& changes, std::initializer_list<CommandId> commands) {
-    for (CommandId command : commands) {
+void Disable(CommandChanges& changes, std::initializer_list<Command> commands) {
+    for (Command command : commands) {
         changes.push_back({command, false});
     }
 }
 
-void Enable(CommandChanges& changes, std::initializer_list<CommandId> commands) {
-    for (CommandId command : commands) {
+void Enable(CommandChanges& changes, std::initializer_list<Command> commands) {
+    for (Command command : commands) {
         changes.push_back({command, true});
     }
 }
@@ -122,14 +122,14 @@ OperationOutcome OutcomeOfRemoval(const SelectedRow& row, const IniDocument& lis
     outcome.reload = ListReload{row.list, SupplierOfList(row.list), next};
     const bool nowEmpty = !HasRecords(list);
     if (nowEmpty) {
-        Disable(outcome.commands, {kCommandNewPartFromCopy, kCommandEditPart, kCommandDeletePart,
-                                   kCommandCutPart, kCommandCopyPart, kCommandOrderPart,
-                                   kCommandSortAscending, kCommandSortDescending});
+        Disable(outcome.commands, {Command::NewPartFromCopy, Command::EditPart, Command::DeletePart,
+                                   Command::CutPart, Command::CopyPart, Command::OrderPart,
+                                   Command::SortAscending, Command::SortDescending});
         if (inCategory) {
-            Enable(outcome.commands, {kCommandDeleteCategory});
+            Enable(outcome.commands, {Command::DeleteCategory});
         }
     }
-    Disable(outcome.commands, {kCommandPastePart});
+    Disable(outcome.commands, {Command::PastePart});
     if (inCategory && !nowEmpty && next >= 0) {
         outcome.commands.push_back(DeletionRuleFor(list.Value(kListGroup, SlotKey(next))));
     }
@@ -176,9 +176,9 @@ OperationOutcome SavePart(const std::string& folder, int category, int slot,
     outcome.reload = ListReload{category, 0, target};
     if (listWasEmpty) {
         Enable(outcome.commands,
-               {kCommandNewPartFromCopy, kCommandEditPart, kCommandDeletePart, kCommandCutPart,
-                kCommandCopyPart, kCommandOrderPart, kCommandSearch});
-        Disable(outcome.commands, {kCommandDeleteCategory});
+               {Command::NewPartFromCopy, Command::EditPart, Command::DeletePart, Command::CutPart,
+                Command::CopyPart, Command::OrderPart, Command::Search});
+        Disable(outcome.commands, {Command::DeleteCategory});
     }
     outcome.commands.push_back(DeletionRuleFor(record));
     outcome.closeDialog = true;

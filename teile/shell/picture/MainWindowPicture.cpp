@@ -52,6 +52,65 @@ QPixmap WithOpenMenu(MainWindow& window, int menuNumber) {
     return picture;
 }
 
+struct Arguments {
+    std::string folder;
+    QString output;
+    int tag = -1;
+    int menu = -1;
+    bool dialog = false;
+    int editorTab = -1;
+    QSize size;
+};
+
+Arguments ParseArguments(int argc, char* argv[]) {
+    Arguments arguments;
+    arguments.folder = WithTrailingSeparator(argv[1]);
+    arguments.output = QString::fromLocal8Bit(argv[2]);
+    for (int i = 3; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--menu" && i + 1 < argc) {
+            arguments.menu = std::stoi(argv[++i]);
+        } else if (argument == "--dialog") {
+            arguments.dialog = true;
+        } else if (argument == "--editor" && i + 1 < argc) {
+            arguments.editorTab = std::stoi(argv[++i]);
+        } else if (argument == "--size" && i + 1 < argc) {
+            const QStringList parts = QString(argv[++i]).split('x');
+            arguments.size = QSize(parts.value(0).toInt(), parts.value(1).toInt());
+        } else {
+            arguments.tag = std::stoi(argument);
+        }
+    }
+    return arguments;
+}
+
+// The open dialog, or the main window when none opened.
+QPixmap DialogPicture(TeileProgram& program) {
+    Settle();
+    QWidget* open = program.Dialogs().OpenDialog();
+    return open ? open->grab() : program.Window().grab();
+}
+
+QPixmap Picture(TeileProgram& program, const Arguments& arguments) {
+    if (arguments.size.isValid()) {
+        program.Window().resize(arguments.size);
+    }
+    Settle();
+    if (arguments.tag >= 0) {
+        program.Window().Tree()->Select(TreeEntryId::OfItemTag(arguments.tag));
+        Settle();
+    }
+    if (arguments.editorTab >= 0) {
+        program.Dispatcher().ListDoubleClicked(arguments.editorTab == 1);
+        return DialogPicture(program);
+    }
+    if (arguments.dialog) {
+        program.Dispatcher().Dispatch(Command::EditCategory);
+        return DialogPicture(program);
+    }
+    return WithOpenMenu(program.Window(), arguments.menu);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -62,54 +121,10 @@ int main(int argc, char* argv[]) {
                      "[--size BxH]\n");
         return 2;
     }
-    const std::string folder = WithTrailingSeparator(argv[1]);
-    const QString output = QString::fromLocal8Bit(argv[2]);
-    int tag = -1;
-    int menu = -1;
-    bool dialog = false;
-    int editorTab = -1;
-    QSize size;
-    for (int i = 3; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--menu" && i + 1 < argc) {
-            menu = std::stoi(argv[++i]);
-        } else if (argument == "--dialog") {
-            dialog = true;
-        } else if (argument == "--editor" && i + 1 < argc) {
-            editorTab = std::stoi(argv[++i]);
-        } else if (argument == "--size" && i + 1 < argc) {
-            const QStringList parts = QString(argv[++i]).split('x');
-            size = QSize(parts.value(0).toInt(), parts.value(1).toInt());
-        } else {
-            tag = std::stoi(argument);
-        }
-    }
-
-    TeileProgram program(folder);
+    const Arguments arguments = ParseArguments(argc, argv);
+    TeileProgram program(arguments.folder);
     program.Start();
-    if (size.isValid()) {
-        program.Window().resize(size);
-    }
-    Settle();
-    if (tag >= 0) {
-        program.Window().Tree()->SelectTag(tag);
-        Settle();
-    }
-    QPixmap picture;
-    if (editorTab >= 0) {
-        program.Dispatcher().ListDoubleClicked(0, editorTab == 1);
-        Settle();
-        QWidget* open = program.Dialogs().OpenDialog();
-        picture = open ? open->grab() : program.Window().grab();
-    } else if (dialog) {
-        program.Dispatcher().Dispatch(kCommandEditCategory);
-        Settle();
-        QWidget* open = program.Dialogs().OpenDialog();
-        picture = open ? open->grab() : program.Window().grab();
-    } else {
-        picture = WithOpenMenu(program.Window(), menu);
-    }
-    if (!picture.save(output)) {
+    if (!Picture(program, arguments).save(arguments.output)) {
         std::fprintf(stderr, "Bild konnte nicht geschrieben werden: %s\n", argv[2]);
         return 1;
     }

@@ -3,13 +3,10 @@
 #include <system_error>
 #include <thread>
 
+#include "DataFiles.h"
 #include "PluginInterface.h"
 
 namespace {
-
-constexpr int kLastCategory = 49;
-constexpr int kOrderListBase = 900;
-constexpr int kSupplierCount = 3;
 
 PluginCall Print(const std::string& programFolder, PrintRequest request) {
     const PluginLibrary library(programFolder, kPrintLibrary);
@@ -33,11 +30,11 @@ std::future<PluginCall> Finished(PluginCall call) {
 }  // namespace
 
 std::optional<PrintRequest> PrintRequestOfTag(int tag) {
-    if (tag >= 0 && tag <= kLastCategory) {
+    if (IsCategoryNumber(tag)) {
         return PrintRequest{kPrintCategoryFunction, tag};
     }
-    if (tag > kOrderListBase && tag <= kOrderListBase + kSupplierCount) {
-        return PrintRequest{kPrintOrderFunction, tag - kOrderListBase};
+    if (IsOrderListNumber(tag)) {
+        return PrintRequest{kPrintOrderFunction, SupplierOfList(tag)};
     }
     return std::nullopt;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The tool programs teile starts from its menu "Werkzeuge" (commands 15, 16,
-// 17 and 19), one slot each (ToolTable.h), and their end at shutdown.
+// The tool programs teile starts from its menu "Werkzeuge", one slot each
+// (ToolTable.h), and their end at shutdown.
 //
 // - StartTool starts a slot's program from the program folder, without
 //   arguments (but see dranko below), in teile's current directory and

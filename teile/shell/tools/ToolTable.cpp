@@ -9,9 +9,9 @@ const ToolProgram* ToolProgramOfSlot(int slot) {
     return nullptr;
 }
 
-int ToolSlotOfCommand(int command) {
+int ToolSlotOfFile(std::string_view file) {
     for (const ToolProgram& program : kToolPrograms) {
-        if (program.command == command) {
+        if (program.file == file) {
             return program.slot;
         }
     }

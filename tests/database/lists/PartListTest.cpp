@@ -11,7 +11,7 @@ namespace {
 std::map<int, bool> Applied(const CommandChanges& changes) {
     std::map<int, bool> states;
     for (const CommandChange& change : changes) {
-        states[change.command] = change.enabled;
+        states[CommandNumber(change.command)] = change.enabled;
     }
     return states;
 }

@@ -98,7 +98,7 @@ TEST(DeleteCategory, LastCategoryDisablesThePartCommands) {
     EXPECT_FALSE(outcome.showSelectedList);
     CommandChanges expected;
     for (int command : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12}) {
-        expected.push_back({static_cast<CommandId>(command), false});
+        expected.push_back({static_cast<Command>(command), false});
     }
     EXPECT_EQ(outcome.commands, expected);
 }

@@ -53,7 +53,7 @@ TEST(DeleteSelectedRecord, OrderedPartAsksTwiceAndTakesPositionsAndSideEntriesAl
     // The row shown before the deleted last row gets the selection.
     EXPECT_EQ(outcome.reload, (ListReload{1, 0, 30}));
     EXPECT_EQ(outcome.commands,
-              (CommandChanges{{kCommandPastePart, false}, {kCommandDeletePart, true}}));
+              (CommandChanges{{Command::PastePart, false}, {Command::DeletePart, true}}));
     EXPECT_FALSE(clipboard.HoldsPart());
 }
 
@@ -110,11 +110,11 @@ TEST(DeleteSelectedRecord, LastPositionOfAnOrderListEmptiesItWithoutTouchingPart
     EXPECT_EQ(db.Side("bild0", "k1t3"), "a.jpg");
     EXPECT_EQ(outcome.reload, (ListReload{902, 2, -1}));
     const CommandChanges expected = {
-        {kCommandNewPartFromCopy, false}, {kCommandEditPart, false},
-        {kCommandDeletePart, false},      {kCommandCutPart, false},
-        {kCommandCopyPart, false},        {kCommandOrderPart, false},
-        {kCommandSortAscending, false},   {kCommandSortDescending, false},
-        {kCommandPastePart, false}};
+        {Command::NewPartFromCopy, false}, {Command::EditPart, false},
+        {Command::DeletePart, false},      {Command::CutPart, false},
+        {Command::CopyPart, false},        {Command::OrderPart, false},
+        {Command::SortAscending, false},   {Command::SortDescending, false},
+        {Command::PastePart, false}};
     EXPECT_EQ(outcome.commands, expected);
 }
 

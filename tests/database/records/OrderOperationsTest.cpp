@@ -93,7 +93,7 @@ TEST(BookInOrderPosition, AddsTheDeliveryToStockAndSetsThePrice) {
     EXPECT_EQ(outcome.reload, (ListReload{902, 2, 2}));
     // Like a deletion, the removal forgets the part waiting to be pasted.
     EXPECT_FALSE(clipboard.HoldsPart());
-    EXPECT_EQ(outcome.commands, (CommandChanges{{kCommandPastePart, false}}));
+    EXPECT_EQ(outcome.commands, (CommandChanges{{Command::PastePart, false}}));
     EXPECT_TRUE(outcome.closeDialog);
 }
 
@@ -119,9 +119,9 @@ TEST(BookInOrderPosition, StockSaturatesAndAnEmptyPriceEmptiesThePrice) {
     EXPECT_EQ(db.Record(1, 2), "C;k;;;;;;;9;;;;4;");
     EXPECT_EQ(last.reload, (ListReload{901, 1, -1}));
     const CommandChanges expected = {
-        {kCommandEditPart, false},       {kCommandDeletePart, false},
-        {kCommandCopyPart, false},       {kCommandSortAscending, false},
-        {kCommandSortDescending, false}, {kCommandPastePart, false}};
+        {Command::EditPart, false},       {Command::DeletePart, false},
+        {Command::CopyPart, false},       {Command::SortAscending, false},
+        {Command::SortDescending, false}, {Command::PastePart, false}};
     EXPECT_EQ(last.commands, expected);
 }
 

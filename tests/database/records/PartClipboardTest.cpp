@@ -17,7 +17,7 @@ void WritePartToMove(const RecordDatabase& db) {
 PartClipboard Take(const RecordDatabase& db, int category, int slot, ClipboardKind kind) {
     PartClipboard clipboard;
     const OperationOutcome outcome = CopyOrCutPart(db.Folder(), category, slot, kind, clipboard);
-    EXPECT_EQ(outcome.commands, (CommandChanges{{kCommandPastePart, true}}));
+    EXPECT_EQ(outcome.commands, (CommandChanges{{Command::PastePart, true}}));
     return clipboard;
 }
 
@@ -42,9 +42,9 @@ TEST(PastePart, CutMovesThePartWithItsEntriesAndOrderReferences) {
     EXPECT_EQ(db.Side("datenblatt", "k2t5"), "");
     EXPECT_EQ(db.Side("bild1", "k2t5"), "");
     EXPECT_EQ(outcome.reload, (ListReload{4, 0, 0}));
-    EXPECT_EQ(outcome.commands, (CommandChanges{{kCommandDeletePart, false},
-                                                {kCommandPastePart, false},
-                                                {kCommandDeleteCategory, false}}));
+    EXPECT_EQ(outcome.commands, (CommandChanges{{Command::DeletePart, false},
+                                                {Command::PastePart, false},
+                                                {Command::DeleteCategory, false}}));
     EXPECT_FALSE(clipboard.HoldsPart());
 }
 
@@ -71,7 +71,7 @@ TEST(PastePart, IntoTheSourceCategoryWritesNothingAndForgetsThePart) {
     const OperationOutcome outcome = PastePart(db.Folder(), 2, clipboard, prompter);
     EXPECT_EQ(db.Bytes("k2.dat"), before);
     EXPECT_FALSE(clipboard.HoldsPart());
-    EXPECT_EQ(outcome.commands, (CommandChanges{{kCommandPastePart, false}}));
+    EXPECT_EQ(outcome.commands, (CommandChanges{{Command::PastePart, false}}));
     EXPECT_FALSE(outcome.reload.has_value());
 }
 

@@ -46,11 +46,11 @@ TEST(SavePart, NewPartIntoEmptyCategoryWritesEverythingAndOffersTheCommands) {
     EXPECT_EQ(outcome.reload, (ListReload{3, 0, 0}));
     EXPECT_TRUE(outcome.closeDialog);
     const CommandChanges expected = {
-        {kCommandNewPartFromCopy, true}, {kCommandEditPart, true},
-        {kCommandDeletePart, true},      {kCommandCutPart, true},
-        {kCommandCopyPart, true},        {kCommandOrderPart, true},
-        {kCommandSearch, true},          {kCommandDeleteCategory, false},
-        {kCommandDeletePart, false}};
+        {Command::NewPartFromCopy, true}, {Command::EditPart, true},
+        {Command::DeletePart, true},      {Command::CutPart, true},
+        {Command::CopyPart, true},        {Command::OrderPart, true},
+        {Command::Search, true},          {Command::DeleteCategory, false},
+        {Command::DeletePart, false}};
     EXPECT_EQ(outcome.commands, expected);
 }
 
@@ -144,14 +144,14 @@ TEST(SavePart, EditKeepsTheSlotAndAClearedPictureLosesItsEntry) {
     EXPECT_EQ(db.Side("bild0", "k2t4"), "");
     EXPECT_EQ(db.Side("bild0", "k2t0"), "a.jpg");
     EXPECT_EQ(outcome.reload, (ListReload{2, 0, 4}));
-    EXPECT_EQ(outcome.commands, (CommandChanges{{kCommandDeletePart, true}}));
+    EXPECT_EQ(outcome.commands, (CommandChanges{{Command::DeletePart, true}}));
 }
 
 TEST(DeletionRule, OnlyAPartWithoutStockMayBeDeleted) {
     EXPECT_EQ(DeletionRuleFor(Stocked("A", "2").Record()),
-              (CommandChange{kCommandDeletePart, false}));
+              (CommandChange{Command::DeletePart, false}));
     EXPECT_EQ(DeletionRuleFor(Stocked("A", "0").Record()),
-              (CommandChange{kCommandDeletePart, true}));
+              (CommandChange{Command::DeletePart, true}));
     EXPECT_FALSE(PartMayBeDeleted(Stocked("A", "-1").Record()));
     EXPECT_TRUE(PartMayBeDeleted(Stocked("A", "keine").Record()));  // reads as 0
     EXPECT_TRUE(PartMayBeDeleted("nur ein Name"));                  // stock missing reads as 0

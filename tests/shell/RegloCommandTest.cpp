@@ -32,13 +32,13 @@ protected:
 TEST_F(RegloCommandTest, TheMenuStartsTheBuiltRegloOnce) {
     CopyProgram(folder, "reglo");
     Start();
-    ASSERT_EQ(MenuItem(kCommandReglo)->text().remove('&'), "reglo-Berechnung");
+    ASSERT_EQ(MenuItem(Command::Reglo)->text().remove('&'), "reglo-Berechnung");
 
-    MenuItem(kCommandReglo)->trigger();
+    MenuItem(Command::Reglo)->trigger();
     ASSERT_TRUE(WaitFor([] { return TitleTaken(); }));
     const auto reglo = static_cast<pid_t>(program->Tools().ProcessId(kRegloSlot));
     ASSERT_GT(reglo, 0);
-    MenuItem(kCommandReglo)->trigger();
+    MenuItem(Command::Reglo)->trigger();
     EXPECT_EQ(program->Tools().ProcessId(kRegloSlot), reglo);
 
     Quit("Ja");
