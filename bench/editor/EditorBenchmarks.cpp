@@ -22,6 +22,7 @@
 #include "IniStore.h"
 #include "LargestDatabase.h"
 #include "MainWindow.h"
+#include "OffscreenBenchmarks.h"
 #include "PartListPanel.h"
 #include "PartPicture.h"
 #include "TeileProgram.h"
@@ -150,14 +151,7 @@ BENCHMARK(PartPicturePreview)
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
     const TemporaryDatabase largest;
     database = &largest;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks<QApplication>(argc, argv);
 }

@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include "LargestDatabase.h"
+#include "OffscreenBenchmarks.h"
 #include "TeileProgram.h"
 
 const TemporaryDatabase& Database() {
@@ -21,13 +22,4 @@ std::unique_ptr<TeileProgram> StartedProgram() {
     return program;
 }
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunOffscreenBenchmarks<QApplication>(argc, argv); }

@@ -13,6 +13,7 @@
 
 #include "IniStore.h"
 #include "LargestDatabase.h"
+#include "OffscreenBenchmarks.h"
 #include "window/StatisticsDialog.h"
 
 namespace {
@@ -53,14 +54,7 @@ BENCHMARK(OpenStatistics)
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
     const TemporaryDatabase largest;
     database = &largest;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks<QApplication>(argc, argv);
 }

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "LargestDatabase.h"
+#include "OffscreenBenchmarks.h"
 #include "PrintTask.h"
 
 namespace {
@@ -46,14 +47,4 @@ BENCHMARK(PrintOrder)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    // Text is measured and drawn with the fonts a GUI application provides.
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunOffscreenBenchmarks<QGuiApplication>(argc, argv); }
