@@ -10,19 +10,13 @@
 #include <QValidator>
 
 #include "CategoryDialog.h"
+#include "TestApplication.h"
 
 namespace {
 
 class CategoryDialogWindow : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!QApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "dialogs_tests";
-            static char* argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { EnsureApplication<QApplication>(); }
     CategoryDialog dialog;
 };
 

@@ -6,19 +6,13 @@
 #include <QRadioButton>
 
 #include "OrderDialog.h"
+#include "TestApplication.h"
 
 namespace {
 
 class OrderDialogCaptions : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!QApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "dialogs_tests";
-            static char* argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { EnsureApplication<QApplication>(); }
 };
 
 TEST_F(OrderDialogCaptions, SupplierNamesThatDoNotFitAreElidedWithTheFullNameAsToolTip) {

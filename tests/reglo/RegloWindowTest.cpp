@@ -13,19 +13,13 @@
 #include <QTest>
 
 #include "RegloWindow.h"
+#include "TestApplication.h"
 
 namespace {
 
 class RegloWindowTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!QApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "reglo_window_tests";
-            static char* argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { EnsureApplication<QApplication>(); }
 
     RegloWindowTest() {
         window.show();

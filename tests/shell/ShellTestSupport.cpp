@@ -21,6 +21,7 @@
 #include "DialogFrame.h"
 #include "IniStore.h"
 #include "MainWindow.h"
+#include "TestApplication.h"
 #include "WindowText.h"
 
 bool WaitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 10000); }
@@ -33,14 +34,7 @@ std::vector<Command> CommandsFrom(Command first, Command last) {
     return commands;
 }
 
-void ShellTest::SetUpTestSuite() {
-    if (!QApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "shell_tests";
-        static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv);
-    }
-}
+void ShellTest::SetUpTestSuite() { EnsureApplication<QApplication>(); }
 
 void ShellTest::TearDown() {
     program.reset();

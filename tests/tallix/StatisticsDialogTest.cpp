@@ -29,6 +29,7 @@
 #include "PlainFigures.h"
 #include "PluginInterface.h"
 #include "TempFolder.h"
+#include "TestApplication.h"
 #include "TextRules.h"
 #include "window/StatisticsDialog.h"
 
@@ -48,14 +49,7 @@ double NumberOf(const QString& text) { return PriceOfText(text.toStdString()); }
 
 class StatisticsDialogTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!QApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "tallix_tests";
-            static char* argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { EnsureApplication<QApplication>(); }
     void TearDown() override {
         dialog.reset();
         ForgetIniSnapshots();

@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "TestApplication.h"
 
 #include <gtest/gtest.h>
 
@@ -20,14 +21,7 @@ namespace {
 
 class TastomatWindow : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!QApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "tastomat_window_tests";
-            static char* argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { EnsureApplication<QApplication>(); }
 
     void SetUp() override {
         window_ = std::make_unique<MainWindow>();

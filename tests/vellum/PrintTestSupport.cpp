@@ -16,6 +16,7 @@
 #include "IniStore.h"
 #include "PluginInterface.h"
 #include "PrintJob.h"
+#include "TestApplication.h"
 
 namespace fs = std::filesystem;
 
@@ -34,14 +35,7 @@ std::vector<QPrintPreviewDialog*> OpenPreviews() {
 
 }  // namespace
 
-void PrintLibraryTest::SetUpTestSuite() {
-    if (!QApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "vellum_tests";
-        static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv);
-    }
-}
+void PrintLibraryTest::SetUpTestSuite() { EnsureApplication<QApplication>(); }
 
 void PrintLibraryTest::SetUp() {
     for (const auto& entry : fs::directory_iterator(DEMO_DATA_DIR)) {

@@ -13,19 +13,13 @@
 #include <string>
 
 #include "TempFolder.h"
+#include "TestApplication.h"
 
 namespace {
 
 class WindowProgramTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!QApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "window_process_tests";
-            static char* argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { EnsureApplication<QApplication>(); }
 
     // The title claims of these tests live in a folder of their own, so a
     // running tool of the developer does not count.
